@@ -1,0 +1,54 @@
+#include "InitFunction.h"
+
+#include "Component.h"
+
+namespace
+{
+// Plain pointers, constant-initialised, so that registration from other
+// translation units' static initialisers never sees them unset.
+InitFunctionBase* g_initFunctions = nullptr;
+StopFunctionBase* g_stopFunctions = nullptr;
+}
+
+void InitFunctionBase::Register()
+{
+    if (!g_initFunctions)
+    {
+        m_next = nullptr;
+        g_initFunctions = this;
+        return;
+    }
+
+    InitFunctionBase* previous = nullptr;
+    InitFunctionBase* current = g_initFunctions;
+    while (current && m_order >= current->m_order)
+    {
+        previous = current;
+        current = current->m_next;
+    }
+
+    m_next = current;
+    if (previous)
+        previous->m_next = this;
+    else
+        g_initFunctions = this;
+}
+
+void InitFunctionBase::RunAll()
+{
+    for (InitFunctionBase* entry = g_initFunctions; entry; entry = entry->m_next)
+        entry->Run();
+}
+
+bool ComponentInstance::Start()
+{
+    InitFunctionBase::RunAll();
+    return true;
+}
+
+bool ComponentInstance::Stop()
+{
+    for (StopFunctionBase* entry = g_stopFunctions; entry; entry = entry->m_next)
+        entry->Run();
+    return true;
+}

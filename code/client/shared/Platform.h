@@ -1,0 +1,68 @@
+// The one seam between the framework's client code and the operating system.
+// Platform.Posix.cpp and Platform.Win32.cpp give each operation the same
+// meaning; nothing else in the client includes an operating-system header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform
+{
+// Path separator of the platform's file names ('\\' on Windows, '/' on POSIX).
+extern const char16_t kPathSeparator;
+
+// Module file names are given without extension ("CoreRT"); the platform adds
+// its own (".dll" or ".so").
+using ModuleHandle = void*;
+
+// An already loaded module, or null; never loads one.
+ModuleHandle FindLoadedModule(std::string_view baseName);
+// The process's main executable module.
+ModuleHandle GetMainModule();
+// An exported symbol of a module, or null.
+void* FindExport(ModuleHandle module, const char* name);
+
+template<typename Fn>
+Fn FindExportAs(ModuleHandle module, const char* name)
+{
+    return reinterpret_cast<Fn>(FindExport(module, name));
+}
+
+// The process's command line as one string with Windows quoting.
+std::u16string GetProcessCommandLine();
+// Splits a command line into arguments with Windows rules
+// (CommandLineToArgvW's); the first argument is the program path.
+std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
+// Reads a leading decimal integer as _wtoi does: white space, a sign, digits;
+// 0 when there is none.
+int ParseInt(std::u16string_view text);
+
+// A named block of shared memory. `view` is null when it could not be mapped.
+struct SharedMemory
+{
+    void* handle = nullptr;
+    void* view = nullptr;
+    bool created = false; // this call created the block
+};
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size);
+void CloseSharedMemory(SharedMemory& memory, size_t size);
+
+// Absolute path of the process's main executable.
+std::u16string GetExecutablePath();
+bool PathExists(std::u16string_view path);
+bool IsDirectory(std::u16string_view path);
+enum class CreateFolderResult { Created, AlreadyExists, Failed };
+CreateFolderResult CreateFolder(std::u16string_view path);
+
+// Ends the process at once with the exit code, running no destructors.
+[[noreturn]] void ExitProcess(int exitCode);
+
+// Text for an attached debugger (standard error on POSIX).
+void DebugOutput(const char* text);
+
+// Value of an environment variable, or null.
+const char* GetEnvironment(const char* name);
+}

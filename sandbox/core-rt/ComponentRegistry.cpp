@@ -1,0 +1,48 @@
+// The component registry: every type name gets a small id, the same one each
+// time it is asked.
+#include "CoreRTControl.h"
+#include "ComponentRegistry.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+
+namespace
+{
+class StandInComponentRegistry final : public ComponentRegistry
+{
+public:
+    size_t GetSize() override
+    {
+        std::lock_guard lock(m_mutex);
+        return m_ids.size();
+    }
+
+    uint64_t LookupId(const char* typeName) override
+    {
+        std::lock_guard lock(m_mutex);
+        auto [it, inserted] = m_ids.try_emplace(typeName, m_ids.size());
+        return it->second;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::map<std::string, uint64_t> m_ids;
+};
+
+StandInComponentRegistry& Registry()
+{
+    static StandInComponentRegistry registry;
+    return registry;
+}
+}
+
+extern "C" ComponentRegistry* CoreGetComponentRegistry()
+{
+    return &Registry();
+}
+
+uint64_t corert::TypeId(const char* typeName)
+{
+    return Registry().LookupId(typeName);
+}

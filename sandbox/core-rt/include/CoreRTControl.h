@@ -1,0 +1,21 @@
+// What the sandbox and the tests can do to the stand-in core runtime from
+// outside: the knobs a real game would turn itself.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class ICoreGameInit;
+
+namespace corert
+{
+// Puts an instance into the instance registry under a type name.
+void RegisterInstance(const char* typeName, void* instance);
+
+// The id the component registry gives a type name.
+uint64_t TypeId(const char* typeName);
+
+ICoreGameInit& GameInit();
+void SetGameReady(bool ready);
+void SetGameInitVariable(const std::string& name, bool present);
+}
