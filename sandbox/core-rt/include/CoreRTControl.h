@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class ICoreGameInit;
 
@@ -14,6 +15,8 @@ void RegisterInstance(const char* typeName, void* instance);
 
 // The id the component registry gives a type name.
 uint64_t TypeId(const char* typeName);
+// Every type name the component registry was asked for, in order.
+std::vector<std::string> TypeLookups();
 
 ICoreGameInit& GameInit();
 void SetGameReady(bool ready);
