@@ -300,4 +300,35 @@ const char* GetEnvironment(const char* name)
 {
     return getenv(name);
 }
+
+std::FILE* OpenFile(std::u16string_view path, const char* mode)
+{
+    return fopen(ToUtf8(path).c_str(), mode);
+}
+
+void DebugPrint(const char* text, size_t length)
+{
+    fwrite(text, 1, length, stderr);
+}
+
+void Breakpoint()
+{
+    __asm__ volatile("int3");
+}
+
+bool CanShowMessageBox()
+{
+    return fcntl(STDERR_FILENO, F_GETFD) != -1;
+}
+
+void ShowErrorBox(void*, std::u16string_view message, std::u16string_view caption)
+{
+    const std::string text = ToUtf8(caption) + ": " + ToUtf8(message) + "\n";
+    fwrite(text.data(), 1, text.size(), stderr);
+}
+
+void TerminateCurrentProcess(int exitCode)
+{
+    _exit(exitCode);
+}
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,4 +66,25 @@ void DebugOutput(const char* text);
 
 // Value of an environment variable, or null.
 const char* GetEnvironment(const char* name);
+
+// Opens a file by a UTF-16 path with a C runtime mode ("wb"); null on failure.
+std::FILE* OpenFile(std::u16string_view path, const char* mode);
+
+// Hands a text of `length` characters to an attached debugger through its
+// print channel (standard error on POSIX).
+void DebugPrint(const char* text, size_t length);
+
+// Stops at a breakpoint instruction; an attached debugger breaks here and
+// may let the process continue.
+void Breakpoint();
+
+// Whether an error box shown now would be seen by a user (on POSIX: whether
+// standard error is open).
+bool CanShowMessageBox();
+// Shows an error box owned by the window (may be null) and waits until it is
+// closed (on POSIX: the caption and message on standard error).
+void ShowErrorBox(void* ownerWindow, std::u16string_view message, std::u16string_view caption);
+
+// Terminates the process at once with the exit code, as after a fatal error.
+[[noreturn]] void TerminateCurrentProcess(int exitCode);
 }

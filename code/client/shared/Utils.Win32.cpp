@@ -1,15 +1,103 @@
-// The assertion hook. The full report through the fatal-error path comes with
-// the diagnostics; until then a failed assertion prints and ends the process.
+// The assertion hook. A failed assertion is reported as a fatal error; then
+// the hook returns to its caller with the processor's trap flag set, so the
+// process stops with a single-step trap at the assertion's own site, where a
+// debugger or the host's crash handling takes over.
 #include "Assert.h"
-#include "Platform.h"
+#include "Error.h"
 #include "Utils.h"
 
+#include <cassert>
 #include <string>
 
-void AssertionFailed(const char16_t* expression, const char16_t* file, unsigned line)
+namespace
 {
-    const std::string message = "Assertion failure: " + ToUtf8(expression) + "\nFile: " + ToUtf8(file) +
-                                ", Line: " + std::to_string(line) + "\n";
-    platform::DebugOutput(message.c_str());
-    platform::ExitProcess(1);
+constexpr const char* kAssertionFormat = "Assertion failure: %s\nFile: %s, Line: %d";
+static_assert(HashSignature(kAssertionFormat) == 0x95AC4FDA);
+
+// The caller's return address while the hook returns through the trampoline.
+thread_local void* t_parkedReturnAddress = nullptr;
 }
+
+// The hook's report, called from its entry below with the caller's return
+// address, which it parks for the trampoline.
+extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_t* file, unsigned line,
+                                       void* returnAddress)
+{
+    const std::string path = ToUtf8(file);
+    const std::string expressionText = ToUtf8(expression);
+    ReportFatalError("code/client/shared/Utils.Win32", 99999, 0x95AC4FDA, kAssertionFormat, expressionText, path,
+                     line);
+    t_parkedReturnAddress = returnAddress;
+}
+
+extern "C" void* TakeParkedReturnAddress()
+{
+    void* address = t_parkedReturnAddress;
+    t_parkedReturnAddress = nullptr;
+    return address;
+}
+
+// Entered by the hook's return. Everything it clobbers is scratch for the
+// caller of a void function; the trap fires after the jump, at the caller's
+// next instruction.
+extern "C" __attribute__((naked)) void ReturnWithTrapFlag()
+{
+    asm(".intel_syntax noprefix\n"
+        "call TakeParkedReturnAddress\n"
+        "pushfq\n"
+        "or qword ptr [rsp], 0x100\n"
+        "popfq\n"
+        "jmp rax\n"
+        ".att_syntax prefix\n");
+}
+
+__attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, unsigned)
+{
+    asm(".intel_syntax noprefix\n"
+        "mov rcx, [rsp]\n" // the caller's return address, as the fourth argument
+        "sub rsp, 8\n"     // keeps the stack 16-byte aligned for the call
+        "call ReportAssertionFailure\n"
+        "add rsp, 8\n"
+        "lea rax, [rip + ReturnWithTrapFlag]\n"
+        "mov [rsp], rax\n" // return through the trampoline instead
+        "ret\n"
+        ".att_syntax prefix\n");
+}
+
+#ifndef _WIN32
+namespace
+{
+struct WideAssertion
+{
+    const char16_t* expression;
+    const char16_t* file;
+};
+
+// Kept until the thread's next assertion, long enough for the hook.
+thread_local std::u16string t_wideExpression;
+thread_local std::u16string t_wideFile;
+}
+
+extern "C" WideAssertion WidenAssertion(const char* expression, const char* file)
+{
+    t_wideExpression = ToUtf16(expression);
+    t_wideFile = ToUtf16(file);
+    return { t_wideExpression.c_str(), t_wideFile.c_str() };
+}
+
+// The C library's assertion hook, replaced inside the component (the build
+// hides the symbol), so that every plain assert ends in AssertionFailed. It
+// jumps there rather than calling, so the hook's caller stays the assert's
+// own site.
+extern "C" __attribute__((naked)) void __assert_fail(const char*, const char*, unsigned int, const char*) noexcept
+{
+    asm(".intel_syntax noprefix\n"
+        "push rdx\n"              // the line; also aligns the stack for the call
+        "call WidenAssertion\n"   // returns the UTF-16 expression and path in rax, rdx
+        "mov rdi, rax\n"
+        "mov rsi, rdx\n"
+        "pop rdx\n"
+        "jmp _Z15AssertionFailedPKDsS0_j\n" // AssertionFailed's C++ name
+        ".att_syntax prefix\n");
+}
+#endif

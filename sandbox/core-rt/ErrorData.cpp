@@ -1,0 +1,34 @@
+// The process's error record, shared by every module that reports fatal
+// errors through the core runtime.
+#include "CoreRTDiagnostics.h"
+#include "ErrorData.h"
+
+#include <atomic>
+
+namespace
+{
+FatalState g_fatalState;
+ErrorData g_errorData{ &g_fatalState };
+std::atomic<bool> g_provided{ true };
+}
+
+extern "C" ErrorData* GetErrorData()
+{
+    return g_provided ? &g_errorData : nullptr;
+}
+
+ErrorData& corert::ErrorRecord()
+{
+    return g_errorData;
+}
+
+void corert::SetErrorDataProvided(bool provided)
+{
+    g_provided = provided;
+}
+
+void corert::ResetErrorRecord()
+{
+    g_fatalState = {};
+    g_errorData = { &g_fatalState };
+}
