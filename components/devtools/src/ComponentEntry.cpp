@@ -1,6 +1,9 @@
 // The library's entry: its load-time initialisation, in this order, and the
 // one export through which the loader gets the component object.
 #include "Component.h"
+#include "ConsoleCommandManager.h"
+#include "ConsoleContext.h"
+#include "ConsoleVariableManager.h"
 #include "ICoreGameInit.h"
 #include "InitFunction.h"
 #include "Registry.h"
@@ -8,13 +11,7 @@
 
 #include <cstdio>
 
-class ConsoleCommandManager;
-class ConsoleVariableManager;
 class ComponentLoader;
-namespace console
-{
-class Context;
-}
 
 template<>
 uint64_t InstanceType<ICoreGameInit>::ms_id = LookupTypeId("ICoreGameInit");

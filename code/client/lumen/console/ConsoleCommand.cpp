@@ -1,0 +1,10 @@
+#include "ConsoleCommand.h"
+
+ConsoleCommand::~ConsoleCommand()
+{
+    if (m_token != -1)
+    {
+        m_commandManager->Unregister(m_token);
+        m_token = -1;
+    }
+}

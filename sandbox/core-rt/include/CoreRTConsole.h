@@ -1,0 +1,42 @@
+// What the sandbox and the tests can do with the stand-in console: read what
+// was printed, reach the managers, apply launch arguments, grant privileges.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ConsoleCommandManager;
+class ConsoleVariableManager;
+
+namespace console
+{
+class Context;
+}
+
+namespace corert
+{
+// One call of the print exports.
+struct ConsoleMessage
+{
+    std::string channel;
+    std::string text;
+    bool warning = false;
+};
+
+std::vector<ConsoleMessage> ConsoleMessages();
+void ClearConsoleMessages();
+
+console::Context& ConsoleContext();
+ConsoleVariableManager& VariableManager();
+// Invoke runs a line as typed at the console.
+ConsoleCommandManager& CommandManager();
+
+// Applies "+set NAME VALUE" triples of the process's arguments; the sandbox
+// calls it before it loads any component, so variables that components
+// declare later (read-only ones too) start with these values.
+void ApplyLaunchArguments(const std::vector<std::string>& arguments);
+
+// Grants or withdraws a privilege of the current security context. Names
+// are kept in lower case, as callers ask for them.
+void SetPrivilege(const std::string& privilegeName, bool granted);
+}
