@@ -10,14 +10,38 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
+#include <sys/mman.h>
 #include <sys/ucontext.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+// Shared-memory names of this test process, and of its death-test children,
+// get a prefix of their own, so that their init-state block is no one
+// else's. The tests link with -Wl,--wrap=shm_open,--wrap=shm_unlink.
+extern "C" int __real_shm_open(const char* name, int flags, mode_t mode);
+extern "C" int __real_shm_unlink(const char* name);
+
+namespace
+{
+std::string PrivateShmName(const char* name)
+{
+    static const std::string prefix = "/vesk-diagnostics-" + std::to_string(getpid()) + "-";
+    return prefix + (name[0] == '/' ? name + 1 : name);
+}
+}
+
+extern "C" int __wrap_shm_open(const char* name, int flags, mode_t mode)
+{
+    return __real_shm_open(PrivateShmName(name).c_str(), flags, mode);
+}
+
+extern "C" int __wrap_shm_unlink(const char* name)
+{
+    return __real_shm_unlink(PrivateShmName(name).c_str());
+}
 
 namespace diagtest
 {
@@ -48,19 +72,15 @@ fs::path PinInstallRoot()
     }
     const std::u16string root = ToUtf16(folder + "/");
 
-    // The component reads the root from the block once and keeps it. The
-    // block may belong to another launch of this user, so it gets back what
-    // it held.
+    // The block is this process's own (see __wrap_shm_open). The component
+    // reads the root from it once and keeps it; death-test children inherit
+    // that.
     InitStateView block = OpenInitState("KelInitState");
-    const std::u16string previous(BlockText(block->rootPath));
     root.copy(block->rootPath, root.size());
     block->rootPath[root.size()] = u'\0';
-    const std::u16string cached = GetInstallRoot();
-    previous.copy(block->rootPath, previous.size());
-    block->rootPath[previous.size()] = u'\0';
+    EXPECT_EQ(ToUtf8(GetInstallRoot()), ToUtf8(root));
     block.Close();
 
-    EXPECT_EQ(ToUtf8(cached), ToUtf8(root)) << "another process changed the init-state block meanwhile";
     g_rootFolder = folder;
     g_rootOwner = getpid();
     std::atexit(RemoveInstallRoot);
