@@ -62,6 +62,7 @@ void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, Fi
     }
 
     std::vector<tcModData> params;
+    std::vector<bool> given(store.m_varInfos.size());
     int paramElements = 0;
     for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
     {
@@ -71,12 +72,17 @@ void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, Fi
         tcModData param{ varId, 0.0f, 0.0f };
         if (varId < 0)
             messages.Add(childLine, fmt::format("modifier \"{}\": unknown variable \"{}\"; parameter skipped", name, child->Name()));
-        else if (std::any_of(params.begin(), params.end(), [varId](const tcModData& p) { return p.varId == varId; }))
+        else if (given[varId])
             messages.Add(childLine, fmt::format("modifier \"{}\": variable \"{}\" given twice; the second one is skipped", name, child->Name()));
         else if (!ParseValues(child->GetText(), param.value1, param.value2))
             messages.Add(childLine, fmt::format("modifier \"{}\": variable \"{}\" needs two numbers; parameter skipped", name, child->Name()));
+        else if (params.size() >= TimecycleStore::kMaxParams)
+            messages.Add(childLine, fmt::format("modifier \"{}\": more than {} parameters; parameter skipped", name, TimecycleStore::kMaxParams));
         else
+        {
             params.push_back(param);
+            given[varId] = true;
+        }
     }
 
     // numMods only tells how many parameters were written; a different count

@@ -177,6 +177,32 @@ TEST_F(TimecycleTest, MessagesGoToStandardErrorWithFileAndLine)
     EXPECT_EQ(report.modifiersLoaded, 1);
 }
 
+TEST_F(TimecycleTest, ParameterValuesMustBeTwoFiniteNumbers)
+{
+    const std::string path = WriteFile("values.xml", ModifierFile(
+        "    <modifier name=\"m\" description=\"\" numMods=\"8\" userFlags=\"0\">\n"
+        "        <fog_start>1.000</fog_start>\n"
+        "        <fog_density>1 2 3</fog_density>\n"
+        "        <light_dir_mult>abc 1</light_dir_mult>\n"
+        "        <sky_zenith_col_r>nan 1</sky_zenith_col_r>\n"
+        "        <grade_saturation></grade_saturation>\n"
+        "        <water_fog_density>1,5 2</water_fog_density>\n"
+        "        <first_var>1e99 0</first_var>\n"
+        "        <second_var>  -1.5\n 2e1 </second_var>\n"
+        "    </modifier>\n"));
+    const LoadReport report = timecycle::LoadModifierFile(path);
+    for (int line = 4; line <= 10; ++line)
+        EXPECT_TRUE(FindMessage(report, "values.xml", line, "needs two numbers")) << line << "\n" << Describe(report);
+    EXPECT_EQ(report.messages.size(), 7u) << Describe(report);
+
+    const tcModifier* modifier = FindModifier("m");
+    ASSERT_NE(modifier, nullptr);
+    ASSERT_EQ(modifier->numMods, 1);
+    EXPECT_EQ(modifier->modData[0].varId, kSecondVar);
+    EXPECT_EQ(modifier->modData[0].value1, -1.5f);
+    EXPECT_EQ(modifier->modData[0].value2, 20.0f);
+}
+
 TEST_F(TimecycleTest, UnreadableOrUnusableFilesAreSkippedWhole)
 {
     LoadReport missing = timecycle::LoadModifierFile(PathOf("no_such_file.xml"));

@@ -519,3 +519,25 @@ TEST_F(TimecycleTest, NameHashIsJenkinsOneAtATime)
     EXPECT_EQ(HashName("a"), 0xca2e9442u);
     EXPECT_EQ(HashName("The quick brown fox jumps over the lazy dog"), 0x519e91f5u);
 }
+
+// modifierCount is 16 bits wide: the array stops at 65535 rather than wrap.
+TEST_F(TimecycleTest, ModifierArrayStopsAtItsCountLimit)
+{
+    for (int i = 0; i < 65535; ++i)
+        ASSERT_NE(Manager().CreateTimecycle("m" + std::to_string(i)), nullptr) << i;
+    EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, 65535);
+
+    EXPECT_EQ(Manager().CreateTimecycle("one_more"), nullptr);
+    EXPECT_EQ(Manager().CloneTimecycle(*Manager().GetTimecycleByIndex(0), "one_more"), nullptr);
+    const std::string path = WriteFile("more.xml", "<?xml version=\"1.0\"?>\n<timecycle_modifier_data version=\"1.000000\">\n"
+                                                   "    <modifier name=\"one_more\" description=\"\" numMods=\"0\" userFlags=\"0\"/>\n"
+                                                   "</timecycle_modifier_data>\n");
+    const timecycle::LoadReport report = timecycle::LoadModifierFile(path);
+    ASSERT_EQ(report.messages.size(), 1u);
+    EXPECT_EQ(report.messages[0].line, 3);
+    EXPECT_NE(report.messages[0].text.find("table is full"), std::string::npos);
+    EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, 65535);
+
+    Manager().RemoveTimecycle(*Manager().GetTimecycleByIndex(100));
+    EXPECT_NE(Manager().CreateTimecycle("one_more"), nullptr);
+}

@@ -46,7 +46,7 @@ void ResetManager();
 //   skipped, as is one that no longer fits in the array;
 // - a parameter with an unknown variable, a repeated variable, or values
 //   that are not two finite numbers is skipped, and its modifier is loaded
-//   without it;
+//   without it (as is one past the 65535 a modifier can hold);
 // - a `userFlags` that is not an unsigned 32-bit number is reported and read
 //   as 0; a `numMods` that disagrees with the number of parameter elements
 //   is reported (the elements win).
@@ -56,7 +56,9 @@ void ResetManager();
 // manager without variables takes a table.
 LoadReport LoadVariableTable(const std::string& path);
 // A timecycle_modifier_data file, as the timecycle editor exports it; the
-// console's `tc_load FILE`.
+// console's `tc_load FILE`. Each <modifier> becomes a new modifier with its
+// name, userFlags and one parameter per child element (named after the
+// variable, text "value1 value2"); the description is not kept.
 LoadReport LoadModifierFile(const std::string& path);
 // A data folder: variables.xml, then every modifiers/*.xml in name order.
 LoadReport LoadDataFolder(const std::string& folder);
