@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
+#include <unistd.h>
 
 using diagtest::ReadPickup;
 
@@ -90,6 +91,12 @@ TEST_F(FatalErrorTest, HandlerTracesTheMessage)
     EXPECT_EQ(calls[0].file, "code/client/common/Error");
     EXPECT_EQ(calls[0].line, 294);
     EXPECT_EQ(calls[0].message, "Error: broken 5\n");
+}
+
+TEST_F(FatalErrorTest, BadFormatStillReportsTheError)
+{
+    EXPECT_EQ(ReportFatalError("code/client/test/Format", 4, 4, "count %d", "text"), -1);
+    EXPECT_EQ(PickupMessage(), "fmt::format_error while formatting count %d: invalid type specifier\n");
 }
 
 TEST_F(FatalErrorTest, LaterErrorsOnOneRecordAreRecursive)
@@ -180,12 +187,33 @@ TEST_F(FatalErrorTest, FallbackRecordSharesTheLatchAcrossThreads)
                             R"("file":"code/client/test/B","line":2,"sigHash":2})");
 }
 
+TEST_F(FatalErrorTest, CoreRecordWithoutLatchStillWorks)
+{
+    // Run apart: the component's own latch takes this error.
+    EXPECT_EXIT(
+        {
+            corert::ErrorRecord().fatalState = nullptr;
+            ReportFatalError("code/client/test/NoLatch", 1, 1, "first");
+            ReportFatalError("code/client/test/NoLatch", 2, 2, "second");
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(PickupMessage(), "Recursive error: second\nOriginal error: first");
+}
+
 TEST_F(FatalErrorTest, MissingPickupFolderEndsTheProcessWithExitCode1)
 {
     diagtest::RemovePickupFolder();
 
     EXPECT_EXIT(ReportFatalError("code/client/test/Exit", 9, 9, "cannot write %s", "this"),
                 ::testing::ExitedWithCode(1), "Fatal Error: cannot write this");
+    // Without standard error there is no one to tell.
+    EXPECT_EXIT(
+        {
+            close(STDERR_FILENO);
+            ReportFatalError("code/client/test/Exit", 9, 9, "unseen");
+        },
+        ::testing::ExitedWithCode(1), "");
     EXPECT_FALSE(std::filesystem::exists(diagtest::PickupPath().parent_path())) << "folders are never created";
 }
 

@@ -13,53 +13,36 @@ namespace
 {
 constexpr const char* kAssertionFormat = "Assertion failure: %s\nFile: %s, Line: %d";
 static_assert(HashSignature(kAssertionFormat) == 0x95AC4FDA);
-
-// The caller's return address while the hook returns through the trampoline.
-thread_local void* t_parkedReturnAddress = nullptr;
 }
 
-// The hook's report, called from its entry below with the caller's return
-// address, which it parks for the trampoline.
-extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_t* file, unsigned line,
-                                       void* returnAddress)
+// The report proper, entered from AssertionFailed below.
+extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_t* file, unsigned line)
 {
     const std::string path = ToUtf8(file);
     const std::string expressionText = ToUtf8(expression);
     ReportFatalError("code/client/shared/Utils.Win32", 99999, 0x95AC4FDA, kAssertionFormat, expressionText, path,
                      line);
-    t_parkedReturnAddress = returnAddress;
 }
 
-extern "C" void* TakeParkedReturnAddress()
-{
-    void* address = t_parkedReturnAddress;
-    t_parkedReturnAddress = nullptr;
-    return address;
-}
-
-// Entered by the hook's return. Everything it clobbers is scratch for the
-// caller of a void function; the trap fires after the jump, at the caller's
-// next instruction.
-extern "C" __attribute__((naked)) void ReturnWithTrapFlag()
-{
-    asm(".intel_syntax noprefix\n"
-        "call TakeParkedReturnAddress\n"
-        "pushfq\n"
-        "or qword ptr [rsp], 0x100\n"
-        "popfq\n"
-        "jmp rax\n"
-        ".att_syntax prefix\n");
-}
-
+// The hook's entry and its return path. The caller's return address stays
+// parked in the hook's own stack frame while the report runs; the report
+// then returns into the trampoline, which sets the trap flag and returns to
+// the parked address, so the trap fires at the caller's next instruction.
+// Only rax is touched before the report, and the frame keeps 32 bytes above
+// the report's return address, so the arguments pass through unchanged under
+// both x86-64 calling conventions (the Microsoft one spills into those bytes).
 __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, unsigned)
 {
     asm(".intel_syntax noprefix\n"
-        "mov rcx, [rsp]\n" // the caller's return address, as the fourth argument
-        "sub rsp, 8\n"     // keeps the stack 16-byte aligned for the call
-        "call ReportAssertionFailure\n"
-        "add rsp, 8\n"
+        "sub rsp, 40\n" // room for the report's spills; keeps the stack 16-byte aligned
         "lea rax, [rip + ReturnWithTrapFlag]\n"
-        "mov [rsp], rax\n" // return through the trampoline instead
+        "push rax\n"
+        "jmp ReportAssertionFailure\n"
+        "ReturnWithTrapFlag:\n"
+        "add rsp, 40\n" // back to the parked return address
+        "pushfq\n"
+        "or qword ptr [rsp], 0x100\n"
+        "popfq\n"
         "ret\n"
         ".att_syntax prefix\n");
 }
