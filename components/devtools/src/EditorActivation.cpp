@@ -1,8 +1,71 @@
-// Editor activation: what the component does when the loader starts it.
+// Editor activation: whether the editor exists in this launch, the console
+// variable that opens it, and the handlers that run it inside the host's
+// frame.
+#include "EditorPanes.h"
+#include "EditorState.h"
 #include "TimecycleEditor.h"
+
+#include <ConHost.h>
+#include <ConVar.h>
+#include <ICoreGameInit.h>
+#include <LaunchEnvironment.h>
+#include <NetworkEvents.h>
+
+namespace
+{
+// Set once by the start-up; the handlers carry no state of their own.
+TimecycleEditorState* g_editorState = nullptr;
+
+constexpr int kEditorVariableFlags = 0x21; // Archive, and bit 0x20
+}
 
 void StartTimecycleEditor()
 {
-    // The editor attaches itself to the host's frame events here once its
-    // window exists.
+    if (GetPureLevel() > 0)
+        return;
+
+    static TimecycleEditorState state;
+    g_editorState = &state;
+
+    if (IsMoskLaunch() || IsSdkGuest())
+    {
+        // Declared after the state, so it is destroyed first: it unregisters
+        // the name before the flag it tracks goes away.
+        static ConVar<bool> editorVariable("timecycleeditor", kEditorVariableFlags, false, &state.isOpen);
+    }
+
+    ConHost::OnShouldDrawGui.Connect(HandleShouldDrawGui, 0);
+    ConHost::OnDrawGui.Connect(HandleDrawGui, 0);
+    OnKillNetworkDone.Connect(HandleKillNetworkDone, 0);
+}
+
+TimecycleEditorState* GetTimecycleEditorState()
+{
+    return g_editorState;
+}
+
+bool HandleShouldDrawGui(bool* wantGui)
+{
+    // The game is asked only when nothing else wants the GUI already.
+    *wantGui = *wantGui || g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor();
+    return true;
+}
+
+bool HandleDrawGui()
+{
+    ICoreGameInit* gameInit = GetInstance<ICoreGameInit>();
+    if (!gameInit->IsGameReady())
+        return true;
+    if (gameInit->m_gameInitVariables.contains("gameKilled"))
+        return true;
+
+    if (g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor())
+        DrawTimecycleEditor(*g_editorState);
+    return true;
+}
+
+bool HandleKillNetworkDone()
+{
+    g_editorState->ResetEditorState();
+    return true;
 }

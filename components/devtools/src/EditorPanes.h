@@ -1,0 +1,23 @@
+// The parts of the Timecycle Editor window, each drawn for one frame.
+#pragma once
+
+#include <TimecycleManager.h>
+
+struct TimecycleEditorState;
+
+// The whole window: browser on the left, detail or XML output on the right.
+void DrawTimecycleEditor(TimecycleEditorState& state);
+
+// Left pane: search fields, what the host applies, and the modifier list.
+void DrawModifierBrowser(TimecycleEditorState& state, tcManager& gameManager);
+
+// Right pane while no XML is shown: the selected modifier's controls and
+// parameter table. `varInfos` is the host's variable-info array.
+void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos);
+
+// Right pane while XML is shown.
+void DrawOutputPane(TimecycleEditorState& state);
+
+// Prints the selected modifier as timecycle_modifier_data XML into the
+// state's printer.
+void GenerateModifierXml(TimecycleEditorState& state);

@@ -1,0 +1,171 @@
+// The browser: search fields, the modifiers the host applies, and the list
+// of every modifier, where a click selects one for editing.
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ModifierSearch.h"
+
+#include <imgui.h>
+#include <imgui_internal.h>
+
+namespace
+{
+const char* ModifierNameOrInvalid(int index)
+{
+    tcModifier* modifier = TheTimecycleManager->GetTimecycleByIndex(static_cast<unsigned>(index));
+    return modifier ? TheTimecycleManager->GetTimecycleName(*modifier).c_str() : "INVALID";
+}
+
+void DrawSearchFields(TimecycleEditorState& state)
+{
+    ImGui::Text("Search timecycle:");
+    ImGui::Columns(2, nullptr, true);
+    ImGui::SetColumnWidth(0, ImGui::CalcTextSize("By param ").x);
+
+    ImGui::Text("By name");
+    ImGui::SameLine();
+    ImGui::NextColumn();
+    if (ImGui::InputText("##controls_search_name", state.searchName, kTextBufferSize, 0, nullptr))
+        RebuildFilter(state);
+
+    ImGui::NextColumn();
+    ImGui::Text("By param");
+    ImGui::SameLine();
+    ImGui::NextColumn();
+    if (ImGui::InputText("##controls_search_param", state.searchParam, kTextBufferSize, 0, nullptr))
+        RebuildFilter(state);
+
+    ImGui::NextColumn();
+    ImGui::Separator();
+    ImGui::EndColumns();
+}
+
+// One applied modifier with its strength and a "Clear" button; returns
+// whether "Clear" was pressed.
+bool DrawAppliedModifierRow(const char* title, int index, const char* strengthId, float& strength)
+{
+    if (index == -1)
+    {
+        ImGui::Text("%s modifier: NONE", title);
+        return false;
+    }
+
+    ImGui::Text("%s modifier: %s", title, ModifierNameOrInvalid(index));
+    const float minStrength = -10.0f;
+    const float maxStrength = 10.0f;
+    ImGui::DragScalar(strengthId, ImGuiDataType_Float, &strength, 0.05f, &minStrength, &maxStrength, "%.3f", 0);
+    ImGui::SameLine();
+    // Both rows show "Clear"; the row's own id scope keeps them apart.
+    ImGui::PushID(strengthId);
+    const bool cleared = ImGui::Button("Clear", ImVec2(0.0f, 0.0f));
+    ImGui::PopID();
+    return cleared;
+}
+
+void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scriptData)
+{
+    TimecycleManager& manager = *TheTimecycleManager;
+
+    state.selection.ValidateSelection();
+    const int selectedIndex = state.selection.modifier ? manager.GetTimecycleIndex(*state.selection.modifier) : -1;
+    const int interior = manager.GetInteriorModifierOverride();
+
+    if (DrawAppliedModifierRow("Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
+    {
+        scriptData.primaryIndex = -1;
+        state.applySelected = false;
+    }
+    ImGui::Separator();
+
+    if (DrawAppliedModifierRow("Transition", scriptData.transitionIndex, "##transition-strength",
+                               scriptData.transitionStrength))
+        scriptData.transitionIndex = -1;
+    ImGui::Separator();
+
+    if (interior == -1)
+        ImGui::Text("Interior modifier: NONE");
+    else
+        ImGui::Text("Interior modifier: %s", ModifierNameOrInvalid(interior));
+    ImGui::Separator();
+
+    if (ImGui::Checkbox("Apply selected", &state.applySelected) && !state.applySelected)
+        scriptData.primaryIndex = -1;
+    if (ImGui::IsItemHovered(0))
+        ImGui::SetTooltip("Applies the selected timecycle globally, the way a script would.\n"
+                          "Inside an MLO it replaces the rooms own timecycle instead.");
+
+    // Applied every frame while the window is drawn, so the selection keeps
+    // winning over whatever else sets these.
+    if (!state.applySelected)
+    {
+        manager.SetInteriorModifierOverride(-1);
+    }
+    else if (selectedIndex != -1)
+    {
+        if (!manager.IsInsideInteriorRoom())
+        {
+            scriptData.primaryIndex = selectedIndex;
+            manager.SetInteriorModifierOverride(-1);
+        }
+        else
+        {
+            scriptData.primaryIndex = -1;
+            manager.SetInteriorModifierOverride(selectedIndex);
+        }
+    }
+}
+
+void DrawModifierList(TimecycleEditorState& state, tcManager& gameManager)
+{
+    ImGui::PushStyleVar(ImGuiStyleVar_IndentSpacing, ImGui::GetFontSize());
+
+    const bool filterActive = IsFilterActive(state);
+    int listed = 0;
+    for (unsigned i = 0; i < gameManager.modifierCount; ++i)
+    {
+        tcModifier* modifier = gameManager.modifiers[i];
+        if (!modifier)
+            continue;
+        if (filterActive && !state.filterHashes.contains(modifier->nameHash))
+            continue;
+
+        state.selection.ValidateSelection();
+        const std::string& name = TheTimecycleManager->GetTimecycleName(*modifier);
+        ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
+        if (modifier == state.selection.modifier)
+            flags |= ImGuiTreeNodeFlags_Selected;
+
+        if (ImGui::TreeNodeEx(modifier, flags, "%s", name.c_str()))
+        {
+            if (ImGui::IsItemClicked(0))
+                state.SelectFromBrowser(*modifier);
+            ImGui::TreePop();
+        }
+        ++listed;
+    }
+
+    ImGui::PopStyleVar(1);
+
+    if (listed == 0 && IsFilterActive(state))
+    {
+        ImGui::Text("No timecycles found");
+        if (ImGui::Button("Clear search query", ImVec2(0.0f, 0.0f)))
+        {
+            ClearTextBuffer(state.searchName);
+            ClearTextBuffer(state.searchParam);
+            RebuildFilter(state);
+        }
+    }
+}
+}
+
+void DrawModifierBrowser(TimecycleEditorState& state, tcManager& gameManager)
+{
+    DrawSearchFields(state);
+
+    if (TimecycleScriptData* scriptData = TimecycleManager::GetScriptData())
+        DrawActiveModifiers(state, *scriptData);
+
+    if (ImGui::BeginChild("list", ImVec2(-1.0f, -1.0f), false, 0))
+        DrawModifierList(state, gameManager);
+    ImGui::EndChild();
+}

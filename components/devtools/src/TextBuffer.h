@@ -1,0 +1,30 @@
+// The editor's text fields are fixed 128-byte buffers.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+constexpr size_t kTextBufferSize = 128;
+
+// Copies text into a field with its terminating NUL. Text that does not fit
+// is cut at the last whole UTF-8 character that does.
+inline void CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view text)
+{
+    size_t length = text.size();
+    if (length > kTextBufferSize - 1)
+    {
+        length = kTextBufferSize - 1;
+        // Step back over continuation bytes (10xxxxxx) to the start of the
+        // character that would be cut.
+        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+            --length;
+    }
+    memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+inline void ClearTextBuffer(char (&buffer)[kTextBufferSize])
+{
+    memset(buffer, 0, sizeof(buffer));
+}
