@@ -1,0 +1,40 @@
+#include "PanelFixture.h"
+
+using ::testing::Contains;
+using ::testing::Not;
+
+TEST_F(PanelTest, TextsShowWhatTheFrameDisplayed)
+{
+    ui.Frame();
+    EXPECT_THAT(ui.Texts(), Contains("Created 0"));
+    ui.Click(kPanel, "Create");
+    EXPECT_THAT(ui.Texts(), Contains("Created 1"));
+    EXPECT_THAT(ui.Texts(), Not(Contains("Created 0")));
+}
+
+TEST_F(PanelTest, TextsAreKeptPerWindow)
+{
+    ui.Frame();
+    EXPECT_THAT(ui.Texts(kPanel), Contains("Created 0"));
+    EXPECT_THAT(ui.Texts(kPanel), Not(Contains("Shown elsewhere")));
+    EXPECT_THAT(ui.Texts("Other Window"), Contains("Shown elsewhere"));
+    EXPECT_THAT(ui.Texts("Other Window"), Not(Contains("Created 0")));
+    EXPECT_THAT(ui.Texts(), Contains("Shown elsewhere"));
+}
+
+TEST_F(PanelTest, TextsIncludeChildWindowsAndWhatComesAfterATooltip)
+{
+    ui.Hover(kPanel, "Enabled");
+    const auto texts = ui.Texts(kPanel);
+    EXPECT_THAT(texts, Contains("Turns the panel on"));
+    EXPECT_THAT(texts, Contains("{ start }"));  // the field drawn after the tooltip
+    EXPECT_THAT(texts, Contains("[ Item 0 ]"));
+    EXPECT_THAT(texts, Contains("Row 0"));
+}
+
+TEST_F(PanelTest, CapturedTextsDoNotReachTheClipboard)
+{
+    ui.Frame(3);
+    ui.Click(kPanel, "Create");
+    EXPECT_EQ(ui.Clipboard(), "");
+}
