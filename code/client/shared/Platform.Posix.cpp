@@ -4,6 +4,7 @@
 
 #include "Utils.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -20,10 +21,14 @@ namespace platform
 {
 const char16_t kPathSeparator = u'/';
 
+std::string ModuleFileName(std::string_view baseName)
+{
+    return std::string(baseName) + ".so";
+}
+
 ModuleHandle FindLoadedModule(std::string_view baseName)
 {
-    const std::string fileName = std::string(baseName) + ".so";
-    void* handle = dlopen(fileName.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    void* handle = dlopen(ModuleFileName(baseName).c_str(), RTLD_NOW | RTLD_NOLOAD);
     // dlopen counts references like LoadLibrary; a lookup must not keep the
     // module loaded, and a found module stays loaded through its owner.
     if (handle)
@@ -44,6 +49,30 @@ void* FindExport(ModuleHandle module, const char* name)
 
 namespace
 {
+bool IsBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// The program path has its own rule: quoted, it runs to the next quote, and
+// backslashes are plain characters. A quote cannot be part of it, so one is
+// dropped rather than let it end the path early and shift the arguments.
+void AppendProgramPath(std::u16string& out, std::u16string_view path)
+{
+    std::u16string plain;
+    for (char16_t c : path)
+    {
+        if (c != u'"')
+            plain += c;
+    }
+    const bool needsQuotes = plain.empty() || std::any_of(plain.begin(), plain.end(), IsBlank);
+    if (needsQuotes)
+        out += u'"';
+    out += plain;
+    if (needsQuotes)
+        out += u'"';
+}
+
 // Quotes one argument so that the Windows splitting rules give it back.
 void AppendQuoted(std::u16string& out, std::u16string_view argument)
 {
@@ -80,14 +109,21 @@ std::u16string GetProcessCommandLine()
 
     std::u16string commandLine;
     size_t start = 0;
-    while (start < raw.size())
+    for (size_t index = 0; start < raw.size(); ++index)
     {
         size_t end = raw.find('\0', start);
         if (end == std::string::npos)
             end = raw.size();
-        if (!commandLine.empty())
+        const std::u16string argument = ToUtf16(std::string_view(raw).substr(start, end - start));
+        if (index == 0)
+        {
+            AppendProgramPath(commandLine, argument);
+        }
+        else
+        {
             commandLine += u' ';
-        AppendQuoted(commandLine, ToUtf16(std::string_view(raw).substr(start, end - start)));
+            AppendQuoted(commandLine, argument);
+        }
         start = end + 1;
     }
     return commandLine;
@@ -96,7 +132,6 @@ std::u16string GetProcessCommandLine()
 std::vector<std::u16string> SplitCommandLine(std::u16string_view line)
 {
     std::vector<std::u16string> arguments;
-    auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t'; };
 
     // The program path: up to the closing quote when quoted, else up to the
     // first blank; backslashes are plain characters here.
@@ -112,14 +147,14 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line)
     }
     else
     {
-        while (i < line.size() && !isBlank(line[i]))
+        while (i < line.size() && !IsBlank(line[i]))
             program += line[i++];
     }
     arguments.push_back(program);
 
     while (true)
     {
-        while (i < line.size() && isBlank(line[i]))
+        while (i < line.size() && IsBlank(line[i]))
             ++i;
         if (i >= line.size())
             break;
@@ -128,7 +163,7 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line)
         // 0 outside quotes, 1 inside. In a run of quotes every third one is
         // a literal quote, and a doubled quote ends the quoted part.
         int quotes = 0;
-        while (i < line.size() && (quotes != 0 || !isBlank(line[i])))
+        while (i < line.size() && (quotes != 0 || !IsBlank(line[i])))
         {
             if (line[i] == u'\\')
             {
@@ -197,34 +232,61 @@ int ParseInt(std::u16string_view text)
     return static_cast<int>(value);
 }
 
-SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
+namespace
 {
-    SharedMemory memory;
-    const std::string objectName = "/" + ToUtf8(name);
+// Only a block of this user that nobody else may touch, of the full size, is
+// trusted: the launch settings it carries steer the install root.
+bool IsTrustedBlock(int fd, size_t size)
+{
+    struct stat info{};
+    return fstat(fd, &info) == 0 && info.st_uid == geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 &&
+           static_cast<size_t>(info.st_size) >= size;
+}
 
-    int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
-    if (fd >= 0)
+// Creates the block, or opens the one that exists, as one Windows call does;
+// -1 when neither works.
+int CreateOrOpenBlock(const std::string& objectName, size_t size, bool& created)
+{
+    // A block that its creator removes between our two calls is gone, so
+    // creating it is tried again.
+    for (int attempt = 0; attempt < 3; ++attempt)
     {
-        memory.created = true;
-        if (ftruncate(fd, static_cast<off_t>(size)) != 0)
+        int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+        if (fd >= 0)
         {
+            // The umask must not make the block unusable for this user.
+            if (fchmod(fd, 0600) == 0 && ftruncate(fd, static_cast<off_t>(size)) == 0)
+            {
+                created = true;
+                return fd;
+            }
             close(fd);
             shm_unlink(objectName.c_str());
-            return {};
+            return -1;
         }
-    }
-    else if (errno == EEXIST)
-    {
+        if (errno != EEXIST)
+            return -1;
+
         fd = shm_open(objectName.c_str(), O_RDWR, 0);
-        // Only a block of this user, of the full size, is trusted.
-        struct stat info{};
-        if (fd >= 0 && (fstat(fd, &info) != 0 || info.st_uid != geteuid() ||
-                        static_cast<size_t>(info.st_size) < size))
+        if (fd >= 0)
         {
+            if (IsTrustedBlock(fd, size))
+                return fd;
             close(fd);
-            fd = -1;
+            return -1;
         }
+        if (errno != ENOENT)
+            return -1;
     }
+    return -1;
+}
+}
+
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
+{
+    const std::string objectName = "/" + ToUtf8(name);
+    bool created = false;
+    const int fd = CreateOrOpenBlock(objectName, size, created);
     if (fd < 0)
         return {};
 
@@ -232,17 +294,15 @@ SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
     close(fd);
     if (view == MAP_FAILED)
     {
-        if (memory.created)
+        if (created)
             shm_unlink(objectName.c_str());
         return {};
     }
 
-    memory.view = view;
     // The handle keeps the name, so that the creator can remove the block
     // when it closes it: like a Windows mapping, a block lives while the
     // process that made it holds it.
-    memory.handle = new std::string(objectName);
-    return memory;
+    return {new std::string(objectName), view, created};
 }
 
 void CloseSharedMemory(SharedMemory& memory, size_t size)

@@ -19,6 +19,9 @@ extern const char16_t kPathSeparator;
 // its own (".dll" or ".so").
 using ModuleHandle = void*;
 
+// A module's file name on this platform: "CoreRT" gives "CoreRT.so".
+std::string ModuleFileName(std::string_view baseName);
+
 // An already loaded module, or null; never loads one.
 ModuleHandle FindLoadedModule(std::string_view baseName);
 // The process's main executable module.
@@ -32,7 +35,8 @@ Fn FindExportAs(ModuleHandle module, const char* name)
     return reinterpret_cast<Fn>(FindExport(module, name));
 }
 
-// The process's command line as one string with Windows quoting.
+// The process's command line as one string with Windows quoting, so that
+// SplitCommandLine gives the arguments back.
 std::u16string GetProcessCommandLine();
 // Splits a command line into arguments with Windows rules
 // (CommandLineToArgvW's); the first argument is the program path.
@@ -41,7 +45,10 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
 // 0 when there is none.
 int ParseInt(std::u16string_view text);
 
-// A named block of shared memory. `view` is null when it could not be mapped.
+// A named block of shared memory, readable and writable by this user only.
+// It lives while its creator holds it (on Windows: while anyone does).
+// `view` is null when the block could not be created, opened or mapped; a
+// block of another user, or one that others may access, is refused.
 struct SharedMemory
 {
     void* handle = nullptr;
@@ -49,6 +56,7 @@ struct SharedMemory
     bool created = false; // this call created the block
 };
 SharedMemory OpenSharedMemory(std::u16string_view name, size_t size);
+// Unmaps the view and releases the handle, if any; resets `memory`.
 void CloseSharedMemory(SharedMemory& memory, size_t size);
 
 // Absolute path of the process's main executable.

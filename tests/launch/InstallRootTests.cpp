@@ -1,0 +1,134 @@
+#include "LaunchTestSupport.h"
+#include "Utils.h"
+
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+enum class AppFolder { None, Folder, File };
+
+struct InstallRootCase
+{
+    const char* what;
+    bool coreRuntime;  // the root holds CoreRT.so
+    AppFolder appFolder;
+    bool createAppFolder;
+    bool resolvesToAppFolder;
+};
+
+void PrintTo(const InstallRootCase& test, std::ostream* out)
+{
+    *out << test.what;
+}
+
+class InstallRootTest : public LaunchTest, public testing::WithParamInterface<InstallRootCase>
+{
+};
+
+// The launcher set the root; the rules about the application folder decide
+// whether it stays or moves into "Tarn.app".
+TEST_P(InstallRootTest, FollowsTheApplicationFolderRules)
+{
+    const InstallRootCase& test = GetParam();
+    const fs::path root = MakeFolder();
+    if (test.coreRuntime)
+        std::ofstream(root / "CoreRT.so") << "module";
+    if (test.appFolder == AppFolder::Folder)
+        fs::create_directory(root / "Tarn.app");
+    if (test.appFolder == AppFolder::File)
+        std::ofstream(root / "Tarn.app") << "not a folder";
+
+    InitStateView block = CreateBlockFor("");
+    SetText(block->rootPath, AsRoot(root));
+    block->createAppFolder = test.createAppFolder;
+
+    const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}});
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string expected = test.resolvesToAppFolder ? (root / "Tarn.app/").string() : root.string() + "/";
+    EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + expected});
+    EXPECT_EQ(fs::is_directory(root / "Tarn.app"), test.resolvesToAppFolder || test.appFolder == AppFolder::Folder);
+    EXPECT_EQ(BlockText(block->rootPath), AsRoot(root)) << "the launcher's root is left as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, InstallRootTest,
+    testing::Values(InstallRootCase{"rootAsSet", false, AppFolder::None, false, false},
+                    InstallRootCase{"appFolderFound", false, AppFolder::Folder, false, true},
+                    InstallRootCase{"appFolderIsAFile", false, AppFolder::File, false, false},
+                    InstallRootCase{"coreRuntimeInTheRoot", true, AppFolder::Folder, false, false},
+                    InstallRootCase{"appFolderCreated", false, AppFolder::None, true, true},
+                    InstallRootCase{"appFolderAlreadyThere", false, AppFolder::Folder, true, true},
+                    InstallRootCase{"nothingCreatedBesideTheCoreRuntime", true, AppFolder::None, true, false}),
+    [](const testing::TestParamInfo<InstallRootCase>& info) { return info.param.what; });
+
+TEST_F(LaunchTest, AnEmptyRootIsTheExecutablesFolderAndIsStored)
+{
+    InitStateView block = CreateBlockFor("");
+    const std::string folder = fs::canonical(LAUNCH_PROBE).parent_path().string() + "/";
+
+    const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}});
+    EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + folder});
+    EXPECT_EQ(ToUtf8(BlockText(block->rootPath)), folder);
+}
+
+TEST_F(LaunchTest, AnExecutableFolderTooLongForTheBlockIsUsedButNotStored)
+{
+    fs::path deep = MakeFolder();
+    while (deep.string().size() < 1100)
+        deep /= std::string(200, 'd');
+    fs::create_directories(deep);
+    fs::copy_file(LAUNCH_PROBE, deep / "launch_probe");
+    fs::permissions(deep / "launch_probe", fs::perms::owner_all);
+
+    InitStateView block = CreateBlockFor("");
+    const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}}, (deep / "launch_probe").string());
+    EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + deep.string() + "/"});
+    EXPECT_EQ(block->rootPath[0], u'\0');
+}
+
+TEST_F(LaunchTest, ARootFillingItsArrayIsReadNoFurther)
+{
+    // No NUL in the array, and a path in the field right after it.
+    InitStateView block = CreateBlockFor("");
+    SetText(block->rootPath, std::u16string(std::size(block->rootPath), u'r'));
+    SetText(block->reservedPaths[0], u"/elsewhere/");
+
+    const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}});
+    EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + std::string(std::size(block->rootPath), 'r')});
+}
+
+TEST_F(LaunchTest, AnApplicationFolderThatCannotBeMadeEndsTheProcess)
+{
+    const fs::path root = MakeFolder() / "missing";
+    InitStateView block = CreateBlockFor("");
+    SetText(block->rootPath, AsRoot(root));
+    block->createAppFolder = 1;
+
+    const ProbeResult result = RunProbe({{"game"}, {}, {"key", "resolve", "key"}});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.lines, std::vector<std::string>{"key="});
+}
+
+// The first root is kept; once the launcher asks for the application folder,
+// the root switches to a freshly resolved one, and only once.
+TEST_F(LaunchTest, TheInstallRootSwitchesOnceToTheApplicationFolder)
+{
+    const fs::path root = MakeFolder();
+    const fs::path other = MakeFolder();
+    InitStateView block = CreateBlockFor("");
+    SetText(block->rootPath, AsRoot(root));
+
+    const ProbeResult result = RunProbe({{"game"},
+                                         {},
+                                         {"root", "rootPath=" + other.string() + "/", "root", "appFolder=1", "root",
+                                          "appFolder=0", "rootPath=" + root.string() + "/", "root"}});
+    const std::string first = root.string() + "/";
+    const std::string second = (other / "Tarn.app/").string();
+    EXPECT_EQ(result.lines, (std::vector<std::string>{"root=" + first, "root=" + first, "root=" + second,
+                                                      "root=" + second}));
+    EXPECT_TRUE(fs::is_directory(other / "Tarn.app"));
+    EXPECT_FALSE(fs::exists(root / "Tarn.app"));
+}
+}

@@ -1,0 +1,100 @@
+// Reports the launch environment as this process sees it, for the launch
+// tests, which choose its argv, its environment and its init-state block.
+// LAUNCH_PROBE_STEPS holds one step per line. A query ("key") prints
+// "key=<value>"; a step "field=value" writes that field of the block.
+#include "LaunchEnvironment.h"
+#include "Utils.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+namespace
+{
+template<size_t N>
+void SetBlockText(char16_t (&array)[N], const std::string& text)
+{
+    const std::u16string value = ToUtf16(text);
+    std::memset(array, 0, sizeof(array));
+    std::copy_n(value.begin(), std::min(value.size(), N - 1), array);
+}
+
+std::string DescribeBlock()
+{
+    InitStateView block = OpenInitState("KelInitState");
+    const auto* bytes = reinterpret_cast<const unsigned char*>(block.Get());
+    const size_t nonZero = sizeof(KelInitState) - std::count(bytes, bytes + sizeof(KelInitState), 0);
+    std::ostringstream text;
+    text << "fallback:" << block.IsFallback() << " r0:" << block->reserved0 << " r8:" << block->reserved8
+         << " r12:" << block->reserved12 << " r16:" << int(block->reserved16) << " r17:" << int(block->reserved17)
+         << " app:" << int(block->createAppFolder) << " r19:" << int(block->reserved19) << " nonzero:" << nonZero;
+    return text.str();
+}
+
+bool Write(const std::string& field, const std::string& value)
+{
+    InitStateView block = OpenInitState("KelInitState");
+    if (field == "appFolder")
+        block->createAppFolder = static_cast<uint8_t>(std::atoi(value.c_str()));
+    else if (field == "rootPath")
+        SetBlockText(block->rootPath, value);
+    else if (field == "commandLine")
+        SetBlockText(block->commandLine, value);
+    else
+        return false;
+    return true;
+}
+
+bool Query(const std::string& step, std::string& value)
+{
+    if (step == "sdk")
+        value = std::to_string(IsSdkGuest());
+    else if (step == "mosk")
+        value = std::to_string(IsMoskLaunch());
+    else if (step == "key")
+        value = GetLaunchModeKey();
+    else if (step == "pure")
+        value = std::to_string(GetPureLevel());
+    else if (step == "resolve")
+        value = ToUtf8(ResolveInstallRoot());
+    else if (step == "root")
+        value = ToUtf8(GetInstallRoot());
+    else if (step == "block")
+        value = DescribeBlock();
+    else if (step == "rootPath")
+        value = ToUtf8(BlockText(OpenInitState("KelInitState")->rootPath));
+    else if (step == "commandLine")
+        value = ToUtf8(BlockText(OpenInitState("KelInitState")->commandLine));
+    else
+        return false;
+    return true;
+}
+}
+
+int main()
+{
+    // Every line must be out before a step that ends the process.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+
+    const char* steps = std::getenv("LAUNCH_PROBE_STEPS");
+    std::istringstream lines(steps ? steps : "");
+    std::string step;
+    while (std::getline(lines, step))
+    {
+        const size_t equals = step.find('=');
+        std::string value;
+        const bool known =
+            equals == std::string::npos ? Query(step, value) : Write(step.substr(0, equals), step.substr(equals + 1));
+        if (!known)
+        {
+            std::fprintf(stderr, "unknown step: %s\n", step.c_str());
+            return 2;
+        }
+        if (equals == std::string::npos)
+            std::printf("%s=%s\n", step.c_str(), value.c_str());
+    }
+    return 0;
+}
