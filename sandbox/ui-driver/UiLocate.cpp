@@ -15,6 +15,7 @@ namespace
 // Frames a search may spend scrolling before it gives up.
 constexpr int kMaxSearchFrames = 1000;
 constexpr int kMaxScrollIntoViewFrames = 20;
+constexpr int kMaxSettleFrames = 3;
 
 std::string Quoted(std::string_view text)
 {
@@ -163,10 +164,11 @@ UiItem UiDriver::Locate(std::string_view window, std::string_view label, int ind
     if (m_frameCount == 0)
         Frame();
     ListSearch search;
+    int settleFrames = 0;
     int scrollFrames = 0;
     for (int frames = 0; frames < kMaxSearchFrames; ++frames)
     {
-        if (Settling(window))
+        if (Settling(window) && settleFrames++ < kMaxSettleFrames)
         {
             Frame();
             continue;

@@ -11,18 +11,18 @@ struct LabelCase
     const char* label;  // the label of the widget it must find
 };
 
-class FindByLabel : public PanelTest, public ::testing::WithParamInterface<LabelCase>
+class UiDriverFindByLabel : public UiDriverPanel, public ::testing::WithParamInterface<LabelCase>
 {
 };
 
-TEST_P(FindByLabel, FindsTheOneWidget)
+TEST_P(UiDriverFindByLabel, FindsTheOneWidget)
 {
     const UiItem item = ui.Find(kPanel, GetParam().query);
     EXPECT_EQ(item.label, GetParam().label);
     EXPECT_STREQ(item.TopWindowName(), kPanel);
 }
 
-INSTANTIATE_TEST_SUITE_P(Queries, FindByLabel,
+INSTANTIATE_TEST_SUITE_P(Queries, UiDriverFindByLabel,
                          ::testing::Values(LabelCase{ "Create", "Create" },              // visible label
                                            LabelCase{ "##name", "##name" },              // hidden label
                                            LabelCase{ "OK##second", "OK##second" },      // full label
@@ -30,15 +30,15 @@ INSTANTIATE_TEST_SUITE_P(Queries, FindByLabel,
                                            LabelCase{ "Speed", "Speed" },
                                            LabelCase{ "Leaf node", "Leaf node" }));
 
-TEST_F(PanelTest, FindsAWidgetThatNeverDescribesItselfByItsIdString)
+TEST_F(UiDriverPanel, FindsAWidgetThatNeverDescribesItselfByItsIdString)
 {
-    const UiItem grip = ui.Find(kPanel, "##grip");
-    EXPECT_TRUE(grip.label.empty());
-    EXPECT_FLOAT_EQ(grip.rect.GetWidth(), 200.0f);
-    EXPECT_FLOAT_EQ(grip.rect.GetHeight(), 8.0f);
+    const UiItem splitter = ui.Find(kPanel, "##Splitter");
+    EXPECT_TRUE(splitter.label.empty());
+    EXPECT_FLOAT_EQ(splitter.rect.GetWidth(), 8.0f);
+    EXPECT_FLOAT_EQ(splitter.rect.GetHeight(), 30.0f);
 }
 
-TEST_F(PanelTest, ItemsTellTheirWindowStateAndFlags)
+TEST_F(UiDriverPanel, ItemsTellTheirWindowStateAndFlags)
 {
     ui.Frame();
     EXPECT_TRUE(ui.Find(kPanel, "Locked").Disabled());
@@ -54,7 +54,7 @@ TEST_F(PanelTest, ItemsTellTheirWindowStateAndFlags)
     EXPECT_STREQ(item.TopWindowName(), kPanel);
 }
 
-TEST_F(PanelTest, ASharedLabelIsAmbiguousUntilAnIndexPicksOne)
+TEST_F(UiDriverPanel, ASharedLabelIsAmbiguousUntilAnIndexPicksOne)
 {
     const std::string message = ErrorOf([&] { ui.Click(kPanel, "OK"); });
     EXPECT_THAT(message, AllOf(HasSubstr("\"OK\""), HasSubstr("ambiguous"), HasSubstr("\"OK##first\""),
@@ -70,14 +70,14 @@ TEST_F(PanelTest, ASharedLabelIsAmbiguousUntilAnIndexPicksOne)
     EXPECT_THROW(ui.Find(kPanel, "OK", -2), UiDriverError);
 }
 
-TEST_F(PanelTest, TheSameLabelInAnotherWindowIsAnotherWidget)
+TEST_F(UiDriverPanel, TheSameLabelInAnotherWindowIsAnotherWidget)
 {
     ui.Click("Other Window", "Create");
     EXPECT_EQ(panel.otherCreated, 1);
     EXPECT_EQ(panel.created, 0);
 }
 
-TEST_F(PanelTest, ExistsLooksAtTheLastFrameOnly)
+TEST_F(UiDriverPanel, ExistsLooksAtTheLastFrameOnly)
 {
     ui.Frame();
     EXPECT_TRUE(ui.Exists(kPanel, "Create"));
@@ -87,7 +87,7 @@ TEST_F(PanelTest, ExistsLooksAtTheLastFrameOnly)
     EXPECT_FALSE(ui.Exists("Nowhere", "Create"));
 }
 
-TEST_F(PanelTest, AMissingWidgetNamesWhatWasLookedForAndWhatWasThere)
+TEST_F(UiDriverPanel, AMissingWidgetNamesWhatWasLookedForAndWhatWasThere)
 {
     const std::string message = ErrorOf([&] { ui.Click(kPanel, "Destroy"); });
     EXPECT_THAT(message, AllOf(HasSubstr("\"Destroy\""), HasSubstr("\"Test Panel\""), HasSubstr("not found"),
@@ -95,13 +95,13 @@ TEST_F(PanelTest, AMissingWidgetNamesWhatWasLookedForAndWhatWasThere)
                                HasSubstr("window \"Other Window\""), HasSubstr("unlabelled")));
 }
 
-TEST_F(PanelTest, AMissingWindowIsSaidSo)
+TEST_F(UiDriverPanel, AMissingWindowIsSaidSo)
 {
     const std::string message = ErrorOf([&] { ui.Click("Nowhere", "Create"); });
     EXPECT_THAT(message, AllOf(HasSubstr("\"Nowhere\""), HasSubstr("window is not drawn"), HasSubstr("\"Test Panel\"")));
 }
 
-TEST_F(PanelTest, ARowNotDrawnYetIsFoundFurtherDownTheList)
+TEST_F(UiDriverPanel, ARowNotDrawnYetIsFoundFurtherDownTheList)
 {
     ui.Frame();
     ASSERT_FALSE(ui.Exists(kPanel, "Row 420"));
@@ -118,13 +118,13 @@ TEST_F(PanelTest, ARowNotDrawnYetIsFoundFurtherDownTheList)
     EXPECT_EQ(panel.selectedRow, 3);
 }
 
-TEST_F(PanelTest, ARowThatIsNowhereInTheListFailsAfterTheSearch)
+TEST_F(UiDriverPanel, ARowThatIsNowhereInTheListFailsAfterTheSearch)
 {
     const std::string message = ErrorOf([&] { ui.Find(kPanel, "Row 900"); });
     EXPECT_THAT(message, AllOf(HasSubstr("\"Row 900\""), HasSubstr("further down its scrolled lists")));
 }
 
-TEST_F(PanelTest, AWidgetOutOfViewIsScrolledIntoViewBeforeTheClick)
+TEST_F(UiDriverPanel, AWidgetOutOfViewIsScrolledIntoViewBeforeTheClick)
 {
     ui.Frame();
     const UiItem before = ui.Find(kPanel, "Item 55");
@@ -140,7 +140,7 @@ TEST_F(PanelTest, AWidgetOutOfViewIsScrolledIntoViewBeforeTheClick)
     EXPECT_EQ(panel.itemsScroll, 0.0f);
 }
 
-TEST_F(PanelTest, ASelectedTreeNodeIsHighlighted)
+TEST_F(UiDriverPanel, ASelectedTreeNodeIsHighlighted)
 {
     ui.Frame();
     EXPECT_FALSE(ui.Find(kPanel, "Leaf node").highlighted);

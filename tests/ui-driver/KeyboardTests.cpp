@@ -5,13 +5,13 @@
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 
-TEST_F(PanelTest, TypeAddsToTheEndOfTheField)
+TEST_F(UiDriverPanel, TypeAddsToTheEndOfTheField)
 {
     ui.Type(kPanel, "##name", "_more");
     EXPECT_STREQ(panel.name, "start_more");
 }
 
-TEST_F(PanelTest, SetTextReplacesTheField)
+TEST_F(UiDriverPanel, SetTextReplacesTheField)
 {
     ui.SetText(kPanel, "##name", "my_mod");
     EXPECT_STREQ(panel.name, "my_mod");
@@ -19,13 +19,13 @@ TEST_F(PanelTest, SetTextReplacesTheField)
     EXPECT_STREQ(panel.name, "");
 }
 
-TEST_F(PanelTest, TypesUtf8CharacterByCharacter)
+TEST_F(UiDriverPanel, TypesUtf8CharacterByCharacter)
 {
     ui.SetText(kPanel, "##name", "grün ✓ 日本");
     EXPECT_STREQ(panel.name, "grün ✓ 日本");
 }
 
-TEST_F(PanelTest, EnterSubmitsTheField)
+TEST_F(UiDriverPanel, EnterSubmitsTheField)
 {
     ui.SetText(kPanel, "##name", "hello");
     EXPECT_EQ(panel.namesEntered, 0);
@@ -34,13 +34,13 @@ TEST_F(PanelTest, EnterSubmitsTheField)
     EXPECT_NE(GImGui->ActiveId, ui.Find(kPanel, "##name").id);
 }
 
-TEST_F(PanelTest, TypingIntoSomethingThatIsNotATextFieldFails)
+TEST_F(UiDriverPanel, TypingIntoSomethingThatIsNotATextFieldFails)
 {
     const std::string message = ErrorOf([&] { ui.Type(kPanel, "Create", "x"); });
     EXPECT_THAT(message, AllOf(HasSubstr("\"Create\""), HasSubstr("did not take the keyboard")));
 }
 
-TEST_F(PanelTest, CtrlACtrlCCopiesTheFieldToTheCapturedClipboard)
+TEST_F(UiDriverPanel, CtrlACtrlCCopiesTheFieldToTheCapturedClipboard)
 {
     ui.SetText(kPanel, "##name", "copy me");
     ui.Key("ctrl+a");
@@ -48,7 +48,7 @@ TEST_F(PanelTest, CtrlACtrlCCopiesTheFieldToTheCapturedClipboard)
     EXPECT_EQ(ui.Clipboard(), "copy me");
 }
 
-TEST_F(PanelTest, CtrlACtrlCCopiesAMultiLineField)
+TEST_F(UiDriverPanel, CtrlACtrlCCopiesAMultiLineField)
 {
     ui.Click(kPanel, "##notes");
     ui.Key("ctrl+a");
@@ -56,7 +56,7 @@ TEST_F(PanelTest, CtrlACtrlCCopiesAMultiLineField)
     EXPECT_EQ(ui.Clipboard(), "first line\nsecond line");
 }
 
-TEST_F(PanelTest, CtrlVPastesTheClipboard)
+TEST_F(UiDriverPanel, CtrlVPastesTheClipboard)
 {
     ui.SetClipboard("pasted");
     ui.Click(kPanel, "##name");
@@ -73,11 +73,11 @@ struct KeysCase
     const char* expected;
 };
 
-class KeysInAField : public PanelTest, public ::testing::WithParamInterface<KeysCase>
+class UiDriverKeysInField : public UiDriverPanel, public ::testing::WithParamInterface<KeysCase>
 {
 };
 
-TEST_P(KeysInAField, EditTheText)
+TEST_P(UiDriverKeysInField, EditTheText)
 {
     ui.SetText(kPanel, "##name", "hello");
     for (const char* key : GetParam().keys)
@@ -85,7 +85,7 @@ TEST_P(KeysInAField, EditTheText)
     EXPECT_STREQ(panel.name, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, KeysInAField,
+INSTANTIATE_TEST_SUITE_P(Keys, UiDriverKeysInField,
                          ::testing::Values(KeysCase{ { "backspace" }, "hell" },
                                            KeysCase{ { "home", "delete" }, "ello" },
                                            KeysCase{ { "left", "left", "backspace" }, "helo" },
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeysInAField,
                                            KeysCase{ { "ctrl+z" }, "hell" },  // undoes the last character typed
                                            KeysCase{ { "escape" }, "start" }));
 
-TEST_F(PanelTest, CtrlXCutsToTheClipboard)
+TEST_F(UiDriverPanel, CtrlXCutsToTheClipboard)
 {
     ui.SetText(kPanel, "##name", "cut me");
     ui.Key("ctrl+a");
@@ -103,14 +103,14 @@ TEST_F(PanelTest, CtrlXCutsToTheClipboard)
     EXPECT_STREQ(panel.name, "");
 }
 
-class BadChord : public PanelTest, public ::testing::WithParamInterface<const char*>
+class UiDriverBadChord : public UiDriverPanel, public ::testing::WithParamInterface<const char*>
 {
 };
 
-TEST_P(BadChord, IsRefusedByName)
+TEST_P(UiDriverBadChord, IsRefusedByName)
 {
     const std::string message = ErrorOf([&] { ui.Key(GetParam()); });
     EXPECT_THAT(message, AllOf(HasSubstr(GetParam()), HasSubstr("keys: tab")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Chords, BadChord, ::testing::Values("ctrl+q", "hyper+a", "ctrl+", "", "f5"));
+INSTANTIATE_TEST_SUITE_P(Chords, UiDriverBadChord, ::testing::Values("ctrl+q", "hyper+a", "ctrl+", "", "f5"));

@@ -13,7 +13,7 @@ using uidriver::UiDriver;
 using uidriver::UiDriverError;
 using uidriver::UiItem;
 
-class PanelTest : public ::testing::Test
+class UiDriverPanel : public ::testing::Test
 {
 protected:
     static constexpr const char* kPanel = "Test Panel";

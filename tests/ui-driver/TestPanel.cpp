@@ -1,6 +1,8 @@
 #include "TestPanel.h"
 
+#define IMGUI_DEFINE_MATH_OPERATORS
 #include "imgui.h"
+#include "imgui_internal.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,10 +56,12 @@ void TestPanel::Draw()
     ImGui::Selectable("Double-click me", false, ImGuiSelectableFlags_AllowDoubleClick);
     if (ImGui::IsItemHovered() && ImGui::IsMouseDoubleClicked(0))
         ++doubleClicks;
-    // A grip that never describes itself, like a splitter.
-    ImGui::InvisibleButton("##grip", ImVec2(200, 8));
-    if (ImGui::IsItemActive())
-        gripOffset += ImGui::GetIO().MouseDelta.x;
+    // A splitter never describes itself: it is known by its id string.
+    ImGuiWindow* window = ImGui::GetCurrentWindow();
+    const ImVec2 corner = window->DC.CursorPos;
+    const ImRect splitter(corner + ImVec2(leftWidth, 0), corner + ImVec2(leftWidth + 8, 30));
+    ImGui::SplitterBehavior(splitter, window->GetID("##Splitter"), ImGuiAxis_X, &leftWidth, &rightWidth, 8, 8);
+    ImGui::Dummy(ImVec2(0, 30));
     if (ImGui::TreeNodeEx("Leaf node", ImGuiTreeNodeFlags_Leaf | (leafSelected ? ImGuiTreeNodeFlags_Selected : 0)))
     {
         if (ImGui::IsItemClicked(0))

@@ -19,7 +19,8 @@ struct TestPanel
     int namesEntered = 0;
     char notes[128] = "first line\nsecond line";
     float speed = 0.0f;
-    float gripOffset = 0.0f;
+    float leftWidth = 200.0f;   // the two sides of the splitter
+    float rightWidth = 300.0f;
     int doubleClicks = 0;
     bool leafSelected = false;
     int clickedItem = -1;

@@ -3,7 +3,7 @@
 using ::testing::Contains;
 using ::testing::Not;
 
-TEST_F(PanelTest, TextsShowWhatTheFrameDisplayed)
+TEST_F(UiDriverPanel, TextsShowWhatTheFrameDisplayed)
 {
     ui.Frame();
     EXPECT_THAT(ui.Texts(), Contains("Created 0"));
@@ -12,7 +12,7 @@ TEST_F(PanelTest, TextsShowWhatTheFrameDisplayed)
     EXPECT_THAT(ui.Texts(), Not(Contains("Created 0")));
 }
 
-TEST_F(PanelTest, TextsAreKeptPerWindow)
+TEST_F(UiDriverPanel, TextsAreKeptPerWindow)
 {
     ui.Frame();
     EXPECT_THAT(ui.Texts(kPanel), Contains("Created 0"));
@@ -22,7 +22,7 @@ TEST_F(PanelTest, TextsAreKeptPerWindow)
     EXPECT_THAT(ui.Texts(), Contains("Shown elsewhere"));
 }
 
-TEST_F(PanelTest, TextsIncludeChildWindowsAndWhatComesAfterATooltip)
+TEST_F(UiDriverPanel, TextsIncludeChildWindowsAndWhatComesAfterATooltip)
 {
     ui.Hover(kPanel, "Enabled");
     const auto texts = ui.Texts(kPanel);
@@ -32,7 +32,7 @@ TEST_F(PanelTest, TextsIncludeChildWindowsAndWhatComesAfterATooltip)
     EXPECT_THAT(texts, Contains("Row 0"));
 }
 
-TEST_F(PanelTest, CapturedTextsDoNotReachTheClipboard)
+TEST_F(UiDriverPanel, CapturedTextsDoNotReachTheClipboard)
 {
     ui.Frame(3);
     ui.Click(kPanel, "Create");

@@ -117,10 +117,16 @@ public:
     const std::string& Clipboard() const { return m_clipboard; }
     void SetClipboard(std::string text) { m_clipboard = std::move(text); }
 
-    // The lines of text the last frame displayed (labels, texts, field
-    // contents as Dear ImGui logs them: "[Button]", "[x] Checkbox", "{field}"),
-    // whether scrolled into view or not; all windows, or one top-level window
-    // with the tooltips and popups opened from inside it.
+    // The lines of text the last frame displayed, as Dear ImGui's logging
+    // writes them: "Created 1", "[ Create ]" for a button, "[x] Enabled" for a
+    // check box, "{ my_mod }" for a text field, "> name" for a tree node; text
+    // scrolled out of view included. By top-level window, a tooltip or popup
+    // counting to the window it was opened from.
+    // Dear ImGui stops logging at the End of every top-level window and the
+    // driver starts it again at the next widget, so text that a window draws
+    // after a tooltip or popup it opened, before its next widget, is missed.
+    // While logging, Dear ImGui clips nothing: a list clipper hands out every
+    // row.
     std::vector<std::string> Texts() const;
     std::vector<std::string> Texts(std::string_view window) const;
 
