@@ -3,7 +3,6 @@
 // clipboard.
 #include "UiDriver.h"
 
-#include <cfloat>
 
 namespace uidriver
 {
