@@ -3,7 +3,6 @@
 // clipboard.
 #include "UiDriver.h"
 
-
 namespace uidriver
 {
 namespace
