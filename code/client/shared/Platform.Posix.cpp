@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
+#include <link.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -44,7 +45,21 @@ ModuleHandle GetMainModule()
 
 void* FindExport(ModuleHandle module, const char* name)
 {
-    return module ? dlsym(module, name) : nullptr;
+    if (!module)
+        return nullptr;
+    void* symbol = dlsym(module, name);
+    if (!symbol || module != GetMainModule())
+        return symbol;
+
+    // The main program's handle searches every globally loaded library too;
+    // like GetProcAddress, take only what the executable itself exports.
+    Dl_info info{};
+    link_map* owner = nullptr;
+    link_map* program = nullptr;
+    if (!dladdr1(symbol, &info, reinterpret_cast<void**>(&owner), RTLD_DL_LINKMAP) ||
+        dlinfo(module, RTLD_DI_LINKMAP, &program) != 0 || owner != program)
+        return nullptr;
+    return symbol;
 }
 
 namespace
