@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -85,16 +86,34 @@ TEST(ProgramArguments, CountsAndReadsInOrder)
     EXPECT_EQ(ProgramArguments().Count(), 0u);
 }
 
+// The assertion report names the expression, path and line of the site;
+// as a regular expression, with every character taken literally.
+std::string AssertionReport(const std::string& expression, int line)
+{
+    std::string text = "Assertion failure: " + expression +
+                       "\nFile: code/client/lumen/console/ProgramArguments, Line: " + std::to_string(line);
+    std::string pattern;
+    for (char c : text)
+    {
+        if (std::string_view("\\^$.|?*+()[]{}").find(c) != std::string_view::npos)
+            pattern += '\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
 using ProgramArgumentsDeathTest = ::testing::Test;
 
 TEST_F(ProgramArgumentsDeathTest, IndexOutsideTheListIsAnAssertionFailure)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const ProgramArguments arguments({ "only" });
+    const std::string getReport = AssertionReport("i >= 0 && i < m_arguments.size()", 59);
+    const std::string indexReport = AssertionReport("i < m_arguments.size()", 71);
 
-    EXPECT_DEATH(arguments.Get(1), "");
-    EXPECT_DEATH(arguments.Get(-1), "");
-    EXPECT_DEATH(arguments[1], "");
-    EXPECT_DEATH(ProgramArguments().Get(0), "");
+    EXPECT_DEATH(arguments.Get(1), getReport);
+    EXPECT_DEATH(arguments.Get(-1), getReport);
+    EXPECT_DEATH(ProgramArguments().Get(0), getReport);
+    EXPECT_DEATH(arguments[1], indexReport);
 }
 }

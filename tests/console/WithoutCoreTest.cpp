@@ -23,6 +23,7 @@ using WithoutCoreRuntimeDeathTest = ::testing::Test;
 TEST_F(WithoutCoreRuntimeDeathTest, PrivilegeCheckIsAnAssertionFailure)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_DEATH(seCheckPrivilege("builtin.setReplicated"), "");
+    EXPECT_DEATH(seCheckPrivilege("builtin.setReplicated"),
+                 "Assertion failure: func\nFile: code/client/lumen/se/Security, Line: 133");
 }
 }

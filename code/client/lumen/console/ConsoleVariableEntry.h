@@ -62,7 +62,8 @@ public:
     // writing its value into it.
     void SetTrackedVariable(bool* variable);
 
-    // Limits that every later set is checked against.
+    // Limits that every later set is checked against, and a function called
+    // after every accepted set; an entry starts with neither.
     void SetConstraints(bool minimum, bool maximum);
     void SetChangeCallback(ChangeCallback callback);
 

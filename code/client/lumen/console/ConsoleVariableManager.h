@@ -53,8 +53,7 @@ public:
     // returns false stops the later ones.
     fwEvent<const std::string&> OnValueChanged;
 
-    // Read-only refusals are silent while set (scripts that set every
-    // variable they know, for instance).
+    // While set, read-only refusals print nothing.
     bool quietReadOnly = false;
 
 protected:
