@@ -1,5 +1,8 @@
 #include "PanelFixture.h"
 
+#include <cctype>
+#include <ostream>
+#include <string>
 #include <vector>
 
 using ::testing::AllOf;
@@ -73,6 +76,11 @@ struct KeysCase
     const char* expected;
 };
 
+void PrintTo(const KeysCase& keysCase, std::ostream* out)
+{
+    *out << '"' << keysCase.expected << '"';
+}
+
 class UiDriverKeysInField : public UiDriverPanel, public ::testing::WithParamInterface<KeysCase>
 {
 };
@@ -92,7 +100,19 @@ INSTANTIATE_TEST_SUITE_P(Keys, UiDriverKeysInField,
                                            KeysCase{ { "shift+home", "delete" }, "" },
                                            KeysCase{ { "ctrl+a", "ctrl+x" }, "" },
                                            KeysCase{ { "ctrl+z" }, "hell" },  // undoes the last character typed
-                                           KeysCase{ { "escape" }, "start" }));
+                                           KeysCase{ { "escape" }, "start" }),
+                         [](const ::testing::TestParamInfo<KeysCase>& info) {
+                             // Stable names: the keys pressed, e.g. "left_left_backspace".
+                             std::string name;
+                             for (const std::string key : info.param.keys)
+                             {
+                                 if (!name.empty())
+                                     name += '_';
+                                 for (char c : key)
+                                     name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name + "_" + std::to_string(info.index);
+                         });
 
 TEST_F(UiDriverPanel, CtrlXCutsToTheClipboard)
 {
