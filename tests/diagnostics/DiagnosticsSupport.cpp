@@ -18,31 +18,6 @@
 
 namespace fs = std::filesystem;
 
-// Shared-memory names of this test process, and of its death-test children,
-// get a prefix of their own, so that their init-state block is no one
-// else's. The tests link with -Wl,--wrap=shm_open,--wrap=shm_unlink.
-extern "C" int __real_shm_open(const char* name, int flags, mode_t mode);
-extern "C" int __real_shm_unlink(const char* name);
-
-namespace
-{
-std::string PrivateShmName(const char* name)
-{
-    static const std::string prefix = "/vesk-diagnostics-" + std::to_string(getpid()) + "-";
-    return prefix + (name[0] == '/' ? name + 1 : name);
-}
-}
-
-extern "C" int __wrap_shm_open(const char* name, int flags, mode_t mode)
-{
-    return __real_shm_open(PrivateShmName(name).c_str(), flags, mode);
-}
-
-extern "C" int __wrap_shm_unlink(const char* name)
-{
-    return __real_shm_unlink(PrivateShmName(name).c_str());
-}
-
 namespace diagtest
 {
 namespace
