@@ -1,0 +1,146 @@
+#include "Backdrop.h"
+
+#include <TimecycleControl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <vector>
+
+namespace sandbox
+{
+namespace
+{
+// The value the game renders the named variable with, or `fallback` when the
+// variable table has no such variable.
+float Value(const char* name, float fallback)
+{
+    const int count = TimecycleManager::GetConfigVarInfoCount();
+    for (int id = 0; id < count; ++id)
+    {
+        const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(id);
+        const char* infoName = info ? TimecycleManager::GetVarInfoName(*info) : nullptr;
+        if (infoName && std::strcmp(infoName, name) == 0)
+            return timecycle::EffectiveValue(id).value_or(fallback);
+    }
+    return fallback;
+}
+
+// "<prefix>_r", "_g", "_b", scaled by `scale`.
+Colour ColourValue(const char* prefix, Colour fallback, float scale = 1.0f)
+{
+    const std::string base(prefix);
+    return { Value((base + "_r").c_str(), fallback.r) * scale, Value((base + "_g").c_str(), fallback.g) * scale,
+             Value((base + "_b").c_str(), fallback.b) * scale };
+}
+
+Colour Mix(Colour a, Colour b, float t)
+{
+    return { a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t };
+}
+
+Colour Times(Colour a, Colour b)
+{
+    return { a.r * b.r, a.g * b.g, a.b * b.b };
+}
+
+Uint8 ToByte(float value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return Uint8(std::lround(std::clamp(value, 0.0f, 1.0f) * 255.0f));
+}
+
+class Painter
+{
+public:
+    Painter(SDL_Renderer* renderer, Colour grade)
+        : m_renderer(renderer), m_grade(grade)
+    {
+    }
+
+    // A rectangle whose colour runs from `top` to `bottom`.
+    void VerticalGradient(float y0, float y1, float width, Colour top, float topAlpha, Colour bottom, float bottomAlpha)
+    {
+        const SDL_Vertex a = Vertex(0.0f, y0, top, topAlpha), b = Vertex(width, y0, top, topAlpha);
+        const SDL_Vertex c = Vertex(width, y1, bottom, bottomAlpha), d = Vertex(0.0f, y1, bottom, bottomAlpha);
+        const SDL_Vertex vertices[] = { a, b, c, a, c, d };
+        SDL_RenderGeometry(m_renderer, nullptr, vertices, 6, nullptr, 0);
+    }
+
+    // A disc fading from `alpha` at the centre to `edgeAlpha` at the rim.
+    void Disc(float x, float y, float radius, Colour colour, float alpha, float edgeAlpha)
+    {
+        constexpr int kSegments = 48;
+        std::vector<SDL_Vertex> vertices;
+        vertices.reserve(kSegments * 3);
+        const SDL_Vertex centre = Vertex(x, y, colour, alpha);
+        for (int i = 0; i < kSegments; ++i)
+        {
+            const float a0 = 2.0f * std::numbers::pi_v<float> * float(i) / kSegments;
+            const float a1 = 2.0f * std::numbers::pi_v<float> * float(i + 1) / kSegments;
+            vertices.push_back(centre);
+            vertices.push_back(Vertex(x + radius * std::cos(a0), y + radius * std::sin(a0), colour, edgeAlpha));
+            vertices.push_back(Vertex(x + radius * std::cos(a1), y + radius * std::sin(a1), colour, edgeAlpha));
+        }
+        SDL_RenderGeometry(m_renderer, nullptr, vertices.data(), int(vertices.size()), nullptr, 0);
+    }
+
+private:
+    SDL_Vertex Vertex(float x, float y, Colour colour, float alpha) const
+    {
+        const Colour graded = Times(colour, m_grade);
+        return SDL_Vertex{ { x, y }, { ToByte(graded.r), ToByte(graded.g), ToByte(graded.b), ToByte(alpha) }, { 0, 0 } };
+    }
+
+    SDL_Renderer* m_renderer;
+    Colour m_grade;
+};
+}
+
+Scene ReadScene()
+{
+    Scene scene;
+    scene.zenith = ColourValue("sky_zenith_col", { 0.18f, 0.35f, 0.7f }, Value("sky_zenith_mult", 1.0f));
+    scene.horizon = ColourValue("sky_horizon_col", { 0.75f, 0.8f, 0.9f }, Value("sky_horizon_mult", 1.0f));
+    scene.sun = ColourValue("sky_sun_col", { 1.0f, 0.92f, 0.8f });
+    scene.sunSize = Value("sky_sun_disc_size", 1.0f);
+    scene.farFog = ColourValue("fog_far_col", { 0.7f, 0.75f, 0.8f });
+    scene.farFogAlpha = Value("fog_far_a", 0.6f);
+    scene.nearFog = ColourValue("fog_near_col", { 0.6f, 0.65f, 0.7f });
+    scene.nearFogAlpha = Value("fog_near_a", 0.2f);
+
+    const Colour sunlight = ColourValue("light_dir_col", { 1.0f, 0.95f, 0.85f }, Value("light_dir_mult", 1.0f));
+    const Colour ambient =
+        ColourValue("light_ambient_down_col", { 0.25f, 0.22f, 0.2f }, Value("light_ambient_down_mult", 0.6f));
+    const Colour soil{ 0.42f, 0.36f, 0.26f };
+    scene.ground = Times(soil, { ambient.r + 0.5f * sunlight.r, ambient.g + 0.5f * sunlight.g,
+                                 ambient.b + 0.5f * sunlight.b });
+
+    const float brightness = std::exp2(Value("exposure_push", 0.0f)) * (1.0f + Value("grade_brightness", 0.0f));
+    scene.grade = ColourValue("grade_gain", { 1.0f, 1.0f, 1.0f }, brightness);
+    return scene;
+}
+
+void DrawBackdrop(SDL_Renderer* renderer, const Scene& scene, int width, int height)
+{
+    const float w = float(width), h = float(height);
+    const float horizon = h * 0.62f;
+
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    Painter paint(renderer, scene.grade);
+
+    paint.VerticalGradient(0.0f, horizon, w, scene.zenith, 1.0f, scene.horizon, 1.0f);
+    const float sunRadius = 30.0f * std::clamp(scene.sunSize, 0.25f, 4.0f);
+    paint.Disc(w * 0.8f, h * 0.2f, sunRadius * 3.0f, scene.sun, 0.35f, 0.0f);
+    paint.Disc(w * 0.8f, h * 0.2f, sunRadius, scene.sun, 1.0f, 1.0f);
+    paint.VerticalGradient(horizon, h, w, scene.ground, 1.0f, Mix(scene.ground, {}, 0.45f), 1.0f);
+
+    const float farFog = std::clamp(scene.farFogAlpha, 0.0f, 1.0f);
+    paint.VerticalGradient(horizon - h * 0.14f, horizon, w, scene.farFog, 0.0f, scene.farFog, farFog);
+    paint.VerticalGradient(horizon, horizon + h * 0.18f, w, scene.farFog, farFog, scene.farFog, 0.0f);
+    const float nearFog = std::clamp(scene.nearFogAlpha, 0.0f, 1.0f);
+    paint.VerticalGradient(h * 0.78f, h, w, scene.nearFog, 0.0f, scene.nearFog, nearFog);
+}
+}

@@ -1,0 +1,37 @@
+// frame [N], screenshot FILE, quit.
+#include "CommandSupport.h"
+#include "Sandbox.h"
+
+namespace sandbox
+{
+void AddFrameCommands(Sandbox& sandbox)
+{
+    auto frames = [&sandbox](ConsoleExecutionContext& context) {
+        int count = 1;
+        if (context.arguments.Count() == 1)
+        {
+            const std::optional<int> parsed = ParseInteger(context.arguments[0]);
+            if (!parsed || *parsed < 0)
+                return Fail(context, "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] + "\"");
+            count = *parsed;
+        }
+        sandbox.Frames(count);
+        return true;
+    };
+    sandbox.AddCommand("frame", 0, frames);
+    sandbox.AddCommand("frame", 1, frames);
+
+    sandbox.AddCommand("screenshot", 1, [&sandbox](ConsoleExecutionContext& context) {
+        std::string error;
+        if (!sandbox.Screenshot(context.arguments[0], error))
+            return Fail(context, "screenshot: " + error);
+        Say("screenshot written to %s\n", context.arguments[0]);
+        return true;
+    });
+
+    sandbox.AddCommand("quit", 0, [&sandbox](ConsoleExecutionContext&) {
+        sandbox.quitRequested = true;
+        return true;
+    });
+}
+}

@@ -1,0 +1,85 @@
+// The running sandbox: its frames, the UI driver that acts like a user in
+// scripted frames, the data as loaded, and the lines of the console and of
+// scripts with the sandbox's own commands.
+#pragma once
+
+#include "LoadedData.h"
+
+#include <ConsoleCommandManager.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace uidriver
+{
+class UiDriver;
+}
+
+namespace sandbox
+{
+class Display;
+
+class Sandbox
+{
+public:
+    explicit Sandbox(Display& display);
+    ~Sandbox();
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    Display& GetDisplay() { return m_display; }
+    LoadedData& Loaded() { return m_loaded; }
+
+    // Runs one line as typed at the console. False when it failed: an
+    // unknown command, wrong arguments, or a command that reported an error
+    // (everything that the console shows as a warning on channel "cmd").
+    bool RunLine(const std::string& line);
+
+    // Frames as a script or the console asks for them: through the UI
+    // driver, which holds mouse and keyboard; in a window they are shown.
+    void Frames(int count);
+    // A frame driven by the user at the window.
+    void InteractiveFrame();
+
+    // The UI driver over the sandbox's Dear ImGui context, made at first use.
+    // `Act` runs one of its actions and then what it caused: lines typed
+    // into the console, and in a window the picture.
+    uidriver::UiDriver& Ui();
+    void Act(const std::function<void(uidriver::UiDriver&)>& action);
+    // Whether the last frame ran through the driver, which recorded its
+    // widgets and texts.
+    bool LastFrameByDriver() const { return m_lastFrameByDriver; }
+
+    // Writes what the last frame showed, over the backdrop as it is now.
+    bool Screenshot(const std::string& path, std::string& error);
+
+    std::string uiWindow = "Timecycle Editor";
+    bool quitRequested = false;
+
+    // Registers a sandbox command for calls with `argumentCount` arguments.
+    void AddCommand(const std::string& name, size_t argumentCount, ConsoleCommandHandler handler);
+    // What the console's input line completes: command and variable names.
+    std::vector<std::string> CompletionNames() const;
+
+private:
+    void GameFrame();
+    void DriverFramesDone();
+
+    Display& m_display;
+    LoadedData m_loaded;
+    std::unique_ptr<uidriver::UiDriver> m_ui;
+    bool m_lastFrameDrewGui = false;
+    bool m_lastFrameByDriver = false;
+    std::vector<int> m_commandTokens;
+    std::vector<std::string> m_commandNames;
+};
+
+// The sandbox's commands, by area.
+void AddFrameCommands(Sandbox& sandbox);
+void AddUiCommands(Sandbox& sandbox);
+void AddGameCommands(Sandbox& sandbox);
+void AddTimecycleCommands(Sandbox& sandbox);
+void AddDiagnosticsCommands(Sandbox& sandbox);
+}

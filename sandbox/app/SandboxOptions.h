@@ -1,0 +1,33 @@
+// The sandbox's command line:
+//   vesk-sandbox [--headless] [--script FILE] [--frames N] [--data DIR]
+//                [+set NAME VALUE]... [launch words]
+// Words the sandbox does not know stay on the process's command line for the
+// components to read, as the launcher leaves them: "mosk", "cl2", "pure_N".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sandbox
+{
+struct SandboxOptions
+{
+    bool help = false;
+    bool headless = false;
+    std::string scriptPath;
+    std::optional<int> frames;
+    std::string dataFolder;
+    // Everything after the program name, for "+set" (the console reads the
+    // triples itself).
+    std::vector<std::string> arguments;
+};
+
+// Parses the arguments after the program name; on a bad option, none with
+// `error` saying what is wrong.
+std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& arguments,
+                                           const std::string& defaultDataFolder, std::string& error);
+
+// The --help text.
+std::string HelpText();
+}

@@ -1,0 +1,224 @@
+#include "ConsoleWindow.h"
+
+#include <CoreRTConsole.h>
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+namespace conhost
+{
+namespace
+{
+const ImVec4 kWarningColour(1.0f, 0.72f, 0.3f, 1.0f);
+const ImVec4 kEchoColour(0.55f, 0.8f, 1.0f, 1.0f);
+
+// Each channel keeps one colour from a small palette, so that the messages
+// of different components stand apart.
+ImVec4 ChannelColour(const std::string& channel)
+{
+    static const ImVec4 palette[] = {
+        { 0.85f, 0.85f, 0.85f, 1.0f }, { 0.6f, 0.9f, 0.6f, 1.0f }, { 0.75f, 0.7f, 1.0f, 1.0f },
+        { 0.5f, 0.85f, 0.85f, 1.0f },  { 0.95f, 0.6f, 0.8f, 1.0f }, { 0.9f, 0.9f, 0.55f, 1.0f },
+    };
+    if (channel == "cmd")
+        return palette[0];
+    uint32_t hash = 2166136261u;
+    for (char c : channel)
+        hash = (hash ^ uint8_t(c)) * 16777619u;
+    return palette[1 + hash % (std::size(palette) - 1)];
+}
+
+bool StartsWithIgnoreCase(const std::string& text, std::string_view prefix)
+{
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(uint8_t(text[i])) != std::tolower(uint8_t(prefix[i])))
+            return false;
+    return true;
+}
+}
+
+ConsoleWindow& Console()
+{
+    static ConsoleWindow console;
+    return console;
+}
+
+std::vector<std::string> ConsoleWindow::TakeTypedLines()
+{
+    return std::exchange(m_typedLines, {});
+}
+
+void ConsoleWindow::AddLine(std::string text, ImVec4 colour)
+{
+    m_lines.push_back({ std::move(text), colour });
+    m_scrollToBottom = true;
+}
+
+// Picks up what was printed since the last frame, one output line per text
+// line, each with its channel.
+void ConsoleWindow::SyncMessages()
+{
+    const std::vector<corert::ConsoleMessage> messages = corert::ConsoleMessages();
+    if (messages.size() < m_messagesSeen)
+        m_messagesSeen = 0;  // the record was cleared
+    for (size_t i = m_messagesSeen; i < messages.size(); ++i)
+    {
+        const corert::ConsoleMessage& message = messages[i];
+        const ImVec4 colour = message.warning ? kWarningColour : ChannelColour(message.channel);
+        const std::string prefix = "[" + message.channel + "] ";
+        size_t start = 0;
+        while (start < message.text.size())
+        {
+            size_t end = message.text.find('\n', start);
+            if (end == std::string::npos)
+                end = message.text.size();
+            AddLine(prefix + message.text.substr(start, end - start), colour);
+            start = end + 1;
+        }
+    }
+    m_messagesSeen = messages.size();
+}
+
+void ConsoleWindow::Draw()
+{
+    SyncMessages();
+    if (!open)
+        return;
+
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(0.0f, display.y * 0.7f), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(display.x, display.y * 0.3f), ImGuiCond_FirstUseEver);
+    if (!ImGui::Begin(kTitle, &open))
+    {
+        ImGui::End();
+        return;
+    }
+
+    const float inputHeight = ImGui::GetFrameHeightWithSpacing();
+    if (ImGui::BeginChild("##console_output", ImVec2(0.0f, -inputHeight), false, ImGuiWindowFlags_HorizontalScrollbar))
+    {
+        ImGuiListClipper clipper;
+        clipper.Begin(int(m_lines.size()));
+        while (clipper.Step())
+            for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
+            {
+                ImGui::PushStyleColor(ImGuiCol_Text, m_lines[size_t(i)].colour);
+                ImGui::TextUnformatted(m_lines[size_t(i)].text.c_str());
+                ImGui::PopStyleColor();
+            }
+        if (m_scrollToBottom)
+            ImGui::SetScrollHereY(1.0f);
+        m_scrollToBottom = false;
+    }
+    ImGui::EndChild();
+
+    constexpr ImGuiInputTextFlags kInputFlags =
+        ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCompletion | ImGuiInputTextFlags_CallbackHistory;
+    ImGui::PushItemWidth(-1.0f);
+    if (m_focusInput)
+    {
+        ImGui::SetKeyboardFocusHere();
+        m_focusInput = false;
+    }
+    if (ImGui::InputText("##console_input", m_input, sizeof(m_input), kInputFlags, &ConsoleWindow::OnInputEvent, this))
+    {
+        Submit();
+        m_focusInput = true;  // keep typing after Enter
+    }
+    ImGui::PopItemWidth();
+    ImGui::End();
+}
+
+void ConsoleWindow::Submit()
+{
+    std::string line(m_input);
+    m_input[0] = '\0';
+    m_historyPosition = -1;
+    if (line.find_first_not_of(" \t") == std::string::npos)
+        return;
+
+    AddLine("> " + line, kEchoColour);
+    std::erase(m_history, line);
+    m_history.push_back(line);
+    m_typedLines.push_back(std::move(line));
+}
+
+int ConsoleWindow::OnInputEvent(ImGuiInputTextCallbackData* data)
+{
+    auto* console = static_cast<ConsoleWindow*>(data->UserData);
+    if (data->EventFlag == ImGuiInputTextFlags_CallbackCompletion)
+        console->Complete(data);
+    else if (data->EventFlag == ImGuiInputTextFlags_CallbackHistory)
+        console->BrowseHistory(data);
+    return 0;
+}
+
+// Completes the word before the cursor: a single match is written out with a
+// space after it; several are listed and the common start is filled in.
+void ConsoleWindow::Complete(ImGuiInputTextCallbackData* data)
+{
+    int start = data->CursorPos;
+    while (start > 0 && !std::isspace(uint8_t(data->Buf[start - 1])))
+        --start;
+    const std::string word(data->Buf + start, size_t(data->CursorPos - start));
+    if (word.empty() || !completionNames)
+        return;
+
+    std::vector<std::string> matches;
+    for (std::string& name : completionNames())
+        if (StartsWithIgnoreCase(name, word) && std::find(matches.begin(), matches.end(), name) == matches.end())
+            matches.push_back(std::move(name));
+    if (matches.empty())
+    {
+        AddLine("No match for \"" + word + "\".", kEchoColour);
+        return;
+    }
+
+    std::sort(matches.begin(), matches.end());
+    std::string completion = matches.front();
+    if (matches.size() == 1)
+        completion += ' ';
+    else
+    {
+        // Cut to the start all matches share.
+        for (const std::string& match : matches)
+        {
+            size_t common = 0;
+            while (common < completion.size() && common < match.size() &&
+                   std::tolower(uint8_t(completion[common])) == std::tolower(uint8_t(match[common])))
+                ++common;
+            completion.resize(common);
+        }
+        std::string list;
+        for (const std::string& match : matches)
+            list += (list.empty() ? "" : "  ") + match;
+        AddLine("Possible matches: " + list, kEchoColour);
+    }
+    if (completion.size() < word.size())
+        return;
+    data->DeleteChars(start, int(word.size()));
+    data->InsertChars(start, completion.c_str());
+}
+
+// Up and down walk through the lines typed before, newest first; down past
+// the newest gives an empty line.
+void ConsoleWindow::BrowseHistory(ImGuiInputTextCallbackData* data)
+{
+    if (m_history.empty())
+        return;
+    const int newest = int(m_history.size()) - 1;
+    if (data->EventKey == ImGuiKey_UpArrow)
+        m_historyPosition = m_historyPosition == -1 ? newest : std::max(0, m_historyPosition - 1);
+    else if (data->EventKey == ImGuiKey_DownArrow && m_historyPosition != -1)
+        m_historyPosition = m_historyPosition == newest ? -1 : m_historyPosition + 1;
+    else
+        return;
+
+    data->DeleteChars(0, data->BufTextLen);
+    if (m_historyPosition != -1)
+        data->InsertChars(0, m_history[size_t(m_historyPosition)].c_str());
+}
+}

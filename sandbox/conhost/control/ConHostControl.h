@@ -1,0 +1,41 @@
+// What the sandbox does with the console host: run the GUI frames, and open,
+// close and feed the console window. Components see only ConHost.h.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace conhost
+{
+// Raises ConHost::OnShouldDrawGui: whether a component wants the GUI now.
+bool ComponentsWantGui();
+
+// The GUI of one frame, inside a Dear ImGui frame that the caller runs:
+// ConHost::OnDrawGui when `componentsWantGui`, then the console window when
+// it is open.
+void DrawGui(bool componentsWantGui);
+
+// One whole frame when anything is to be drawn (a component wants the GUI,
+// or the console is open): NewFrame, DrawGui, Render. False, without a Dear
+// ImGui frame, otherwise. The platform's half of the frame (display size,
+// time, input) comes first, from the caller; RunTypedLines after it.
+bool RunFrame();
+
+// Runs the lines typed into the console since the last call. Lines are
+// typed inside a frame but run outside it, so that a line may run frames
+// itself: the caller of a frame runs them once the frame is shown.
+void RunTypedLines();
+
+// The console window: open at start, toggled with F8 by the platform.
+bool IsConsoleOpen();
+void SetConsoleOpen(bool open);
+void ToggleConsole();
+
+// How a typed line runs; by default the core runtime's command manager runs
+// it as typed.
+void SetLineRunner(std::function<void(const std::string& line)> runner);
+// The names the input line completes with Tab (commands, variables); none by
+// default.
+void SetCompletionNames(std::function<std::vector<std::string>()> names);
+}
