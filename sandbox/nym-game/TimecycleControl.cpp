@@ -96,6 +96,12 @@ uint32_t HashName(std::string_view name)
     return hash;
 }
 
+void SetGameManagerMissing(bool missing)
+{
+    if (TimecycleStore* store = TimecycleStore::Current())
+        store->m_gameManagerMissing = missing;
+}
+
 void ForceNameHash(tcModifier& modifier, uint32_t hash)
 {
     modifier.nameHash = hash;

@@ -38,7 +38,7 @@ bool ContainsIgnoringCase(const std::string& text, const std::string& query)
 tcManager* TimecycleManager::GetGameManager()
 {
     TimecycleStore* store = TimecycleStore::Current();
-    return store ? &store->m_game : nullptr;
+    return store && !store->m_gameManagerMissing ? &store->m_game : nullptr;
 }
 
 tcVarInfo* TimecycleManager::GetConfigVarInfos()

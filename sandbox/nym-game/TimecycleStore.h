@@ -85,6 +85,8 @@ public:
     int m_interiorOverride = -1;
     bool m_insideInteriorRoom = false;
     bool m_activateEditor = false;
+    // GetGameManager answers null while set (SetGameManagerMissing).
+    bool m_gameManagerMissing = false;
 
 private:
     void SyncArray();

@@ -51,7 +51,8 @@ void RebuildFilter(TimecycleEditorState& state)
 const char* ContainsIgnoreCase(const char* text, const char* query)
 {
     const auto& facet = std::use_facet<std::ctype<char>>(std::locale());
-    if (text[0] == '\0' || query[0] == '\0')
+    // The game hands out null for names it does not know.
+    if (!text || !query || text[0] == '\0' || query[0] == '\0')
         return nullptr;
 
     for (const char* start = text; *start; ++start)

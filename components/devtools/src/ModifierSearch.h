@@ -11,5 +11,6 @@ bool IsFilterActive(const TimecycleEditorState& state);
 void RebuildFilter(TimecycleEditorState& state);
 
 // The first place in `text` where `query` appears, comparing letters through
-// the global locale's toupper; null when there is none or the query is empty.
+// the global locale's toupper; null when there is none, when the query is
+// empty, or when either is null.
 const char* ContainsIgnoreCase(const char* text, const char* query);

@@ -16,8 +16,9 @@ inline void CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view t
     {
         length = kTextBufferSize - 1;
         // Step back over continuation bytes (10xxxxxx) to the start of the
-        // character that would be cut.
-        while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        // character that would be cut. A character has at most three of
+        // them; text that is not UTF-8 is cut there instead of losing more.
+        for (int stepped = 0; stepped < 3 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80; ++stepped)
             --length;
     }
     memcpy(buffer, text.data(), length);

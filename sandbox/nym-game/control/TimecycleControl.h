@@ -97,6 +97,11 @@ bool HasBackup(const tcModifier& modifier);
 // backup is kept. False without a backup or for a removed modifier.
 bool RestoreBackup(tcModifier& modifier);
 
+// Test hook: while `missing`, GetGameManager answers null, as in a game that
+// has not built its timecycle yet; everything else keeps working. A fresh
+// manager has its game manager.
+void SetGameManagerMissing(bool missing);
+
 // The hash the manager gives a name.
 uint32_t HashName(std::string_view name);
 // Test hook: gives the modifier another name hash, as a hash collision
