@@ -1,0 +1,112 @@
+#include "SandboxProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+std::vector<std::string> SandboxRun::Lines() const
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(output);
+    std::string line;
+    while (std::getline(stream, line))
+        lines.push_back(line);
+    return lines;
+}
+
+bool SandboxRun::HasLine(const std::string& wanted) const
+{
+    for (const std::string& line : Lines())
+        if (line == wanted)
+            return true;
+    return false;
+}
+
+int SandboxRun::CountContaining(const std::string& text) const
+{
+    int count = 0;
+    for (const std::string& line : Lines())
+        count += line.find(text) != std::string::npos;
+    return count;
+}
+
+SandboxRun RunSandbox(const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> words = { SANDBOX_EXECUTABLE };
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+
+    pid_t child = 0;
+    const int error = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (error != 0)
+    {
+        close(pipeEnds[0]);
+        throw std::runtime_error(std::string("cannot start ") + SANDBOX_EXECUTABLE);
+    }
+
+    SandboxRun run;
+    char buffer[8192];
+    ssize_t length = 0;
+    while ((length = read(pipeEnds[0], buffer, sizeof(buffer))) > 0)
+        run.output.append(buffer, size_t(length));
+    close(pipeEnds[0]);
+
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (WIFEXITED(status))
+        run.exitCode = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        run.signal = WTERMSIG(status);
+    return run;
+}
+
+std::string TestFolder()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "-" + test->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / ("vesk-sandbox-" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder.string();
+}
+
+std::string WriteFile(const std::string& folder, const std::string& name, const std::string& text)
+{
+    const std::string path = folder + "/" + name;
+    std::ofstream(path) << text;
+    return path;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}

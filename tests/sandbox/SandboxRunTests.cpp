@@ -1,0 +1,262 @@
+// Whole runs of vesk-sandbox, headless, over the real component and the
+// committed data: the editor driven through the UI like a user does, the
+// game's state read back through the sandbox's commands, and the picture
+// read back from screenshots.
+#include "SandboxProcess.h"
+
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+
+#include <csignal>
+#include <filesystem>
+
+namespace
+{
+struct Pixel
+{
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Pixel&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Pixel& pixel)
+{
+    return out << "(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ")";
+}
+
+Pixel PixelAt(const std::string& pngPath, int x, int y)
+{
+    int width = 0, height = 0, channels = 0;
+    unsigned char* data = stbi_load(pngPath.c_str(), &width, &height, &channels, 4);
+    if (!data)
+        throw std::runtime_error("cannot read " + pngPath);
+    const unsigned char* p = data + (size_t(y) * size_t(width) + size_t(x)) * 4;
+    const Pixel pixel{ p[0], p[1], p[2] };
+    stbi_image_free(data);
+    return pixel;
+}
+
+SandboxRun RunScript(const std::string& folder, const std::string& script, std::vector<std::string> launchWords = { "mosk" })
+{
+    std::vector<std::string> arguments = { "--headless", "--script", WriteFile(folder, "script.txt", script) };
+    arguments.insert(arguments.end(), launchWords.begin(), launchWords.end());
+    return RunSandbox(arguments);
+}
+
+// A point of the sky, away from every window.
+constexpr int kSkyX = 1500, kSkyY = 20;
+
+TEST(SandboxRun, EditorFlowThroughTheLoadedComponent)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, R"(# The whole flow, as a user at the console and the editor does it.
+timecycleeditor true
+frame 2
+screenshot )" + folder + R"(/before.png
+ui_click tod_sunrise_warm                                      # select by clicking its row
+ui_drag ##{hash:tod_sunrise_warm}-{var:sky_zenith_col_r}-1 60  # value1 of sky_zenith_col_r
+tc_show tod_sunrise_warm
+tc_diff tod_sunrise_warm
+ui_click "As primary"
+tc_state
+screenshot )" + folder + R"(/applied.png
+ui_click "Generate XML"
+ui_click ##xml_output
+ui_key ctrl+a
+ui_key ctrl+c
+clipboard
+tc_save tod_sunrise_warm )" + folder + R"(/saved.xml
+kill_network
+frame 2
+ui_items
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    // The drag changed the host's live parameter, outdoors value only.
+    const std::vector<std::string> lines = run.Lines();
+    std::string dragged;
+    for (const std::string& line : lines)
+        if (line.starts_with("[sandbox]   changed sky_zenith_col_r: 0.484 0.484 -> "))
+            dragged = line.substr(line.find("-> ") + 3);
+    ASSERT_FALSE(dragged.empty()) << run.output;
+    const std::string value1 = dragged.substr(0, dragged.find(' '));
+    EXPECT_NE(value1, "0.484");
+    EXPECT_EQ(dragged.substr(dragged.find(' ') + 1), "0.484");
+    EXPECT_EQ(run.CountContaining(" sky_zenith_col_r "), 1) << "tc_show lists the parameter once";
+    EXPECT_EQ(run.CountContaining("sky_zenith_col_r                         " + value1 + " 0.484"), 1) << run.output;
+
+    // Applied as the primary modifier, and the sky shows it.
+    EXPECT_EQ(run.CountContaining("[sandbox] primary: tod_sunrise_warm (index "), 1) << run.output;
+    const Pixel before = PixelAt(folder + "/before.png", kSkyX, kSkyY);
+    const Pixel applied = PixelAt(folder + "/applied.png", kSkyX, kSkyY);
+    EXPECT_NE(before, applied);
+    EXPECT_GT(applied.r, before.r + 60) << "the dragged red of the zenith";
+    EXPECT_GT(applied.g, before.g + 60) << "the modifier's green of the zenith";
+
+    // The XML the editor generated went to the clipboard, with the dragged value.
+    const std::string xmlValue = "<sky_zenith_col_r>" + value1 + " 0.484</sky_zenith_col_r>";
+    EXPECT_EQ(run.CountContaining("<modifier name=\"tod_sunrise_warm\""), 1) << run.output;
+    EXPECT_EQ(run.CountContaining(xmlValue), 1) << run.output;
+    // tc_save wrote the live modifier.
+    const std::string saved = ReadFile(folder + "/saved.xml");
+    EXPECT_NE(saved.find("<timecycle_modifier_data"), std::string::npos) << saved;
+    EXPECT_NE(saved.find(xmlValue), std::string::npos) << saved;
+
+    // The network shutdown closed the editor: its window has no widget left.
+    EXPECT_TRUE(run.HasLine("[sandbox] 0 widgets in \"Timecycle Editor\"")) << run.output;
+}
+
+TEST(SandboxRun, RestoreAndDiffAgainstTheDataAsLoaded)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, R"(timecycleeditor true
+frame
+tc_diff w_clear_light
+ui_click w_clear_light
+ui_drag ##{hash:w_clear_light}-{var:light_street_mult}-2 -30
+tc_diff w_clear_light
+tc_restore w_clear_light
+tc_diff w_clear_light
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 2) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 2.534 2.534 -> 2.534 "), 1) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] w_clear_light restored from the game's backup")) << run.output;
+}
+
+struct FailingLine
+{
+    const char* description;
+    const char* line;
+};
+
+class ScriptFailure : public testing::TestWithParam<FailingLine>
+{
+};
+
+TEST_P(ScriptFailure, StopsAtTheLineWithItsNumberAndStatusOne)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, std::string("# line 1\nframe\n") + GetParam().line + "\ntc_state\n");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_EQ(run.CountContaining(":3: the script stops here: " + std::string(GetParam().line)), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("primary:"), 0) << "the line after the failing one ran:\n" << run.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SandboxRun, ScriptFailure,
+    testing::Values(FailingLine{ "UnknownCommand", "no_such_command" },
+                    FailingLine{ "WrongArgumentCount", "tc_show" },
+                    FailingLine{ "BadNumber", "frame many" },
+                    FailingLine{ "UnknownModifier", "tc_show no_such_modifier" },
+                    FailingLine{ "UnknownNameInLine", "ui_click ##{hash:no_such_modifier}" },
+                    FailingLine{ "WidgetNotFound", "ui_click \"No such button\"" },
+                    FailingLine{ "SaveUnknownModifier", "tc_save no_such_modifier /tmp/never-written.xml" },
+                    FailingLine{ "RestoreWithoutBackup", "tc_restore w_clear_light" }),
+    [](const testing::TestParamInfo<FailingLine>& info) { return std::string(info.param.description); });
+
+struct LaunchCase
+{
+    const char* description;
+    std::vector<std::string> launchWords;
+    const char* script;
+    int exitCode;
+    bool editorDrawn;
+};
+
+class LaunchWords : public testing::TestWithParam<LaunchCase>
+{
+};
+
+// The words after the options reach the component as the launcher's would.
+TEST_P(LaunchWords, DecideWhetherTheEditorExistsAndHowItOpens)
+{
+    const LaunchCase& launch = GetParam();
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, std::string(launch.script) + "\nframe 2\nui_items\n", launch.launchWords);
+    EXPECT_EQ(run.exitCode, launch.exitCode) << run.output;
+    if (launch.exitCode == 0)
+    {
+        EXPECT_EQ(run.HasLine("[sandbox] 0 widgets in \"Timecycle Editor\""), !launch.editorDrawn) << run.output;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SandboxRun, LaunchWords,
+    testing::Values(LaunchCase{ "MoskOffersTheVariable", { "mosk" }, "timecycleeditor true", 0, true },
+                    LaunchCase{ "SetOnTheCommandLine", { "+set", "timecycleeditor", "true", "mosk" }, "frame", 0, true },
+                    LaunchCase{ "WithoutMoskNoVariable", {}, "timecycleeditor true", 1, false },
+                    LaunchCase{ "WithoutMoskTheGameCanAsk", { "cl2" }, "request_editor", 0, true },
+                    LaunchCase{ "PureLevelHasNoEditor", { "mosk", "pure_1" }, "request_editor", 0, false },
+                    LaunchCase{ "PureLevelHasNoVariable", { "mosk", "pure_1" }, "timecycleeditor true", 1, false },
+                    LaunchCase{ "GameNotReady", { "mosk" }, "timecycleeditor true\ngame_ready off", 0, false },
+                    LaunchCase{ "GameKilled", { "mosk" }, "timecycleeditor true\ngame_init_var add gameKilled", 0, false }),
+    [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.description); });
+
+// The console window: a line typed and entered runs, Up brings it back, Tab
+// completes a command name, F8 closes the window.
+TEST(SandboxRun, ConsoleWindowRunsHistoryCompletesAndToggles)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, R"(ui_window Console
+ui_type ##console_input "tc_list noir_so"
+ui_key enter
+ui_key up
+ui_texts
+ui_key ctrl+a
+ui_key backspace
+ui_type ##console_input tc_sta
+ui_key tab
+ui_texts
+ui_key f8
+ui_items
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] 1 of 2093 modifiers")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] > tc_list noir_so")) << "the console echoes the line\n" << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] { tc_list noir_so }")) << "Up brings the line back\n" << run.output;
+    // The completed name comes with a space after it.
+    EXPECT_TRUE(run.HasLine("[sandbox] { tc_state  }")) << "Tab completes the command\n" << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] 0 widgets in \"Console\"")) << "F8 closes the console\n" << run.output;
+}
+
+// debug_fatal makes the sandbox itself fail through the shared diagnostics:
+// it stops at the site, and the record waits in the install root's
+// data/cache. Both kinds run in one test: they share the record's file.
+TEST(SandboxRun, DebugFatalStopsTheProcessAndLeavesTheRecord)
+{
+    const std::string pickup =
+        (std::filesystem::path(SANDBOX_EXECUTABLE).parent_path() / "data" / "cache" / "error-pickup").string();
+    struct Case
+    {
+        const char* kind;
+        int signal;
+        const char* message;
+    };
+    for (const Case& fatal : { Case{ "assert", SIGTRAP, "Assertion failure: holds" },
+                               Case{ "va", SIGSEGV, "Exceeded buffer length in va()!" } })
+    {
+        SCOPED_TRACE(fatal.kind);
+        std::filesystem::remove(pickup);
+        const std::string folder = TestFolder();
+        const SandboxRun run = RunScript(folder, std::string("debug_fatal ") + fatal.kind + "\ntc_state\n");
+        EXPECT_EQ(run.signal, fatal.signal) << run.output;
+        EXPECT_EQ(run.CountContaining("primary:"), 0) << run.output;
+        const std::string record = ReadFile(pickup);
+        EXPECT_NE(record.find(fatal.message), std::string::npos) << record;
+    }
+}
+
+TEST(SandboxRun, HelpAndBadOptions)
+{
+    const SandboxRun help = RunSandbox({ "--help" });
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* command : { "ui_drag LABEL DX", "tc_diff NAME", "debug_fatal assert|va", "--frames N" })
+        EXPECT_NE(help.output.find(command), std::string::npos) << command;
+
+    const SandboxRun bad = RunSandbox({ "--frames", "-3" });
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find("--frames needs a number of 0 or more"), std::string::npos) << bad.output;
+}
+}
