@@ -41,6 +41,11 @@ struct RowCase
     bool hasControls;
 };
 
+void PrintTo(const RowCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class PrimaryRow : public EditorOverSmallGame, public testing::WithParamInterface<RowCase>
 {
 };

@@ -21,6 +21,11 @@ struct SearchCase
     std::vector<std::string> listed;
 };
 
+void PrintTo(const SearchCase& search, std::ostream* out)
+{
+    *out << search.name;
+}
+
 class BrowserSearchQuery : public EditorOverSmallGame, public testing::WithParamInterface<SearchCase>
 {
 };

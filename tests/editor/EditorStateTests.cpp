@@ -294,6 +294,11 @@ struct LongName
     std::string field;
 };
 
+void PrintTo(const LongName& name, std::ostream* out)
+{
+    *out << name.what;
+}
+
 class NameField : public EditorState, public testing::WithParamInterface<LongName>
 {
 };

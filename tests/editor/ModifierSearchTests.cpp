@@ -24,6 +24,11 @@ struct ContainsCase
     int at;  // offset of the match in text, -1 for none
 };
 
+void PrintTo(const ContainsCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
 class ContainsIgnoreCaseCases : public testing::TestWithParam<ContainsCase>
 {
 };
