@@ -96,13 +96,6 @@ Sandbox::~Sandbox()
 void Sandbox::AddCommand(const std::string& name, size_t argumentCount, ConsoleCommandHandler handler)
 {
     m_commandTokens.push_back(corert::CommandManager().Register(name, "sandbox", handler, argumentCount));
-    if (std::find(m_commandNames.begin(), m_commandNames.end(), name) == m_commandNames.end())
-        m_commandNames.push_back(name);
-}
-
-std::vector<std::string> Sandbox::CompletionNames() const
-{
-    return m_commandNames;
 }
 
 bool Sandbox::RunLine(const std::string& line)

@@ -60,8 +60,6 @@ public:
 
     // Registers a sandbox command for calls with `argumentCount` arguments.
     void AddCommand(const std::string& name, size_t argumentCount, ConsoleCommandHandler handler);
-    // What the console's input line completes: command and variable names.
-    std::vector<std::string> CompletionNames() const;
 
 private:
     void GameFrame();
@@ -73,7 +71,6 @@ private:
     bool m_lastFrameDrewGui = false;
     bool m_lastFrameByDriver = false;
     std::vector<int> m_commandTokens;
-    std::vector<std::string> m_commandNames;
 };
 
 // The sandbox's commands, by area.

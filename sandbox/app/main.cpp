@@ -63,7 +63,11 @@ int RunScriptFile(Sandbox& sandbox, const std::string& path)
         return 1;
     }
     const ScriptResult result = RunScript(
-        file, [&](const std::string& line) { return sandbox.RunLine(line); },
+        file,
+        [&](const std::string& line) {
+            Printf("script", "%s\n", line);
+            return sandbox.RunLine(line);
+        },
         [&] { return sandbox.quitRequested; });
     if (!result.succeeded)
     {
@@ -100,7 +104,6 @@ int Run(const SandboxOptions& options)
         }
 
         Sandbox sandbox(*display);
-        conhost::SetCompletionNames([&sandbox] { return sandbox.CompletionNames(); });
         LoadGameData(sandbox, options.dataFolder);
 
         for (const char* component : kComponents)
@@ -128,7 +131,6 @@ int Run(const SandboxOptions& options)
                 }
             }
         }
-        conhost::SetCompletionNames(nullptr);
     }
     ImGui::DestroyContext();
     return status;

@@ -164,11 +164,12 @@ void ConsoleWindow::Complete(ImGuiInputTextCallbackData* data)
     while (start > 0 && !std::isspace(uint8_t(data->Buf[start - 1])))
         --start;
     const std::string word(data->Buf + start, size_t(data->CursorPos - start));
-    if (word.empty() || !completionNames)
+    if (word.empty())
         return;
 
+    // The console's commands; every declared variable has commands of its name.
     std::vector<std::string> matches;
-    for (std::string& name : completionNames())
+    for (std::string& name : corert::CommandNames())
         if (StartsWithIgnoreCase(name, word) && std::find(matches.begin(), matches.end(), name) == matches.end())
             matches.push_back(std::move(name));
     if (matches.empty())

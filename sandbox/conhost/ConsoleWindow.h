@@ -1,12 +1,10 @@
 // The console window: what was printed, coloured by channel, and an input
-// line with history and name completion. Typed lines wait in a queue until
-// the frame is over.
+// line with history and completion of command and variable names. Typed
+// lines wait until the frame is over.
 #pragma once
 
 #include <imgui.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +18,6 @@ public:
     void Draw();
 
     bool open = true;
-    std::function<std::vector<std::string>()> completionNames;
 
     // Lines typed since the last call, in order.
     std::vector<std::string> TakeTypedLines();

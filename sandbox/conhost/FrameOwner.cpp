@@ -73,9 +73,4 @@ void SetLineRunner(std::function<void(const std::string& line)> runner)
 {
     LineRunner() = std::move(runner);
 }
-
-void SetCompletionNames(std::function<std::vector<std::string>()> names)
-{
-    Console().completionNames = std::move(names);
-}
 }

@@ -8,6 +8,7 @@
 
 #include <fmt/printf.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <mutex>
@@ -123,6 +124,17 @@ public:
         return Add(Command{ name, resource, handler, {}, argumentCount });
     }
 
+    // Every registered name once, in registration order.
+    std::vector<std::string> Names()
+    {
+        std::lock_guard lock(m_mutex);
+        std::vector<std::string> names;
+        for (const auto& [token, command] : m_commands)
+            if (std::find(names.begin(), names.end(), command.name) == names.end())
+                names.push_back(command.name);
+        return names;
+    }
+
     void RegisterBuiltin(const std::string& name, size_t argumentCount, corert::BuiltinCommand command)
     {
         Add(Command{ name, "core", {}, std::move(command), argumentCount });
@@ -183,4 +195,9 @@ ConsoleCommandManager& corert::CommandManager()
 void corert::RegisterBuiltinCommand(const std::string& name, size_t argumentCount, BuiltinCommand command)
 {
     Manager().RegisterBuiltin(name, argumentCount, std::move(command));
+}
+
+std::vector<std::string> corert::CommandNames()
+{
+    return Manager().Names();
 }

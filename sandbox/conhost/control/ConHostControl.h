@@ -4,7 +4,6 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace conhost
 {
@@ -35,7 +34,4 @@ void ToggleConsole();
 // How a typed line runs; by default the core runtime's command manager runs
 // it as typed.
 void SetLineRunner(std::function<void(const std::string& line)> runner);
-// The names the input line completes with Tab (commands, variables); none by
-// default.
-void SetCompletionNames(std::function<std::vector<std::string>()> names);
 }

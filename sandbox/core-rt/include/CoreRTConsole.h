@@ -30,6 +30,9 @@ console::Context& ConsoleContext();
 ConsoleVariableManager& VariableManager();
 // Invoke runs a line as typed at the console.
 ConsoleCommandManager& CommandManager();
+// The names of the registered commands (a declared variable has commands of
+// its own name), each once: what the console completes.
+std::vector<std::string> CommandNames();
 
 // Applies "+set NAME VALUE" triples of the process's arguments; the sandbox
 // calls it before it loads any component, so variables that components
