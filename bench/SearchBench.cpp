@@ -1,0 +1,67 @@
+// The browser's search: rebuilding the filter over games of different sizes,
+// and the name test against glibc's strcasestr.
+#include "BenchGame.h"
+
+#include "EditorState.h"
+#include "ModifierSearch.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+void RebuildNameFilter(benchmark::State& state)
+{
+    bench::LoadGame(static_cast<int>(state.range(0)));
+    TimecycleEditorState editor;
+    CopyToTextBuffer(editor.searchName, bench::kNameQuery);
+
+    for (auto _ : state)
+        RebuildFilter(editor);
+}
+
+// The names of a game of 1000 modifiers, as the filter meets them.
+const std::vector<std::string>& ModifierNames()
+{
+    static const std::vector<std::string> names = [] {
+        bench::LoadGame(1000);
+        std::vector<std::string> result;
+        tcManager& manager = *TimecycleManager::GetGameManager();
+        for (unsigned i = 0; i < manager.modifierCount; ++i)
+            result.push_back(TheTimecycleManager->GetTimecycleName(*manager.modifiers[i]));
+        return result;
+    }();
+    return names;
+}
+
+template<typename Search>
+void SearchNames(benchmark::State& state, Search search)
+{
+    const std::vector<std::string>& names = ModifierNames();
+    for (auto _ : state)
+    {
+        int found = 0;
+        for (const std::string& name : names)
+            found += search(name.c_str(), bench::kNameQuery) != nullptr;
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(names.size()));
+}
+
+void ContainsIgnoreCaseNames(benchmark::State& state)
+{
+    SearchNames(state, ContainsIgnoreCase);
+}
+
+void StrcasestrNames(benchmark::State& state)
+{
+    SearchNames(state, [](const char* text, const char* query) -> const char* { return strcasestr(text, query); });
+}
+}
+
+BENCHMARK(RebuildNameFilter)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ContainsIgnoreCaseNames)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StrcasestrNames)->Unit(benchmark::kMicrosecond);
