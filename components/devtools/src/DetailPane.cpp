@@ -177,9 +177,14 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     }
 
     ImGui::SameLine();
-    if (ImGui::Button(va("Delete##%x-%d-del", modifier.nameHash, varId), ImVec2(0.0f, 0.0f)) &&
-        manager.RemoveTimecycleModData(modifier, std::string(name)))
-        deletedVars.insert(info.varId);
+    if (ImGui::Button(va("Delete##%x-%d-del", modifier.nameHash, varId), ImVec2(0.0f, 0.0f)))
+    {
+        // A switched-off parameter is already gone from the host, which then
+        // has nothing to remove; the row is forgotten all the same.
+        const bool goneAlready = !enabled && !manager.GetTimecycleModData(modifier, varId);
+        if (goneAlready || manager.RemoveTimecycleModData(modifier, std::string(name)))
+            deletedVars.insert(info.varId);
+    }
 }
 
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
@@ -202,7 +207,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         {
             // Only ids inside the variable table have a row; a negative one
             // would index before the array.
-            if (saved.varId < 0 || saved.varId >= TimecycleManager::GetConfigVarInfoCount())
+            if (varId < 0 || varId >= TimecycleManager::GetConfigVarInfoCount())
                 continue;
             const tcVarInfo& info = varInfos[varId];
             const char* name = TimecycleManager::GetVarInfoName(info);

@@ -1,0 +1,172 @@
+// The Timecycle Editor window over a fresh stand-in game with a small
+// variable table, driven by a UI driver with its own Dear ImGui context.
+#pragma once
+
+#include "EditorPanes.h"
+#include "EditorState.h"
+
+#include "TimecycleControl.h"
+#include "TimecycleManager.h"
+#include "UiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class DetailPaneTest : public testing::Test
+{
+public:
+    // Ids follow this order. The defaults cover the three drag rules: zero,
+    // positive and negative.
+    enum VarId
+    {
+        kZeroVar,
+        kFogDensity,
+        kFogStart,
+        kSkyTint,
+        kWaterFogDensity,
+        kFirstVar,
+        kSecondVar,
+        kLongVar,
+        kVariableCount
+    };
+
+protected:
+    static constexpr const char* kWindow = "Timecycle Editor";
+    static std::string LongVarName() { return "very_long_" + std::string(190, 'x'); }
+
+    void SetUp() override
+    {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        m_folder = std::filesystem::temp_directory_path() /
+                   (std::string("vesk-detail-") + test->test_suite_name() + "-" + test->name() + "-" +
+                    std::to_string(std::random_device()()));
+        std::filesystem::create_directories(m_folder);
+        const std::string path = (m_folder / "variables.xml").string();
+        std::ofstream(path, std::ios::binary) << R"(<?xml version="1.0"?>
+<timecycle_variables version="1">
+    <variable name="zero_var" default="0.0"/>
+    <variable name="fog_density" default="0.5"/>
+    <variable name="fog_start" default="2.0"/>
+    <variable name="sky_tint" default="-2.0"/>
+    <variable name="water_fog_density" default="0.08"/>
+    <variable name="first_var" default="0.0"/>
+    <variable name="second_var" default="0.0"/>
+    <variable name=")" << LongVarName() << R"(" default="1.0"/>
+</timecycle_variables>
+)";
+
+        timecycle::ResetManager();
+        const timecycle::LoadReport report = timecycle::LoadVariableTable(path);
+        ASSERT_TRUE(report.messages.empty());
+        ASSERT_EQ(report.variablesLoaded, kVariableCount);
+        state.isOpen = true;
+    }
+
+    void TearDown() override
+    {
+        timecycle::ResetManager();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+
+    static TimecycleManager& Manager() { return *TheTimecycleManager; }
+
+    // A modifier with the given parameters (value1, value2 per variable).
+    static tcModifier& MakeModifier(const std::string& name, std::initializer_list<tcModData> params = {})
+    {
+        tcModifier* modifier = Manager().CreateTimecycle(name);
+        EXPECT_NE(modifier, nullptr) << name;
+        for (const tcModData& param : params)
+        {
+            const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(param.varId);
+            EXPECT_TRUE(Manager().AddTimecycleModData(*modifier, TimecycleManager::GetVarInfoName(*info)));
+            tcModData* live = Manager().GetTimecycleModData(*modifier, param.varId);
+            live->value1 = param.value1;
+            live->value2 = param.value2;
+        }
+        return *modifier;
+    }
+
+    // Selects the way a click in the browser does, and draws a frame.
+    void Select(tcModifier& modifier)
+    {
+        state.SelectFromBrowser(modifier);
+        ui.Frame();
+    }
+
+    // A parameter row's widget labels.
+    static std::string RowLabel(const tcModifier& modifier, int varId, const char* suffix)
+    {
+        char label[64];
+        std::snprintf(label, sizeof label, "##%x-%d-%s", modifier.nameHash, varId, suffix);
+        return label;
+    }
+    static std::string Value1(const tcModifier& m, int varId) { return RowLabel(m, varId, "1"); }
+    static std::string Value2(const tcModifier& m, int varId) { return RowLabel(m, varId, "2"); }
+    static std::string Check(const tcModifier& m, int varId) { return RowLabel(m, varId, "check"); }
+    static std::string DeleteRow(const tcModifier& m, int varId) { return "Delete" + RowLabel(m, varId, "del"); }
+
+    bool RowDrawn(const tcModifier& modifier, int varId) const { return ui.Exists(kWindow, DeleteRow(modifier, varId)); }
+
+    // Press on one frame, release on the next, and no frame after: the
+    // release frame is the one in which the widget acts.
+    void PressAndRelease(const std::string& label, int index = uidriver::UiDriver::kUnique)
+    {
+        ui.Hover(kWindow, label, index);
+        ImGuiIO& io = ImGui::GetIO();
+        io.MouseDown[0] = true;
+        ui.Frame();
+        io.MouseDown[0] = false;
+        ui.Frame();
+    }
+
+    // The labelled widgets the last frame drew in the detail pane.
+    std::vector<std::string> DetailWidgets() const
+    {
+        std::vector<std::string> labels;
+        for (const uidriver::UiItem& item : ui.Items())
+            if (!item.label.empty() && std::string_view(item.WindowName()).find("/detail_") != std::string_view::npos)
+                labels.push_back(item.label);
+        return labels;
+    }
+
+    // The lines the last frame displayed from the detail pane's "Name" row
+    // to the end of the window.
+    std::vector<std::string> DetailTexts() const
+    {
+        const std::vector<std::string> lines = ui.Texts(kWindow);
+        auto first = std::find_if(lines.begin(), lines.end(),
+                                  [](const std::string& line) { return line.starts_with("Name {"); });
+        return std::vector<std::string>(first, lines.end());
+    }
+
+    // The suggestions the popup under the "Variable" field listed in the
+    // last frame.
+    std::vector<std::string> Suggestions() const
+    {
+        std::vector<std::string> labels;
+        for (const uidriver::UiItem& item : ui.Items())
+            if (std::string_view(item.TopWindowName()) == "##popup" && !item.label.empty())
+                labels.push_back(item.label);
+        return labels;
+    }
+
+    static bool PopupDrawn()
+    {
+        const ImGuiWindow* popup = ImGui::FindWindowByName("##popup");
+        return popup && popup->Active;
+    }
+
+    std::filesystem::path m_folder;
+    TimecycleEditorState state;
+    uidriver::UiDriver ui{ [this] { DrawTimecycleEditor(state); } };
+};

@@ -1,0 +1,217 @@
+// The detail pane's modifier controls: the name field with "Create",
+// "Rename", "Clone" and "Delete", and the "Apply" row.
+#include "DetailPaneFixture.h"
+
+#include <gmock/gmock.h>
+
+#include <ostream>
+
+using testing::ElementsAre;
+
+namespace
+{
+constexpr const char* kSeparator = "--------------------------------";
+}
+
+TEST_F(DetailPaneTest, NothingSelectedShowsOnlyTheNameRowCreateAndASeparator)
+{
+    ui.Frame();
+
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { }", "Controls [ Create ]", kSeparator));
+    EXPECT_THAT(DetailWidgets(), ElementsAre("##detail_name", "Create"));
+}
+
+TEST_F(DetailPaneTest, ModifierRemovedBehindTheEditorIsDroppedWithoutIndex)
+{
+    tcModifier& modifier = MakeModifier("short_lived", { { kFogStart, 1.0f, 2.0f } });
+    Select(modifier);
+    Manager().RemoveTimecycle(modifier);
+
+    ui.Frame();
+
+    EXPECT_EQ(state.selection.modifier, nullptr);
+    EXPECT_TRUE(state.selection.savedParams.empty());
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { short_lived }", "Controls [ Create ]", kSeparator));
+}
+
+TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndEmptiesTheNameField)
+{
+    MakeModifier("already_there");
+    ui.SetText(kWindow, "##detail_name", "fresh_mod");
+
+    ui.Click(kWindow, "Create");
+
+    tcModifier* created = timecycle::FindModifier("fresh_mod");
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(state.selection.modifier, created);
+    EXPECT_STREQ(state.nameInput, "");
+    // Only a click in the browser takes a backup.
+    EXPECT_FALSE(timecycle::HasBackup(*created));
+    EXPECT_THAT(DetailTexts(), testing::Contains("Name { } (index: 1)"));
+}
+
+TEST_F(DetailPaneTest, CloneSelectsTheCopyAndEmptiesTheNameField)
+{
+    tcModifier& source = MakeModifier("source_mod", { { kFogStart, 1.5f, 2.5f } });
+    source.userFlags = 6;
+    Select(source);
+    ui.SetText(kWindow, "##detail_name", "copy_mod");
+
+    ui.Click(kWindow, "Clone");
+
+    tcModifier* clone = timecycle::FindModifier("copy_mod");
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(state.selection.modifier, clone);
+    EXPECT_STREQ(state.nameInput, "");
+    EXPECT_FALSE(timecycle::HasBackup(*clone));
+    ASSERT_EQ(clone->numMods, 1);
+    EXPECT_EQ(clone->modData[0].varId, kFogStart);
+    EXPECT_FLOAT_EQ(clone->modData[0].value1, 1.5f);
+    EXPECT_EQ(clone->userFlags, 6u);
+    // The table now edits the copy.
+    EXPECT_TRUE(RowDrawn(*clone, kFogStart));
+    EXPECT_FALSE(RowDrawn(source, kFogStart));
+}
+
+TEST_F(DetailPaneTest, RenameKeepsTheSelectionAndTheNameField)
+{
+    tcModifier& modifier = MakeModifier("old_name");
+    Select(modifier);
+    ui.SetText(kWindow, "##detail_name", "new_name");
+
+    ui.Click(kWindow, "Rename");
+
+    EXPECT_EQ(Manager().GetTimecycleName(modifier), "new_name");
+    EXPECT_EQ(state.selection.modifier, &modifier);
+    EXPECT_STREQ(state.nameInput, "new_name");
+}
+
+TEST_F(DetailPaneTest, NameTakenByAnotherModifierChangesNothing)
+{
+    tcModifier& taken = MakeModifier("taken");
+    tcModifier& modifier = MakeModifier("mine");
+    Select(modifier);
+    ui.SetText(kWindow, "##detail_name", "taken");
+
+    for (const char* button : { "Create", "Clone", "Rename" })
+    {
+        SCOPED_TRACE(button);
+        ui.Click(kWindow, button);
+
+        EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, 2);
+        EXPECT_EQ(state.selection.modifier, &modifier);
+        EXPECT_EQ(Manager().GetTimecycleName(modifier), "mine");
+        EXPECT_EQ(Manager().GetTimecycleName(taken), "taken");
+        EXPECT_STREQ(state.nameInput, "taken");
+    }
+}
+
+// The name rule counts bytes: at least 2.
+struct NameRuleCase
+{
+    const char* button;
+    const char* name;
+    bool accepted;
+};
+
+void PrintTo(const NameRuleCase& param, std::ostream* out)
+{
+    *out << param.button << " with \"" << param.name << "\"";
+}
+
+class NameRuleTest : public DetailPaneTest, public testing::WithParamInterface<NameRuleCase>
+{
+};
+
+TEST_P(NameRuleTest, ButtonActsOnlyOnNamesOfTwoBytesOrMore)
+{
+    const NameRuleCase& param = GetParam();
+    tcModifier& base = MakeModifier("base_mod", { { kFogStart, 1.0f, 2.0f } });
+    Select(base);
+    ui.SetText(kWindow, "##detail_name", param.name);
+
+    ui.Click(kWindow, param.button);
+
+    const std::string button = param.button;
+    if (button == "Rename")
+    {
+        EXPECT_EQ(Manager().GetTimecycleName(base), param.accepted ? param.name : "base_mod");
+        EXPECT_EQ(state.selection.modifier, &base);
+        EXPECT_STREQ(state.nameInput, param.name);
+        return;
+    }
+    tcModifier* made = timecycle::FindModifier(param.name);
+    EXPECT_EQ(made != nullptr, param.accepted);
+    EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, param.accepted ? 2 : 1);
+    EXPECT_EQ(state.selection.modifier, param.accepted ? made : &base);
+    EXPECT_STREQ(state.nameInput, param.accepted ? "" : param.name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DetailPane, NameRuleTest,
+    testing::Values(NameRuleCase{ "Create", "", false }, NameRuleCase{ "Create", "a", false },
+                    NameRuleCase{ "Create", "ab", true }, NameRuleCase{ "Create", "\xC3\xA9", true },
+                    NameRuleCase{ "Rename", "", false }, NameRuleCase{ "Rename", "a", false },
+                    NameRuleCase{ "Rename", "ab", true }, NameRuleCase{ "Rename", "\xC3\xA9", true },
+                    NameRuleCase{ "Clone", "", false }, NameRuleCase{ "Clone", "a", false },
+                    NameRuleCase{ "Clone", "ab", true }, NameRuleCase{ "Clone", "\xC3\xA9", true }),
+    [](const testing::TestParamInfo<NameRuleCase>& info) {
+        const std::string name = info.param.name;
+        const std::string what = name.empty() ? "Empty" : name == "a" ? "OneByte" : name == "ab" ? "TwoAscii" : "OneTwoByteCharacter";
+        return std::string(info.param.button) + what;
+    });
+
+TEST_F(DetailPaneTest, DeleteRemovesAndDeselectsInTheSameFrameAndTheRestOfThePaneIsNotDrawn)
+{
+    tcModifier& modifier = MakeModifier("doomed", { { kFogStart, 1.0f, 2.0f } });
+    Select(modifier);
+
+    // The modifier's "Delete" comes before the rows' "Delete" buttons.
+    PressAndRelease("Delete", 0);
+
+    EXPECT_EQ(timecycle::FindModifier("doomed"), nullptr);
+    EXPECT_EQ(modifier.modData, nullptr);
+    EXPECT_EQ(state.selection.modifier, nullptr);
+    EXPECT_TRUE(state.selection.savedParams.empty());
+    EXPECT_STREQ(state.nameInput, "doomed");
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { doomed } (index: 0)",
+                                           "Controls [ Create ] [ Rename ] [ Clone ] [ Delete ] [ Generate XML ]"));
+    EXPECT_THAT(DetailWidgets(), ElementsAre("##detail_name", "Create", "Rename", "Clone", "Delete", "Generate XML"));
+
+    ui.Frame();
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { doomed }", "Controls [ Create ]", kSeparator));
+}
+
+TEST_F(DetailPaneTest, AsPrimaryLeavesTheStrengthAlone)
+{
+    MakeModifier("first_mod");
+    tcModifier& modifier = MakeModifier("second_mod");
+    TimecycleScriptData& script = *TimecycleManager::GetScriptData();
+    script = { -1, 0.7f, -1, 0.6f, 3.0f };
+    Select(modifier);
+
+    ui.Click(kWindow, "As primary");
+
+    EXPECT_EQ(script.primaryIndex, 1);
+    EXPECT_FLOAT_EQ(script.primaryStrength, 0.7f);
+    EXPECT_EQ(script.transitionIndex, -1);
+    EXPECT_FLOAT_EQ(script.transitionStrength, 0.6f);
+    EXPECT_FLOAT_EQ(script.transitionParam, 3.0f);
+}
+
+TEST_F(DetailPaneTest, AsTransitionStartsAFadeFromZero)
+{
+    MakeModifier("first_mod");
+    tcModifier& modifier = MakeModifier("second_mod");
+    TimecycleScriptData& script = *TimecycleManager::GetScriptData();
+    script = { 0, 0.7f, -1, 0.6f, 3.0f };
+    Select(modifier);
+
+    ui.Click(kWindow, "As transition");
+
+    EXPECT_EQ(script.transitionIndex, 1);
+    EXPECT_FLOAT_EQ(script.transitionParam, 0.1f);
+    EXPECT_FLOAT_EQ(script.transitionStrength, 0.0f);
+    EXPECT_EQ(script.primaryIndex, 0);
+    EXPECT_FLOAT_EQ(script.primaryStrength, 0.7f);
+}
