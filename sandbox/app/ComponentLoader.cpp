@@ -152,4 +152,14 @@ std::optional<LoadedComponent> LoadComponent(const std::string& libraryPath)
 
     return LoadedComponent{ libraryPath, std::move(*manifest), library, component };
 }
+
+void StopComponent(LoadedComponent& loaded)
+{
+    if (!loaded.component)
+        return;
+    if (!loaded.component->Stop())
+        PrintWarning(kChannel, "%s: the component did not stop cleanly.\n", loaded.manifest.name);
+    loaded.component->Release();
+    loaded.component = nullptr;
+}
 }

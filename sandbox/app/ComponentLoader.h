@@ -42,4 +42,8 @@ struct LoadedComponent
 // caller goes on without it. Dependencies that are not simulated are named
 // but do not stop the load.
 std::optional<LoadedComponent> LoadComponent(const std::string& libraryPath);
+
+// At the end of the run: Stop, then Release the loader's reference. The
+// library stays mapped: its handlers stay connected to the host's events.
+void StopComponent(LoadedComponent& loaded);
 }

@@ -2,6 +2,9 @@
 #include "CommandSupport.h"
 #include "Sandbox.h"
 
+#include <chrono>
+#include <filesystem>
+
 namespace sandbox
 {
 void AddFrameCommands(Sandbox& sandbox)
@@ -15,7 +18,11 @@ void AddFrameCommands(Sandbox& sandbox)
                 return Fail(context, "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] + "\"");
             count = *parsed;
         }
+        const auto start = std::chrono::steady_clock::now();
         sandbox.Frames(count);
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        if (count > 0)
+            Say("%d frames, %.3f ms each\n", count, took.count() / count);
         return true;
     };
     sandbox.AddCommand("frame", 0, frames);
@@ -25,7 +32,8 @@ void AddFrameCommands(Sandbox& sandbox)
         std::string error;
         if (!sandbox.Screenshot(context.arguments[0], error))
             return Fail(context, "screenshot: " + error);
-        Say("screenshot written to %s\n", context.arguments[0]);
+        std::error_code ignored;
+        Say("screenshot written to %s\n", std::filesystem::absolute(context.arguments[0], ignored).string());
         return true;
     });
 

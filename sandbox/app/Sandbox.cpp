@@ -163,20 +163,26 @@ void Sandbox::DriverFramesDone()
     conhost::RunTypedLines();
 }
 
-void Sandbox::Frames(int count)
+void Sandbox::Frame()
 {
-    if (count > 0)
-        Act([count](uidriver::UiDriver& ui) { ui.Frame(count); });
-}
-
-void Sandbox::InteractiveFrame()
-{
-    m_display.BeginPlatformFrame();
+    if (!m_display.IsHeadless())
+    {
+        if (!m_display.PumpEvents(conhost::ToggleConsole))
+            quitRequested = true;
+        m_display.BeginPlatformFrame();
+    }
     GameFrame();
     m_lastFrameDrewGui = conhost::RunFrame();
     m_lastFrameByDriver = false;
-    m_display.Show(m_lastFrameDrewGui ? ImGui::GetDrawData() : nullptr);
+    if (!m_display.IsHeadless())
+        m_display.Show(m_lastFrameDrewGui ? ImGui::GetDrawData() : nullptr);
     conhost::RunTypedLines();
+}
+
+void Sandbox::Frames(int count)
+{
+    for (int i = 0; i < count && !quitRequested; ++i)
+        Frame();
 }
 
 bool Sandbox::Screenshot(const std::string& path, std::string& error)

@@ -37,19 +37,19 @@ public:
     // (everything that the console shows as a warning on channel "cmd").
     bool RunLine(const std::string& line);
 
-    // Frames as a script or the console asks for them: through the UI
-    // driver, which holds mouse and keyboard; in a window they are shown.
+    // One frame of the game and its GUI, shown in the window (whose input
+    // it takes; closing the window asks to quit). Then the lines typed into
+    // the console run.
+    void Frame();
     void Frames(int count);
-    // A frame driven by the user at the window.
-    void InteractiveFrame();
 
-    // The UI driver over the sandbox's Dear ImGui context, made at first use.
-    // `Act` runs one of its actions and then what it caused: lines typed
-    // into the console, and in a window the picture.
+    // The UI driver over the sandbox's Dear ImGui context, made at first
+    // use: it runs frames of its own in which it acts like a user and
+    // records the widgets and texts. `Act` runs one of its actions and then
+    // what it caused, as Frame does.
     uidriver::UiDriver& Ui();
     void Act(const std::function<void(uidriver::UiDriver&)>& action);
-    // Whether the last frame ran through the driver, which recorded its
-    // widgets and texts.
+    // Whether the last frame ran through the driver, which recorded it.
     bool LastFrameByDriver() const { return m_lastFrameByDriver; }
 
     // Writes what the last frame showed, over the backdrop as it is now.

@@ -52,11 +52,11 @@ std::string Describe(const uidriver::UiItem& item)
     return text;
 }
 
-// The recorded frame is the last one only when the driver ran it.
+// The driver records only the frames it runs.
 void EnsureRecordedFrame(Sandbox& sandbox)
 {
     if (!sandbox.LastFrameByDriver())
-        sandbox.Frames(1);
+        sandbox.Act([](uidriver::UiDriver& ui) { ui.Frame(); });
 }
 }
 

@@ -26,6 +26,10 @@ namespace
 using namespace sandbox;
 
 constexpr const char* kChannel = "sandbox";
+// Window positions and sizes, in Dear ImGui's settings format, for a
+// 1600 x 1000 display.
+constexpr const char* kWindowLayout = "[Window][Timecycle Editor]\nPos=30,30\nSize=1200,580\n"
+                                       "[Window][Console]\nPos=0,660\nSize=1600,340\n";
 // The components the sandbox loads from its folder, in order.
 const char* const kComponents[] = { "devtools-vesk" };
 
@@ -88,7 +92,10 @@ int Run(const SandboxOptions& options)
     corert::ApplyLaunchArguments(options.arguments);
 
     ImGui::CreateContext();
-    ImGui::GetIO().IniFilename = nullptr;  // every run starts from the same layout
+    // Every run starts from the same layout, as a game's settings would give
+    // it: the editor on top, the console along the bottom.
+    ImGui::GetIO().IniFilename = nullptr;
+    ImGui::LoadIniSettingsFromMemory(kWindowLayout);
     ImGui::StyleColorsDark();
 
     int status = 0;
@@ -106,8 +113,10 @@ int Run(const SandboxOptions& options)
         Sandbox sandbox(*display);
         LoadGameData(sandbox, options.dataFolder);
 
-        for (const char* component : kComponents)
-            LoadComponent(launch.InstallRoot() + platform::ModuleFileName(component));
+        std::vector<LoadedComponent> components;
+        for (const char* name : kComponents)
+            if (std::optional<LoadedComponent> loaded = LoadComponent(launch.InstallRoot() + platform::ModuleFileName(name)))
+                components.push_back(std::move(*loaded));
 
         if (!options.scriptPath.empty())
             status = RunScriptFile(sandbox, options.scriptPath);
@@ -124,13 +133,11 @@ int Run(const SandboxOptions& options)
             else
             {
                 for (int frame = 0; !sandbox.quitRequested && (!options.frames || frame < *options.frames); ++frame)
-                {
-                    if (!display->PumpEvents(conhost::ToggleConsole))
-                        break;
-                    sandbox.InteractiveFrame();
-                }
+                    sandbox.Frame();
             }
         }
+        for (LoadedComponent& component : components)
+            StopComponent(component);
     }
     ImGui::DestroyContext();
     return status;

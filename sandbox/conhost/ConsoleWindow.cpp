@@ -1,6 +1,7 @@
 #include "ConsoleWindow.h"
 
 #include <CoreRTConsole.h>
+#include <imgui_internal.h>
 
 #include <algorithm>
 #include <cctype>
@@ -97,6 +98,14 @@ void ConsoleWindow::Draw()
         return;
     }
 
+    // New lines show in the frame they arrive in: the output's height is
+    // known before it is drawn, so it scrolls to the end at once.
+    if (m_scrollToBottom)
+    {
+        const float height = float(m_lines.size()) * ImGui::GetTextLineHeightWithSpacing();
+        ImGui::SetNextWindowContentSize(ImVec2(0.0f, height));
+        ImGui::SetNextWindowScroll(ImVec2(-1.0f, height));
+    }
     const float inputHeight = ImGui::GetFrameHeightWithSpacing();
     if (ImGui::BeginChild("##console_output", ImVec2(0.0f, -inputHeight), false, ImGuiWindowFlags_HorizontalScrollbar))
     {
@@ -109,10 +118,8 @@ void ConsoleWindow::Draw()
                 ImGui::TextUnformatted(m_lines[size_t(i)].text.c_str());
                 ImGui::PopStyleColor();
             }
-        if (m_scrollToBottom)
-            ImGui::SetScrollHereY(1.0f);
-        m_scrollToBottom = false;
     }
+    m_scrollToBottom = false;
     ImGui::EndChild();
 
     constexpr ImGuiInputTextFlags kInputFlags =
