@@ -108,11 +108,10 @@ bool Sandbox::RunLine(const std::string& line)
         return false;
     }
 
-    const size_t before = corert::ConsoleMessages().size();
+    const size_t before = corert::ConsoleMessageCount();
     corert::CommandManager().Invoke(*expanded);
-    const std::vector<corert::ConsoleMessage> messages = corert::ConsoleMessages();
-    for (size_t i = before; i < messages.size(); ++i)
-        if (messages[i].warning && messages[i].channel == "cmd")
+    for (const corert::ConsoleMessage& message : corert::ConsoleMessagesFrom(before))
+        if (message.warning && message.channel == "cmd")
             return false;
     return true;
 }

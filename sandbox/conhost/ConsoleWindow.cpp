@@ -62,12 +62,13 @@ void ConsoleWindow::AddLine(std::string text, ImVec4 colour)
 // line, each with its channel.
 void ConsoleWindow::SyncMessages()
 {
-    const std::vector<corert::ConsoleMessage> messages = corert::ConsoleMessages();
-    if (messages.size() < m_messagesSeen)
+    const size_t count = corert::ConsoleMessageCount();
+    if (count < m_messagesSeen)
         m_messagesSeen = 0;  // the record was cleared
-    for (size_t i = m_messagesSeen; i < messages.size(); ++i)
+    if (count == m_messagesSeen)
+        return;
+    for (const corert::ConsoleMessage& message : corert::ConsoleMessagesFrom(m_messagesSeen))
     {
-        const corert::ConsoleMessage& message = messages[i];
         const ImVec4 colour = message.warning ? kWarningColour : ChannelColour(message.channel);
         const std::string prefix = "[" + message.channel + "] ";
         size_t start = 0;
@@ -79,8 +80,8 @@ void ConsoleWindow::SyncMessages()
             AddLine(prefix + message.text.substr(start, end - start), colour);
             start = end + 1;
         }
+        ++m_messagesSeen;
     }
-    m_messagesSeen = messages.size();
 }
 
 void ConsoleWindow::Draw()

@@ -61,6 +61,20 @@ std::vector<ConsoleMessage> ConsoleMessages()
     return g_messages;
 }
 
+size_t ConsoleMessageCount()
+{
+    std::lock_guard lock(g_mutex);
+    return g_messages.size();
+}
+
+std::vector<ConsoleMessage> ConsoleMessagesFrom(size_t first)
+{
+    std::lock_guard lock(g_mutex);
+    if (first >= g_messages.size())
+        return {};
+    return std::vector<ConsoleMessage>(g_messages.begin() + std::ptrdiff_t(first), g_messages.end());
+}
+
 void ClearConsoleMessages()
 {
     std::lock_guard lock(g_mutex);

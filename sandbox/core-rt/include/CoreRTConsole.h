@@ -24,6 +24,10 @@ struct ConsoleMessage
 };
 
 std::vector<ConsoleMessage> ConsoleMessages();
+// For readers that follow the record as it grows (the console window, every
+// frame): its length, and the messages from index `first` on.
+size_t ConsoleMessageCount();
+std::vector<ConsoleMessage> ConsoleMessagesFrom(size_t first);
 void ClearConsoleMessages();
 
 console::Context& ConsoleContext();
