@@ -6,7 +6,6 @@
 #include "Error.h"
 #include "Utils.h"
 
-#include <cassert>
 #include <string>
 
 namespace
@@ -47,7 +46,24 @@ __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, un
         ".att_syntax prefix\n");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// The C runtime's wide assertion hook, replaced inside the component: the
+// standard assert (built with UNICODE) calls _wassert through its import
+// slot, and this module fills that slot itself, so every plain assert ends
+// in AssertionFailed. The arguments already sit where AssertionFailed takes
+// them; a jump keeps the hook's caller the assert's own site.
+extern "C" __attribute__((naked)) void _wassert(const wchar_t*, const wchar_t*, unsigned)
+{
+    asm("jmp _Z15AssertionFailedPKDsS0_j\n"); // AssertionFailed's C++ name
+}
+
+extern "C"
+{
+void (*__imp__wassert)(const wchar_t*, const wchar_t*, unsigned) = _wassert;
+}
+#else
+#include <cassert>
+
 namespace
 {
 struct WideAssertion

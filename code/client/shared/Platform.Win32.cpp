@@ -1,0 +1,318 @@
+// The platform layer on Windows: the framework's own Windows calls.
+#include "Platform.h"
+
+#include "Utils.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <wtsapi32.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+
+namespace platform
+{
+const char16_t kPathSeparator = u'\\';
+
+namespace
+{
+// Windows' wide text is UTF-16 in wchar_t; the client keeps it in char16_t.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+const wchar_t* Wide(const std::u16string& text)
+{
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+std::u16string FromWide(const wchar_t* text)
+{
+    return reinterpret_cast<const char16_t*>(text);
+}
+
+std::u16string FromWide(const wchar_t* text, size_t length)
+{
+    return std::u16string(reinterpret_cast<const char16_t*>(text), length);
+}
+
+// A text of a Windows call, NUL-terminated.
+std::u16string Terminated(std::u16string_view text)
+{
+    return std::u16string(text);
+}
+}
+
+std::string ModuleFileName(std::string_view baseName)
+{
+    return std::string(baseName) + ".dll";
+}
+
+ModuleHandle FindLoadedModule(std::string_view baseName)
+{
+    return GetModuleHandleW(Wide(ToUtf16(ModuleFileName(baseName))));
+}
+
+ModuleHandle GetMainModule()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+void* FindExport(ModuleHandle module, const char* name)
+{
+    if (!module)
+        return nullptr;
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+}
+
+std::u16string GetProcessCommandLine()
+{
+    return FromWide(GetCommandLineW());
+}
+
+std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine)
+{
+    const std::u16string line = Terminated(commandLine);
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(Wide(line), &count);
+    if (!arguments)
+        return {};
+
+    std::vector<std::u16string> result;
+    result.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        result.push_back(FromWide(arguments[i]));
+    LocalFree(arguments);
+    return result;
+}
+
+int ParseInt(std::u16string_view text)
+{
+    const std::u16string terminated = Terminated(text);
+    return _wtoi(Wide(terminated));
+}
+
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
+{
+    const std::u16string objectName = Terminated(name);
+    const uint64_t size64 = size;
+    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, static_cast<DWORD>(size64 >> 32),
+                                        static_cast<DWORD>(size64), Wide(objectName));
+    if (!mapping)
+        return {};
+
+    // Taken before anything else can change the thread's last error.
+    const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+    void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size);
+    return {mapping, view, created};
+}
+
+void CloseSharedMemory(SharedMemory& memory, size_t)
+{
+    if (memory.view)
+        UnmapViewOfFile(memory.view);
+    if (memory.handle)
+        CloseHandle(memory.handle);
+    memory = {};
+}
+
+std::u16string GetExecutablePath()
+{
+    // 512 units hold the usual path; a longer one is read again in a buffer
+    // that fits, rather than used cut off.
+    std::wstring path(512, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size())
+    {
+        if (path.size() >= 32768)
+            return {};
+        path.resize(path.size() * 2);
+    }
+    if (length == 0)
+        return {};
+    path.resize(length);
+
+    std::wstring absolute(512, L'\0');
+    DWORD absoluteLength = GetFullPathNameW(path.c_str(), static_cast<DWORD>(absolute.size()), absolute.data(), nullptr);
+    if (absoluteLength >= absolute.size())
+    {
+        // The result did not fit: the length needed, with its NUL, came back.
+        absolute.resize(absoluteLength);
+        absoluteLength = GetFullPathNameW(path.c_str(), static_cast<DWORD>(absolute.size()), absolute.data(), nullptr);
+        if (absoluteLength >= absolute.size())
+            return {};
+    }
+    if (absoluteLength == 0)
+        return {};
+    return FromWide(absolute.c_str(), absoluteLength);
+}
+
+bool PathExists(std::u16string_view path)
+{
+    const std::u16string terminated = Terminated(path);
+    return GetFileAttributesW(Wide(terminated)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsDirectory(std::u16string_view path)
+{
+    const std::u16string terminated = Terminated(path);
+    const DWORD attributes = GetFileAttributesW(Wide(terminated));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+CreateFolderResult CreateFolder(std::u16string_view path)
+{
+    const std::u16string terminated = Terminated(path);
+    if (CreateDirectoryW(Wide(terminated), nullptr))
+        return CreateFolderResult::Created;
+    return GetLastError() == ERROR_ALREADY_EXISTS ? CreateFolderResult::AlreadyExists : CreateFolderResult::Failed;
+}
+
+void ExitProcess(int exitCode)
+{
+    ::ExitProcess(static_cast<UINT>(exitCode));
+}
+
+void DebugOutput(const char* text)
+{
+    OutputDebugStringA(text);
+}
+
+const char* GetEnvironment(const char* name)
+{
+    return getenv(name);
+}
+
+std::FILE* OpenFile(std::u16string_view path, const char* mode)
+{
+    const std::u16string terminated = Terminated(path);
+    return _wfopen(Wide(terminated), Wide(ToUtf16(mode)));
+}
+
+namespace
+{
+using NtRaiseExceptionFn = LONG(NTAPI*)(EXCEPTION_RECORD* record, CONTEXT* context, BOOLEAN firstChance);
+
+// A debug print being raised on this thread: where a caught exception
+// resumes (right after the context capture) and whether one was caught.
+struct PrintGuard
+{
+    CONTEXT* resume;
+    volatile bool caught;
+};
+thread_local PrintGuard* t_printGuard = nullptr;
+
+// The guard around the raise, as an execute-handler filter would be: every
+// exception of this thread while the guard stands lands here, and the
+// thread goes on at the captured context with `caught` set. A debugger that
+// takes the print sees it before any handler does, so this runs only when
+// none did.
+LONG CALLBACK CatchInsidePrintGuard(EXCEPTION_POINTERS* exception)
+{
+    PrintGuard* guard = t_printGuard;
+    if (!guard)
+        return EXCEPTION_CONTINUE_SEARCH;
+    t_printGuard = nullptr;
+    guard->caught = true;
+    *exception->ContextRecord = *guard->resume;
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+NtRaiseExceptionFn ResolveNtRaiseException()
+{
+    static const auto ntRaiseException =
+        FindExportAs<NtRaiseExceptionFn>(GetModuleHandleW(L"ntdll.dll"), "NtRaiseException");
+    return ntRaiseException;
+}
+}
+
+void DebugPrint(const char* text, size_t length)
+{
+    EXCEPTION_RECORD record{};
+    record.ExceptionCode = DBG_PRINTEXCEPTION_C;
+    record.ExceptionFlags = 0;
+    record.ExceptionAddress = __builtin_return_address(0);
+    record.NumberParameters = 2;
+    record.ExceptionInformation[0] = length + 1; // with the terminating NUL
+    record.ExceptionInformation[1] = reinterpret_cast<ULONG_PTR>(text);
+
+    CONTEXT context{};
+    PrintGuard guard{&context, false};
+    // Both are read again after the thread resumes at the captured context,
+    // so they must live in memory, not in registers the capture restores.
+    volatile bool raised = false;
+    volatile bool returned = false;
+
+    void* handler = AddVectoredExceptionHandler(1, CatchInsidePrintGuard);
+    t_printGuard = &guard;
+    RtlCaptureContext(&context);
+    if (!raised)
+    {
+        raised = true;
+        if (NtRaiseExceptionFn ntRaiseException = ResolveNtRaiseException())
+        {
+            ntRaiseException(&record, &context, TRUE);
+            // Only a raise that failed comes back here.
+            returned = true;
+        }
+        else
+        {
+            returned = true;
+        }
+    }
+    t_printGuard = nullptr;
+    RemoveVectoredExceptionHandler(handler);
+
+    // Nobody took the text: the debugger output gets it after all.
+    if (guard.caught || returned)
+        OutputDebugStringA(text);
+}
+
+void Breakpoint()
+{
+    __debugbreak();
+}
+
+bool CanShowMessageBox()
+{
+    // Loaded at run time (and kept), as not every system has it.
+    HMODULE wtsapi = LoadLibraryW(L"wtsapi32.dll");
+    if (!wtsapi)
+        return true;
+
+    using QuerySessionFn = BOOL(WINAPI*)(HANDLE server, DWORD sessionId, WTS_INFO_CLASS infoClass, LPWSTR* buffer,
+                                         DWORD* bytesReturned);
+    using FreeMemoryFn = void(WINAPI*)(void* memory);
+    const auto querySession = FindExportAs<QuerySessionFn>(wtsapi, "WTSQuerySessionInformationW");
+    const auto freeMemory = FindExportAs<FreeMemoryFn>(wtsapi, "WTSFreeMemory");
+    if (!querySession)
+        return true;
+
+    LPWSTR buffer = nullptr;
+    DWORD bytesReturned = 0;
+    if (!querySession(WTS_CURRENT_SERVER_HANDLE, WTS_CURRENT_SESSION, WTSConnectState, &buffer, &bytesReturned))
+        return true;
+
+    // A buffer too short for the state says nothing about the session.
+    int32_t state = WTSActive;
+    if (buffer && bytesReturned >= sizeof(state))
+        memcpy(&state, buffer, sizeof(state));
+    if (freeMemory)
+        freeMemory(buffer);
+    return state == WTSActive;
+}
+
+void ShowErrorBox(void* ownerWindow, std::u16string_view message, std::u16string_view caption)
+{
+    const std::u16string text = Terminated(message);
+    const std::u16string title = Terminated(caption);
+    MessageBoxW(static_cast<HWND>(ownerWindow), Wide(text), Wide(title), MB_ICONERROR);
+}
+
+void TerminateCurrentProcess(int exitCode)
+{
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exitCode));
+    // Termination of the own process does not come back; should it be
+    // refused, the process still ends here.
+    ::ExitProcess(static_cast<UINT>(exitCode));
+}
+}
