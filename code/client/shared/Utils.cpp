@@ -24,8 +24,9 @@ struct VaRing
 thread_local VaRing t_vaRing;
 
 // Stops the process with an access violation at a fixed address, which the
-// host's crash handling recognises and takes over at this site.
-[[noreturn]] void FaultAtOverflowSite()
+// host's crash handling recognises and takes over at this site. The store is
+// misaligned on purpose; UndefinedBehaviorSanitizer must let it fault.
+[[noreturn]] __attribute__((no_sanitize("alignment"))) void FaultAtOverflowSite()
 {
     volatile int* volatile target = reinterpret_cast<volatile int*>(0xDEED);
     *target = 0;
