@@ -127,9 +127,12 @@ std::optional<LoadedComponent> LoadComponent(const std::string& libraryPath)
     void* library = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library)
     {
-        const char* reason = dlerror();
+        // Copied at once: the print below looks up the console's exports,
+        // and the next dlsym frees the text dlerror returned.
+        const char* error = dlerror();
+        const std::string reason = error ? error : "unknown error";
         PrintWarning(kChannel, "%s: cannot map the library: %s; the component is not loaded.\n", libraryPath,
-                     reason ? reason : "unknown error");
+                     reason);
         return std::nullopt;
     }
 
