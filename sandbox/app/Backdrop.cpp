@@ -91,7 +91,8 @@ private:
     SDL_Vertex Vertex(float x, float y, Colour colour, float alpha) const
     {
         const Colour graded = Times(colour, m_grade);
-        return SDL_Vertex{ { x, y }, { ToByte(graded.r), ToByte(graded.g), ToByte(graded.b), ToByte(alpha) }, { 0, 0 } };
+        const SDL_Color rgba{ ToByte(graded.r), ToByte(graded.g), ToByte(graded.b), ToByte(alpha) };
+        return SDL_Vertex{ { x, y }, rgba, { 0, 0 } };
     }
 
     SDL_Renderer* m_renderer;

@@ -147,7 +147,8 @@ bool Display::Screenshot(ImDrawData* gui, const std::string& path, std::string& 
     int width = kWidth, height = kHeight;
     SDL_GetRendererOutputSize(m_renderer, &width, &height);
     std::vector<Uint8> pixels(size_t(width) * size_t(height) * 4);
-    const bool read = SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_ABGR8888, pixels.data(), width * 4) == 0;
+    const bool read =
+        SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_ABGR8888, pixels.data(), width * 4) == 0;
     SDL_RenderPresent(m_renderer);
     if (!read)
     {

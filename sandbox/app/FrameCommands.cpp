@@ -15,7 +15,8 @@ void AddFrameCommands(Sandbox& sandbox)
         {
             const std::optional<int> parsed = ParseInteger(context.arguments[0]);
             if (!parsed || *parsed < 0)
-                return Fail(context, "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] + "\"");
+                return Fail(context,
+                            "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] + "\"");
             count = *parsed;
         }
         const auto start = std::chrono::steady_clock::now();

@@ -29,7 +29,7 @@ public:
     Sandbox(const Sandbox&) = delete;
     Sandbox& operator=(const Sandbox&) = delete;
 
-    Display& GetDisplay() { return m_display; }
+    // The modifiers as the data files gave them (tc_diff).
     LoadedData& Loaded() { return m_loaded; }
 
     // Runs one line as typed at the console. False when it failed: an

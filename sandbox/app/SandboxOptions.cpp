@@ -95,7 +95,8 @@ Usage: vesk-sandbox [--headless] [--script FILE] [--frames N] [--data DIR]
 
 Other words stay on the command line, where the component reads them as in
 the game: "mosk" (development launch: offers the timecycleeditor variable),
-"cl2", "pure_N" (pure level N: above 0 the editor does not exist).
+"cl2", "pure_N" (pure level N: above 0 the editor does not exist). The
+component finds them anywhere on the command line, inside file names too.
 
 Headless without --script or --frames, commands are read from standard input.
 In a window, F8 opens and closes the console.

@@ -24,7 +24,8 @@ bool RunOnWidget(Sandbox& sandbox, ConsoleExecutionContext& context, size_t fixe
     {
         const std::optional<int> parsed = ParseInteger(context.arguments[fixedArguments]);
         if (!parsed || *parsed < 0)
-            return Fail(context, "the widget index must be 0 or more, not \"" + context.arguments[fixedArguments] + "\"");
+            return Fail(context,
+                        "the widget index must be 0 or more, not \"" + context.arguments[fixedArguments] + "\"");
         index = *parsed;
     }
     try

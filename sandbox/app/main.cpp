@@ -115,8 +115,11 @@ int Run(const SandboxOptions& options)
 
         std::vector<LoadedComponent> components;
         for (const char* name : kComponents)
-            if (std::optional<LoadedComponent> loaded = LoadComponent(launch.InstallRoot() + platform::ModuleFileName(name)))
+        {
+            const std::string path = launch.InstallRoot() + platform::ModuleFileName(name);
+            if (std::optional<LoadedComponent> loaded = LoadComponent(path))
                 components.push_back(std::move(*loaded));
+        }
 
         if (!options.scriptPath.empty())
             status = RunScriptFile(sandbox, options.scriptPath);

@@ -123,8 +123,9 @@ void ConsoleWindow::Draw()
     m_scrollToBottom = false;
     ImGui::EndChild();
 
-    constexpr ImGuiInputTextFlags kInputFlags =
-        ImGuiInputTextFlags_EnterReturnsTrue | ImGuiInputTextFlags_CallbackCompletion | ImGuiInputTextFlags_CallbackHistory;
+    constexpr ImGuiInputTextFlags kInputFlags = ImGuiInputTextFlags_EnterReturnsTrue |
+                                                ImGuiInputTextFlags_CallbackCompletion |
+                                                ImGuiInputTextFlags_CallbackHistory;
     ImGui::PushItemWidth(-1.0f);
     if (m_focusInput)
     {

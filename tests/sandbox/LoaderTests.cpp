@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenLibrary{ "DependenciesNotStrings", [] { return Fixture("fixture-wrong-types"); },
                        "\"dependencies\" must be an array of strings", "\"dependencies\" must be an array of strings" },
         BrokenLibrary{ "DoesNotMap", [] { return Fixture("fixture-unresolved"); }, nullptr, "cannot map the library" },
-        BrokenLibrary{ "NoCreateComponent", [] { return Fixture("fixture-no-entry"); }, nullptr, "no CreateComponent export" }),
+        BrokenLibrary{ "NoCreateComponent", [] { return Fixture("fixture-no-entry"); }, nullptr,
+                       "no CreateComponent export" }),
     [](const testing::TestParamInfo<BrokenLibrary>& info) { return std::string(info.param.description); });
 
 TEST(Loader, ReadsTheComponentsManifestWithoutMappingIt)

@@ -37,7 +37,8 @@ Pixel PixelAt(const std::string& pngPath, int x, int y)
     return pixel;
 }
 
-SandboxRun RunScript(const std::string& folder, const std::string& script, std::vector<std::string> launchWords = { "mosk" })
+SandboxRun RunScript(const std::string& folder, const std::string& script,
+                     const std::vector<std::string>& launchWords = { "mosk" })
 {
     std::vector<std::string> arguments = { "--headless", "--script", WriteFile(folder, "script.txt", script) };
     arguments.insert(arguments.end(), launchWords.begin(), launchWords.end());
@@ -185,13 +186,15 @@ TEST_P(LaunchWords, DecideWhetherTheEditorExistsAndHowItOpens)
 INSTANTIATE_TEST_SUITE_P(
     SandboxRun, LaunchWords,
     testing::Values(LaunchCase{ "MoskOffersTheVariable", { "mosk" }, "timecycleeditor true", 0, true },
-                    LaunchCase{ "SetOnTheCommandLine", { "+set", "timecycleeditor", "true", "mosk" }, "frame", 0, true },
+                    LaunchCase{ "SetOnTheCommandLine", { "+set", "timecycleeditor", "true", "mosk" }, "frame", 0,
+                                true },
                     LaunchCase{ "WithoutMoskNoVariable", {}, "timecycleeditor true", 1, false },
                     LaunchCase{ "WithoutMoskTheGameCanAsk", { "cl2" }, "request_editor", 0, true },
                     LaunchCase{ "PureLevelHasNoEditor", { "mosk", "pure_1" }, "request_editor", 0, false },
                     LaunchCase{ "PureLevelHasNoVariable", { "mosk", "pure_1" }, "timecycleeditor true", 1, false },
                     LaunchCase{ "GameNotReady", { "mosk" }, "timecycleeditor true\ngame_ready off", 0, false },
-                    LaunchCase{ "GameKilled", { "mosk" }, "timecycleeditor true\ngame_init_var add gameKilled", 0, false }),
+                    LaunchCase{ "GameKilled", { "mosk" }, "timecycleeditor true\ngame_init_var add gameKilled", 0,
+                                false }),
     [](const testing::TestParamInfo<LaunchCase>& info) { return std::string(info.param.description); });
 
 // The console window: a line typed and entered runs, Up brings it back, Tab
