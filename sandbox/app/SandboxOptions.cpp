@@ -120,7 +120,8 @@ field of the parameter table.
                             ctrl+c, ... (f8 toggles the console)
   ui_items                  widgets of the last frame in the UI window
   ui_texts                  texts of the last frame in the UI window
-  clipboard                 print the clipboard
+  clipboard                 print the clipboard (once a UI command ran, the
+                            UI commands' own, also in a window)
   game_ready on|off         whether the game reports itself ready
   game_init_var add|remove NAME   e.g. gameKilled
   kill_network              the game shuts networking down (OnKillNetworkDone)
