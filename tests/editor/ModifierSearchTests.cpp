@@ -215,7 +215,7 @@ TEST_F(ModifierSearch, WithoutAGameManagerNothingPasses)
 TEST_F(ModifierSearch, ResultStaysUntilTheTextChanges)
 {
     Search("fog", "");
-    const std::set<uint32_t> before = state.filterHashes;
+    const NameHashSet before = state.filterHashes;
     smallgame::AddModifier("fog_new");
     smallgame::Manager().RenameTimecycle(*seaFog, "sea_mist");
     EXPECT_EQ(state.filterHashes, before);

@@ -4,6 +4,7 @@
 // life of the process; the host's data stays with the host.
 #pragma once
 
+#include "NameHashSet.h"
 #include "TextBuffer.h"
 
 #include <TimecycleManager.h>
@@ -41,7 +42,7 @@ struct TimecycleEditorState
     bool isOpen = false;
     ModifierSelection selection;
     // Name hashes of the modifiers that pass the current search.
-    std::set<uint32_t> filterHashes;
+    NameHashSet filterHashes;
     char searchName[kTextBufferSize] = {};
     char searchParam[kTextBufferSize] = {};
     char nameInput[kTextBufferSize] = {};

@@ -2,10 +2,14 @@
 // of every modifier, where a click selects one for editing.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "ListedModifiers.h"
 #include "ModifierSearch.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>
+
+#include <span>
+#include <string>
 
 namespace
 {
@@ -114,38 +118,44 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     }
 }
 
+void DrawModifierRow(TimecycleEditorState& state, tcModifier& modifier)
+{
+    state.selection.ValidateSelection();
+    const std::string& name = TheTimecycleManager->GetTimecycleName(modifier);
+    ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
+    if (&modifier == state.selection.modifier)
+        flags |= ImGuiTreeNodeFlags_Selected;
+
+    if (ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str()))
+    {
+        if (ImGui::IsItemClicked(0))
+            state.SelectFromBrowser(modifier);
+        ImGui::TreePop();
+    }
+}
+
 void DrawModifierList(TimecycleEditorState& state, tcManager& gameManager)
 {
     ImGui::PushStyleVar(ImGuiStyleVar_IndentSpacing, ImGui::GetFontSize());
 
+    // Names are asked and rows submitted only for the rows the list shows.
+    static ListedModifiers listedModifiers;
     const bool filterActive = IsFilterActive(state);
-    int listed = 0;
-    for (unsigned i = 0; i < gameManager.modifierCount; ++i)
+    const std::span<tcModifier* const> rows =
+        listedModifiers.Update(gameManager, filterActive ? &state.filterHashes : nullptr);
+
+    ImGuiListClipper clipper;
+    clipper.Begin(static_cast<int>(rows.size()));
+    while (clipper.Step())
     {
-        tcModifier* modifier = gameManager.modifiers[i];
-        if (!modifier)
-            continue;
-        if (filterActive && !state.filterHashes.contains(modifier->nameHash))
-            continue;
-
-        state.selection.ValidateSelection();
-        const std::string& name = TheTimecycleManager->GetTimecycleName(*modifier);
-        ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
-        if (modifier == state.selection.modifier)
-            flags |= ImGuiTreeNodeFlags_Selected;
-
-        if (ImGui::TreeNodeEx(modifier, flags, "%s", name.c_str()))
-        {
-            if (ImGui::IsItemClicked(0))
-                state.SelectFromBrowser(*modifier);
-            ImGui::TreePop();
-        }
-        ++listed;
+        for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
+            DrawModifierRow(state, *rows[row]);
     }
+    clipper.End();
 
     ImGui::PopStyleVar(1);
 
-    if (listed == 0 && IsFilterActive(state))
+    if (rows.empty() && filterActive)
     {
         ImGui::Text("No timecycles found");
         if (ImGui::Button("Clear search query", ImVec2(0.0f, 0.0f)))

@@ -4,6 +4,7 @@
 
 #include <locale>
 #include <string>
+#include <vector>
 
 bool IsFilterActive(const TimecycleEditorState& state)
 {
@@ -24,6 +25,7 @@ void RebuildFilter(TimecycleEditorState& state)
     const bool byParam = state.searchParam[0] != '\0';
     const std::string paramQuery = state.searchParam;
 
+    std::vector<uint32_t> passed;
     for (unsigned i = 0; i < gameManager->modifierCount; ++i)
     {
         tcModifier* modifier = gameManager->modifiers[i];
@@ -33,7 +35,7 @@ void RebuildFilter(TimecycleEditorState& state)
         state.selection.ValidateSelection();
         if (modifier == state.selection.modifier)
         {
-            state.filterHashes.insert(modifier->nameHash);
+            passed.push_back(modifier->nameHash);
             continue;
         }
 
@@ -44,8 +46,9 @@ void RebuildFilter(TimecycleEditorState& state)
         if (byParam && !TheTimecycleManager->DoesTimecycleHasModData(*modifier, paramQuery, true))
             continue;
 
-        state.filterHashes.insert(modifier->nameHash);
+        passed.push_back(modifier->nameHash);
     }
+    state.filterHashes.assign(std::move(passed));
 }
 
 const char* ContainsIgnoreCase(const char* text, const char* query)
