@@ -140,3 +140,37 @@ TEST_F(BrowserSearch, EmptyGameShowsNoMessage)
     EXPECT_TRUE(Shows("No timecycles found"));
 }
 }
+
+// The list follows the game from frame to frame while a search stands: the
+// stored hashes decide, tested against each modifier's current hash.
+TEST_F(BrowserSearch, ListFollowsTheGameWhileASearchStands)
+{
+    ui.Frame();
+    ui.Type(kWindow, kByName, "fog");
+    ASSERT_THAT(ListedRows(), ElementsAre("Foggy_Morning", "city_fog_night"));
+
+    // A renamed modifier gets another hash and leaves the list.
+    smallgame::Manager().RenameTimecycle(*cityFog, "city_mist_night");
+    ui.Frame();
+    EXPECT_THAT(ListedRows(), ElementsAre("Foggy_Morning"));
+
+    // One that takes a stored hash joins it, wherever it stands.
+    timecycle::ForceNameHash(*vault, foggy->nameHash);
+    ui.Frame();
+    EXPECT_THAT(ListedRows(), ElementsAre("Foggy_Morning", "vault_dark"));
+
+    // A removed modifier leaves, and the rows after it move up.
+    smallgame::Manager().RemoveTimecycle(*foggy);
+    ui.Frame();
+    EXPECT_THAT(ListedRows(), ElementsAre("vault_dark"));
+}
+
+TEST_F(BrowserSearch, ListWithoutASearchFollowsTheGame)
+{
+    ui.Frame();
+    smallgame::AddModifier("new_mod");
+    smallgame::Manager().RemoveTimecycle(*sunny);
+    ui.Frame();
+
+    EXPECT_THAT(ListedRows(), ElementsAre("Foggy_Morning", "underwater", "city_fog_night", "vault_dark", "new_mod"));
+}

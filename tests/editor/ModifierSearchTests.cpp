@@ -86,6 +86,16 @@ protected:
     }
 };
 
+TEST(ContainsIgnoreCase, FindsMatchesAtTheEndOfLongTexts)
+{
+    // Texts longer than any name, on either side.
+    const std::string text = std::string(300, 'a') + "Fog_Density";
+    const std::string query = std::string(290, 'A') + "fog_d";
+    EXPECT_EQ(ContainsIgnoreCase(text.c_str(), "FOG_D"), text.c_str() + 300);
+    EXPECT_EQ(ContainsIgnoreCase(text.c_str(), query.c_str()), text.c_str() + 10);
+    EXPECT_EQ(ContainsIgnoreCase(text.c_str(), (query + "x").c_str()), nullptr);
+}
+
 TEST(ContainsIgnoreCase, FoldsThroughTheGlobalLocaleOfTheCall)
 {
     EXPECT_EQ(ContainsIgnoreCase("fog_density", "FOG-D"), nullptr);
