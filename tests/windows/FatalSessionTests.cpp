@@ -24,7 +24,8 @@ fs::path SessionFolder()
 }
 
 // Wine's per-program DLL override: the session probe loads the wtsapi32.dll
-// beside it. Windows ignores the key.
+// beside it. Windows ignores the key. It stays set: it concerns this probe
+// alone, and tests running side by side all want it.
 class FakeSessionFixture : public testing::Test
 {
 protected:
@@ -40,7 +41,6 @@ protected:
         RegSetValueExW(key, L"wtsapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNative), sizeof(kNative));
         RegCloseKey(key);
     }
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\windows_session_probe.exe"); }
 
     static wintest::ProcessRun RunSessionProbe(const wchar_t* action, const wchar_t* session)
     {

@@ -86,17 +86,25 @@ int32_t Displacement(const uint8_t* at)
 }
 
 // Whether the instruction before `next` calls `hook`, in the forms the
-// compiler emits: direct (E8 rel32), through an import slot (FF 15 rel32),
-// or through rax just loaded from such a slot (48 8B 05 rel32, FF D0).
-bool FollowsCallOf(const uint8_t* next, const void* hook)
+// compiler emits: direct (E8 rel32); through an import slot (FF 15 rel32);
+// through rax just loaded from such a slot (48 8B 05 rel32, FF D0); or
+// through a register the calling convention preserves, which still holds
+// the target when the exception comes ([41] FF D0+r).
+bool FollowsCallOf(const uint8_t* next, const void* hook, const CONTEXT& context)
 {
     if (next[-5] == 0xE8)
         return next + Displacement(next - 4) == hook;
     if (next[-6] == 0xFF && next[-5] == 0x15)
         return SlotValue(next + Displacement(next - 4)) == hook;
-    if (next[-2] == 0xFF && next[-1] == 0xD0 && next[-9] == 0x48 && next[-8] == 0x8B && next[-7] == 0x05)
+    if (next[-2] != 0xFF || (next[-1] & 0xF8) != 0xD0)
+        return false;
+
+    const int reg = (next[-1] & 7) + (next[-3] == 0x41 ? 8 : 0);
+    if (reg == 0 && next[-9] == 0x48 && next[-8] == 0x8B && next[-7] == 0x05)
         return SlotValue(next - 2 + Displacement(next - 6)) == hook;
-    return false;
+    const bool preserved = reg == 3 || reg == 5 || reg == 6 || reg == 7 || reg >= 12;
+    const DWORD64* registers = &context.Rax; // Rax, Rcx, Rdx, Rbx, Rsp, Rbp, Rsi, Rdi, R8 ... R15
+    return preserved && registers[reg] == reinterpret_cast<DWORD64>(hook);
 }
 
 LONG WINAPI DescribeUnhandledException(EXCEPTION_POINTERS* exception)
@@ -107,7 +115,8 @@ LONG WINAPI DescribeUnhandledException(EXCEPTION_POINTERS* exception)
     {
     case EXCEPTION_SINGLE_STEP:
         snprintf(text, sizeof(text), "%s\n",
-                 FollowsCallOf(static_cast<const uint8_t*>(record->ExceptionAddress), g_hook)
+                 FollowsCallOf(static_cast<const uint8_t*>(record->ExceptionAddress), g_hook,
+                               *exception->ContextRecord)
                      ? "single step right after a call of the hook"
                      : "single step elsewhere");
         break;

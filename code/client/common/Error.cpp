@@ -103,10 +103,13 @@ ErrorContext& GetErrorContext()
 
 int ReportFatalErrorV(const char* file, int line, uint32_t sigHash, const char* format, fmt::printf_args args)
 {
+    // An error reported while this one is handled (from a trace output, say)
+    // gives the context back when it is done, so this record keeps its own.
+    const ErrorContext enclosing = t_errorContext;
     t_errorContext = { sigHash, line, file };
     const std::string message = FormatPrintf(format, args);
     const int result = GlobalErrorHandler(message);
-    t_errorContext = {};
+    t_errorContext = enclosing;
     return result;
 }
 

@@ -91,6 +91,8 @@ int ParseInt(std::u16string_view text)
     return _wtoi(Wide(terminated));
 }
 
+// Pagefile-backed, in the session's namespace, with the default security
+// (the creator's default access list), as the launcher makes the block.
 SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
 {
     const std::u16string objectName = Terminated(name);
@@ -249,15 +251,9 @@ void DebugPrint(const char* text, size_t length)
     {
         raised = true;
         if (NtRaiseExceptionFn ntRaiseException = ResolveNtRaiseException())
-        {
             ntRaiseException(&record, &context, TRUE);
-            // Only a raise that failed comes back here.
-            returned = true;
-        }
-        else
-        {
-            returned = true;
-        }
+        // Only a raise that failed, or none at all, comes back here.
+        returned = true;
     }
     t_printGuard = nullptr;
     RemoveVectoredExceptionHandler(handler);

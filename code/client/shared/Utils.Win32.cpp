@@ -24,12 +24,14 @@ extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_
 }
 
 // The hook's entry and its return path. The caller's return address stays
-// parked in the hook's own stack frame while the report runs; the report
-// then returns into the trampoline, which sets the trap flag and returns to
-// the parked address, so the trap fires at the caller's next instruction.
-// Only rax is touched before the report, and the frame keeps 32 bytes above
-// the report's return address, so the arguments pass through unchanged under
-// both x86-64 calling conventions (the Microsoft one spills into those bytes).
+// parked in the hook's own stack frame while the report runs: a slot per
+// call, so an assertion that fails during the report cannot overwrite it, and
+// no per-thread slot of the system's is borrowed. The report then returns
+// into the trampoline, which sets the trap flag and returns to the parked
+// address, so the trap fires at the caller's next instruction. Only rax is
+// touched before the report, and the frame keeps 32 bytes above the report's
+// return address, so the arguments pass through unchanged under both x86-64
+// calling conventions (the Microsoft one spills into those bytes).
 __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, unsigned)
 {
     asm(".intel_syntax noprefix\n"
