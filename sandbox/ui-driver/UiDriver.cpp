@@ -97,6 +97,7 @@ void UiDriver::Frame(int count)
     {
         m_items.clear();
         m_itemVertexStart.clear();
+        m_lastItemWithId.clear();
         m_textBlocks.clear();
 
         ImGui::NewFrame();
@@ -137,47 +138,42 @@ void UiDriver::OnItem(const ImGuiItemEvent& event, void* self)
 void UiDriver::Record(const ImGuiItemEvent& event)
 {
     const ImRect rect(event.min, event.max);
-    if (event.kind == ImGuiItemEvent::Added)
+    const auto latest = m_lastItemWithId.find(event.id);
+    UiItem* sameId = latest != m_lastItemWithId.end() ? &m_items[latest->second] : nullptr;
+
+    if (event.kind == ImGuiItemEvent::Described && sameId)
     {
-        // A multi-line text field adds itself twice, as field and as child
-        // window, over the same rectangle: one widget.
-        for (auto item = m_items.rbegin(); item != m_items.rend(); ++item)
-            if (item->id == event.id && item->window == event.window && Overlaps(item->rect, rect))
-            {
-                item->rect = rect;
-                return;
-            }
-        UiItem item;
-        item.id = event.id;
-        item.rect = rect;
-        item.clipRect = event.window->ClipRect;
-        item.itemFlags = event.itemFlags;
-        item.window = event.window;
-        item.idScope = event.idScope;
-        m_items.push_back(std::move(item));
-        m_itemVertexStart.push_back(event.window->DrawList->VtxBuffer.Size);
+        sameId->label = event.label ? event.label : "";
+        sameId->status = event.statusFlags;
+        sameId->highlighted = DrewHeaderBackground(*sameId->window->DrawList, m_itemVertexStart[latest->second]);
+        return;
+    }
+    // A multi-line text field adds itself twice, as field and as child
+    // window, over the same rectangle: one widget.
+    if (event.kind == ImGuiItemEvent::Added && sameId && sameId->window == event.window &&
+        Overlaps(sameId->rect, rect))
+    {
+        sameId->rect = rect;
         return;
     }
 
-    for (size_t i = m_items.size(); i-- > 0;)
-    {
-        UiItem& item = m_items[i];
-        if (item.id != event.id)
-            continue;
-        item.label = event.label ? event.label : "";
-        item.status = event.statusFlags;
-        item.highlighted = DrewHeaderBackground(*item.window->DrawList, m_itemVertexStart[i]);
-        return;
-    }
-    // Described without being added first: keep what it said.
     UiItem item;
     item.id = event.id;
     item.rect = rect;
     item.clipRect = event.window->ClipRect;
-    item.label = event.label ? event.label : "";
-    item.status = event.statusFlags;
     item.itemFlags = event.itemFlags;
     item.window = event.window;
+    if (event.kind == ImGuiItemEvent::Added)
+    {
+        item.idScope = event.idScope;
+    }
+    else
+    {
+        // Described without being added first: keep what it said.
+        item.label = event.label ? event.label : "";
+        item.status = event.statusFlags;
+    }
+    m_lastItemWithId[event.id] = m_items.size();
     m_items.push_back(std::move(item));
     m_itemVertexStart.push_back(event.window->DrawList->VtxBuffer.Size);
 }

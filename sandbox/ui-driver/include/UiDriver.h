@@ -27,6 +27,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace uidriver
@@ -171,6 +172,7 @@ private:
 
     std::vector<UiItem> m_items;
     std::vector<int> m_itemVertexStart;  // per item: its window's vertex count when it was added
+    std::unordered_map<ImGuiID, size_t> m_lastItemWithId;  // index in m_items of the latest item of each id
 
     bool m_capturingText = false;
     std::string m_blockWindow;
