@@ -106,7 +106,7 @@ void OpenEditor(TimecycleEditorState& state, bool filtered)
     state.isOpen = true;
     if (filtered)
     {
-        CopyToTextBuffer(state.searchName, kNameQuery);
+        CopyToTextBuffer(state.searchName, kFilterQuery);
         RebuildFilter(state);
     }
 

@@ -25,7 +25,7 @@ int ListedModifiers(bool filtered)
     for (unsigned i = 0; i < manager.modifierCount; ++i)
     {
         const std::string& name = TheTimecycleManager->GetTimecycleName(*manager.modifiers[i]);
-        if (!filtered || ContainsIgnoreCase(name.c_str(), bench::kNameQuery))
+        if (!filtered || ContainsIgnoreCase(name.c_str(), bench::kFilterQuery))
             ++listed;
     }
     return listed;
