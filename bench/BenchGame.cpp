@@ -60,6 +60,24 @@ void GrowTo(int count)
             Fail("could not add the modifier " + name);
     }
 }
+
+// The process's Dear ImGui context, made on first use: a 1920x1080 display,
+// built fonts, no imgui.ini.
+void EnsureImGui()
+{
+    if (ImGui::GetCurrentContext())
+        return;
+
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;
+    io.DisplaySize = ImVec2(1920.0f, 1080.0f);
+    io.DeltaTime = 1.0f / 60.0f;
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
+}
 }
 
 void LoadGame(int count)
@@ -82,22 +100,6 @@ void LoadGame(int count)
         Fail("the game holds " + std::to_string(GameManager().modifierCount) + " modifiers instead of " +
              std::to_string(count));
     loadedCount = count;
-}
-
-void EnsureImGui()
-{
-    if (ImGui::GetCurrentContext())
-        return;
-
-    ImGui::CreateContext();
-    ImGuiIO& io = ImGui::GetIO();
-    io.IniFilename = nullptr;
-    io.DisplaySize = ImVec2(1920.0f, 1080.0f);
-    io.DeltaTime = 1.0f / 60.0f;
-    unsigned char* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
 }
 
 void OpenEditor(TimecycleEditorState& state, bool filtered)

@@ -23,10 +23,6 @@ constexpr const char* kFilterQuery = "S";
 // many. Stops the process when the data cannot be loaded.
 void LoadGame(int count);
 
-// Creates the process's Dear ImGui context on first use: a 1920x1080 display,
-// built fonts, no imgui.ini.
-void EnsureImGui();
-
 // Opens the editor over the current game and runs the frame that shows its
 // window, at the size a developer would give it. With `filtered`, the name
 // field holds kFilterQuery and the filter is built first.
