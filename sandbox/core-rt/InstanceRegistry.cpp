@@ -26,7 +26,7 @@ public:
     }
 
 private:
-    size_t m_capacity = kCapacity;
+    [[maybe_unused]] size_t m_capacity = kCapacity; // part of the layout components read
     void** m_instances = m_table;
     void* m_table[kCapacity] = {};
 };
