@@ -4,35 +4,12 @@
 
 #include <LaunchEnvironment.h>
 #include <Platform.h>
+#include <WindowsCommandLine.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
-
-namespace
-{
-// Quotes an argument the way programs build Windows command lines:
-// backslashes double only before a quote, quotes are escaped.
-void AppendQuoted(std::u16string& line, const std::u16string& argument)
-{
-    line += u" \"";
-    size_t backslashes = 0;
-    for (char16_t c : argument)
-    {
-        if (c == u'\\')
-        {
-            ++backslashes;
-            continue;
-        }
-        line.append(c == u'"' ? backslashes * 2 + 1 : backslashes, u'\\');
-        backslashes = 0;
-        line += c;
-    }
-    line.append(backslashes * 2, u'\\');
-    line += u'"';
-}
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -44,10 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::vector<std::u16string> arguments = platform::SplitCommandLine(line);
     FUZZ_CHECK(!arguments.empty());
 
-    std::u16string requoted = u"program";
-    for (size_t i = 1; i < arguments.size(); ++i)
-        AppendQuoted(requoted, arguments[i]);
-    const std::vector<std::u16string> again = platform::SplitCommandLine(requoted);
+    std::vector<std::u16string> requoted = arguments;
+    requoted[0] = u"program";
+    const std::vector<std::u16string> again = platform::SplitCommandLine(platform::JoinWindowsCommandLine(requoted));
     FUZZ_CHECK(again.size() == arguments.size());
     for (size_t i = 1; i < arguments.size(); ++i)
         FUZZ_CHECK(again[i] == arguments[i]);
