@@ -2,6 +2,7 @@
 // for data files.
 #pragma once
 
+#include "SmallTimecycleGame.h"
 #include "TimecycleControl.h"
 #include "TimecycleManager.h"
 
@@ -80,17 +81,7 @@ protected:
     // A modifier with the given parameters (value1, value2 per variable).
     static tcModifier& MakeModifier(const std::string& name, std::initializer_list<tcModData> params)
     {
-        tcModifier* modifier = Manager().CreateTimecycle(name);
-        EXPECT_NE(modifier, nullptr) << name;
-        for (const tcModData& param : params)
-        {
-            const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(param.varId);
-            EXPECT_TRUE(Manager().AddTimecycleModData(*modifier, TimecycleManager::GetVarInfoName(*info)));
-            tcModData* live = Manager().GetTimecycleModData(*modifier, param.varId);
-            live->value1 = param.value1;
-            live->value2 = param.value2;
-        }
-        return *modifier;
+        return smallgame::AddModifier(name, params);
     }
 
     std::filesystem::path m_folder;
