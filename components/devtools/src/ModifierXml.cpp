@@ -2,52 +2,36 @@
 // pane that shows it for copying.
 #include "EditorPanes.h"
 #include "EditorState.h"
-
-#include <Utils.h>
+#include "ModifierXml.h"
 
 #include <imgui.h>
 
-#include <string>
+DocumentModifier DocumentOfModifier(const tcModifier& modifier)
+{
+    DocumentModifier document;
+    document.name = TheTimecycleManager->GetTimecycleName(modifier);
+    document.userFlags = modifier.userFlags;
+    document.numMods = modifier.numMods;
+    for (int i = 0; i < modifier.numMods; ++i)
+    {
+        const tcModData& entry = modifier.modData[i];
+        const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(entry.varId);
+        const char* varName = info ? TimecycleManager::GetVarInfoName(*info) : nullptr;
+        if (varName)
+            document.parameters.push_back({ varName, entry.value1, entry.value2 });
+    }
+    return document;
+}
 
 void GenerateModifierXml(TimecycleEditorState& state)
 {
-    TimecycleManager& manager = *TheTimecycleManager;
     state.selection.ValidateSelection();
     tcModifier* modifier = state.selection.modifier;
     if (!modifier)
         return;
 
-    const std::string name = manager.GetTimecycleName(*modifier);
-
-    tinyxml2::XMLDocument document(true, tinyxml2::PRESERVE_WHITESPACE);
-    tinyxml2::XMLElement* root = document.NewElement("timecycle_modifier_data");
-    root->SetAttribute("version", "1.000000");
-
-    tinyxml2::XMLElement* element = document.NewElement("modifier");
-    element->SetAttribute("name", name.c_str());
-    element->SetAttribute("description", "");
-    element->SetAttribute("numMods", static_cast<int>(modifier->numMods));
-    element->SetAttribute("userFlags", static_cast<unsigned>(modifier->userFlags));
-
-    for (int i = 0; i < modifier->numMods; ++i)
-    {
-        const tcModData& entry = modifier->modData[i];
-        const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(entry.varId);
-        const char* varName = info ? TimecycleManager::GetVarInfoName(*info) : nullptr;
-        if (!varName)
-            continue;
-
-        tinyxml2::XMLElement* parameter = document.NewElement(varName);
-        parameter->SetText(va("%.3f %.3f", entry.value1, entry.value2));
-        element->InsertEndChild(parameter);
-    }
-
-    root->InsertEndChild(element);
-    document.InsertEndChild(root);
-
     state.xmlPrinter.ClearBuffer();
-    state.xmlPrinter.PushHeader(false, true);
-    document.Print(&state.xmlPrinter);
+    PrintModifierDocument(state.xmlPrinter, { DocumentOfModifier(*modifier) });
 }
 
 void DrawOutputPane(TimecycleEditorState& state)
