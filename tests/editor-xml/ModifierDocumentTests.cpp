@@ -1,0 +1,363 @@
+// Modifier documents as text: the writer's lines, the escape of names XML
+// cannot hold, reading back, and every reason a document or a part of it is
+// refused.
+#include "AwkwardModifiers.h"
+
+#include "ModifierDocument.h"
+#include "XmlText.h"
+
+#include <gmock/gmock.h>
+
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <vector>
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::IsEmpty;
+using testing::StartsWith;
+
+namespace
+{
+constexpr const char* kHeader = "<?xml version=\"1.0\"?>\n";
+
+// The value as the document carries it: rounded to three decimals.
+float AsWritten(float value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return std::strtof(text, nullptr);
+}
+
+std::string Shown(const std::string& bytes)
+{
+    std::string shown;
+    for (unsigned char c : bytes)
+    {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, c < 0x20 || c >= 0x7F ? "<%02X>" : "%c", c);
+        shown += hex;
+    }
+    return shown;
+}
+}
+
+TEST(ModifierDocumentWriting, SeveralModifiersShareOneRootWithTheExportsLines)
+{
+    const std::vector<DocumentModifier> modifiers = {
+        { "example_mod", 0, 2, { { "first_var", 0.5f, 1.0f }, { "second_var", -2.0f, 0.0f } } },
+        { "bare_mod", 4294967295u, 0, {} },
+    };
+
+    EXPECT_EQ(ModifierDocumentText(modifiers),
+              std::string(kHeader) +
+                  "<timecycle_modifier_data version=\"1.000000\">\n"
+                  "    <modifier name=\"example_mod\" description=\"\" numMods=\"2\" userFlags=\"0\">\n"
+                  "        <first_var>0.500 1.000</first_var>\n"
+                  "        <second_var>-2.000 0.000</second_var>\n"
+                  "    </modifier>\n"
+                  "    <modifier name=\"bare_mod\" description=\"\" numMods=\"0\" userFlags=\"4294967295\"/>\n"
+                  "</timecycle_modifier_data>\n");
+}
+
+TEST(ModifierDocumentWriting, NoModifierGivesAnEmptyRoot)
+{
+    EXPECT_EQ(ModifierDocumentText({}),
+              std::string(kHeader) + "<timecycle_modifier_data version=\"1.000000\"/>\n");
+}
+
+TEST(ModifierDocumentWriting, TheNameListCommentComesFirstWithEachNameOnItsLine)
+{
+    const DocumentNameList removed{ "Removed this session:", { "old_mod", "bell\x07", "a--b" } };
+
+    EXPECT_EQ(ModifierDocumentText({ { "kept", 1, 0, {} } }, &removed),
+              std::string(kHeader) +
+                  "<!--\n"
+                  "    Removed this session:\n"
+                  "    old_mod\n"
+                  "    bell\\x07\n"
+                  "    a\\x2D\\x2Db\n"
+                  "-->\n"
+                  "<timecycle_modifier_data version=\"1.000000\">\n"
+                  "    <modifier name=\"kept\" description=\"\" numMods=\"0\" userFlags=\"1\"/>\n"
+                  "</timecycle_modifier_data>\n");
+}
+
+TEST(ModifierDocumentWriting, ANameXmlCannotHoldIsWrittenEscapedAndMarked)
+{
+    EXPECT_EQ(ModifierDocumentText({ { "a\\b\x01\xff<", 0, 0, {} } }),
+              std::string(kHeader) +
+                  "<timecycle_modifier_data version=\"1.000000\">\n"
+                  "    <modifier name=\"a\\\\b\\x01\\xFF&lt;\" description=\"\" numMods=\"0\" userFlags=\"0\" "
+                  "nameEscaped=\"true\"/>\n"
+                  "</timecycle_modifier_data>\n");
+}
+
+TEST(ModifierDocumentWriting, AParameterTheDocumentCannotCarryIsLeftOutWithTheReason)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const DocumentModifier modifier{ "odd_mod",
+                                     0,
+                                     5,
+                                     { { "kept_var", 1.0f, 2.0f },
+                                       { "nan_var", nan, 0.0f },
+                                       { "inf_var", 0.0f, -inf },
+                                       { "not a name", 1.0f, 1.0f },
+                                       { "dash--var-", 1.0f, nan } } };
+
+    EXPECT_EQ(ModifierDocumentText({ modifier }),
+              std::string(kHeader) +
+                  "<timecycle_modifier_data version=\"1.000000\">\n"
+                  "    <modifier name=\"odd_mod\" description=\"\" numMods=\"5\" userFlags=\"0\">\n"
+                  "        <kept_var>1.000 2.000</kept_var>\n"
+                  "        <!-- nan_var left out: its value is not a finite number -->\n"
+                  "        <!-- inf_var left out: its value is not a finite number -->\n"
+                  "        <!-- not a name left out: its variable name cannot be an element name -->\n"
+                  "        <!-- dash\\x2D\\x2Dvar\\x2D left out: its value is not a finite number -->\n"
+                  "    </modifier>\n"
+                  "</timecycle_modifier_data>\n");
+}
+
+TEST(XmlText, ElementNames)
+{
+    for (const char* name : { "fog_start", "_x", "a.b-c9", "\xc3\xa9t\xc3\xa9", "\xe6\x97\xa5" })
+        EXPECT_TRUE(IsXmlElementName(name)) << name;
+    for (const char* name : { "", "9var", "-var", ".var", "a b", "a:b", "a<b", "a&b", "\xff", "a\x01", "\xc3" })
+        EXPECT_FALSE(IsXmlElementName(name)) << Shown(name);
+}
+
+TEST(XmlText, BrokenEscapesAreRefused)
+{
+    for (const char* escaped : { "\\", "a\\", "\\q", "\\x", "\\x4", "\\xG0", "\\X41" })
+        EXPECT_FALSE(UnescapeName(escaped)) << escaped;
+    EXPECT_EQ(UnescapeName("\\x41\\xff\\\\"), "A\xff\\");
+}
+
+class NameRoundTrip : public testing::TestWithParam<awkward::NamedCase>
+{
+};
+
+TEST_P(NameRoundTrip, ReadingGivesBackTheSameBytesAndOrdinaryNamesStayAsTheyAre)
+{
+    const std::string& name = GetParam().name;
+    const std::string text = ModifierDocumentText({ { name, 7, 0, {} } });
+
+    const DocumentReading reading = ReadModifierDocument(text);
+
+    ASSERT_EQ(reading.error, "") << text;
+    ASSERT_EQ(reading.modifiers.size(), 1u);
+    EXPECT_EQ(Shown(reading.modifiers[0].name), Shown(name));
+    EXPECT_EQ(reading.modifiers[0].userFlags, 7u);
+    // Escaped text is printable ASCII apart from the UTF-8 it keeps.
+    for (unsigned char c : text)
+        EXPECT_TRUE(c == '\n' || (c >= 0x20 && c != 0x7F)) << Shown(text);
+    EXPECT_EQ(text.find("nameEscaped") != std::string::npos, NameNeedsEscape(name));
+}
+
+INSTANTIATE_TEST_SUITE_P(AwkwardNames, NameRoundTrip, testing::ValuesIn(awkward::Names()),
+                         [](const testing::TestParamInfo<awkward::NamedCase>& info) { return info.param.label; });
+
+TEST(ModifierDocumentReading, ValuesComeBackAsWrittenToThreeDecimals)
+{
+    DocumentModifier modifier{ "values", 0, 0, {} };
+    for (const awkward::ValueCase& value : awkward::FiniteValues())
+        modifier.parameters.push_back({ "var_" + std::to_string(modifier.parameters.size()), value.value1, value.value2 });
+    modifier.numMods = static_cast<int>(modifier.parameters.size());
+
+    const DocumentReading reading = ReadModifierDocument(ModifierDocumentText({ modifier }));
+
+    ASSERT_EQ(reading.error, "");
+    ASSERT_EQ(reading.modifiers.size(), 1u);
+    const DocumentModifier& read = reading.modifiers[0];
+    EXPECT_EQ(read.numMods, modifier.numMods);
+    ASSERT_EQ(read.parameters.size(), modifier.parameters.size());
+    for (size_t i = 0; i < read.parameters.size(); ++i)
+    {
+        EXPECT_EQ(read.parameters[i].variable, modifier.parameters[i].variable);
+        EXPECT_EQ(read.parameters[i].value1, AsWritten(modifier.parameters[i].value1)) << i;
+        EXPECT_EQ(read.parameters[i].value2, AsWritten(modifier.parameters[i].value2)) << i;
+    }
+}
+
+TEST(ModifierDocumentReading, TakesWhatAHandEditedDocumentHolds)
+{
+    const DocumentReading reading = ReadModifierDocument(
+        "\xef\xbb\xbf  <timecycle_modifier_data>\n"
+        "  <!-- a colleague's variant -->\n"
+        "  <modifier name=\"tod_noon\" numMods=\"9\" description=\"bright\">\n"
+        "    <fog_start>\n 1.5\t-2e1 \n</fog_start>\n"
+        "    <sky_r>7 0.25</sky_r>\n"
+        "  </modifier>\n"
+        "  <modifier name=\"a&amp;b&#10;c\" userFlags=\"12\"/>\n"
+        "</timecycle_modifier_data>");
+
+    ASSERT_EQ(reading.error, "");
+    EXPECT_THAT(reading.notes, IsEmpty());
+    ASSERT_EQ(reading.modifiers.size(), 2u);
+    const DocumentModifier& noon = reading.modifiers[0];
+    EXPECT_EQ(noon.name, "tod_noon");
+    EXPECT_EQ(noon.userFlags, 0u);
+    EXPECT_EQ(noon.numMods, 2);
+    ASSERT_EQ(noon.parameters.size(), 2u);
+    EXPECT_EQ(noon.parameters[0].variable, "fog_start");
+    EXPECT_EQ(noon.parameters[0].value1, 1.5f);
+    EXPECT_EQ(noon.parameters[0].value2, -20.0f);
+    EXPECT_EQ(noon.parameters[1].variable, "sky_r");
+    EXPECT_EQ(reading.modifiers[1].name, "a&b\nc");
+    EXPECT_EQ(reading.modifiers[1].userFlags, 12u);
+}
+
+struct RefusedDocument
+{
+    const char* label;
+    std::string text;
+    std::string error;
+    std::vector<std::string> notes;
+};
+
+void PrintTo(const RefusedDocument& param, std::ostream* out)
+{
+    *out << param.label;
+}
+
+class RefusedDocuments : public testing::TestWithParam<RefusedDocument>
+{
+};
+
+TEST_P(RefusedDocuments, GiveTheReasonAndNoModifier)
+{
+    const DocumentReading reading = ReadModifierDocument(GetParam().text);
+
+    EXPECT_THAT(reading.error, StartsWith(GetParam().error));
+    EXPECT_THAT(reading.modifiers, IsEmpty());
+    EXPECT_EQ(reading.notes, GetParam().notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModifierDocumentReading, RefusedDocuments,
+    testing::Values(
+        RefusedDocument{ "EmptyText", "", "the text holds no XML", {} },
+        RefusedDocument{ "OnlyWhiteSpace", " \n\t", "the text holds no XML", {} },
+        RefusedDocument{ "NotXml", "fog_start 1 2", "not well-formed XML at line 1: Error=XML_ERROR_PARSING_TEXT", {} },
+        // tinyxml2 gives the line of the element that is not closed.
+        RefusedDocument{ "MismatchedTagSaysItsLine",
+                         "<timecycle_modifier_data>\n  <modifier name=\"a\">\n  </modifer>\n</timecycle_modifier_data>",
+                         "not well-formed XML at line 2: Error=XML_ERROR_MISMATCHED_ELEMENT", {} },
+        RefusedDocument{ "CutShort", "<timecycle_modifier_data>\n  <modifier name=\"a\">\n    <fog_start>1 2</fog",
+                         "not well-formed XML at line 3: ", {} },
+        RefusedDocument{ "OnlyADeclaration", "<?xml version=\"1.0\"?>\n",
+                         "the text holds no <timecycle_modifier_data> element", {} },
+        RefusedDocument{ "WrongRoot", "\n<timecycle_variables>\n<modifier name=\"a\"/>\n</timecycle_variables>",
+                         "line 2: the root element is <timecycle_variables>, not <timecycle_modifier_data>", {} },
+        RefusedDocument{ "NoModifier", "<timecycle_modifier_data version=\"1.000000\"/>",
+                         "the document holds no modifier", {} },
+        RefusedDocument{ "NoUsableModifier",
+                         "<timecycle_modifier_data>\n<modifier/>\n<modifier name=\"\"/>\n<variant/>\n"
+                         "</timecycle_modifier_data>",
+                         "no modifier of the document can be used",
+                         { "line 2: a modifier without a name is skipped", "line 3: a modifier without a name is skipped",
+                           "line 4: <variant> is not a modifier; skipped" } }),
+    [](const testing::TestParamInfo<RefusedDocument>& info) { return std::string(info.param.label); });
+
+struct SkippedItem
+{
+    const char* label;
+    std::string modifierLines;
+    std::string note;
+};
+
+void PrintTo(const SkippedItem& param, std::ostream* out)
+{
+    *out << param.label;
+}
+
+class SkippedItems : public testing::TestWithParam<SkippedItem>
+{
+};
+
+// The document's line 2 is a good modifier; the case's lines follow from
+// line 3. The good one is read whatever happens to the others.
+TEST_P(SkippedItems, AreNamedInANoteAndTheRestIsRead)
+{
+    const std::string text = "<timecycle_modifier_data>\n"
+                             "<modifier name=\"good\" userFlags=\"3\"><fog_start>1 2</fog_start></modifier>\n" +
+                             GetParam().modifierLines + "</timecycle_modifier_data>\n";
+
+    const DocumentReading reading = ReadModifierDocument(text);
+
+    EXPECT_EQ(reading.error, "");
+    EXPECT_THAT(reading.notes, ElementsAre(GetParam().note));
+    ASSERT_FALSE(reading.modifiers.empty());
+    EXPECT_EQ(reading.modifiers[0].name, "good");
+    EXPECT_EQ(reading.modifiers[0].userFlags, 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModifierDocumentReading, SkippedItems,
+    testing::Values(
+        SkippedItem{ "ModifierWithoutName", "<modifier><fog_start>1 2</fog_start></modifier>\n",
+                     "line 3: a modifier without a name is skipped" },
+        SkippedItem{ "SameNameAgain", "<modifier name=\"good\"/>\n",
+                     "line 3: modifier \"good\" is given twice; the second one is skipped" },
+        SkippedItem{ "UnknownElement", "<comment>hi</comment>\n", "line 3: <comment> is not a modifier; skipped" },
+        SkippedItem{ "NegativeUserFlags", "<modifier name=\"m\" userFlags=\"-1\"/>\n",
+                     "line 3: modifier \"m\": userFlags \"-1\" is not an unsigned 32-bit number; the modifier is skipped" },
+        SkippedItem{ "UserFlagsPast32Bits", "<modifier name=\"m\" userFlags=\"4294967296\"/>\n",
+                     "line 3: modifier \"m\": userFlags \"4294967296\" is not an unsigned 32-bit number; the modifier "
+                     "is skipped" },
+        SkippedItem{ "BrokenEscape", "<modifier name=\"a\\q\" nameEscaped=\"true\"/>\n",
+                     "line 3: modifier \"a\\q\": a backslash in the escaped name starts neither \\\\ nor \\xHH; the "
+                     "modifier is skipped" },
+        SkippedItem{ "EscapedNameEmpty", "<modifier name=\"\" nameEscaped=\"true\"/>\n",
+                     "line 3: a modifier without a name is skipped" },
+        SkippedItem{ "UnclearMarker", "<modifier name=\"m\" nameEscaped=\"maybe\"/>\n",
+                     "line 3: modifier \"m\": nameEscaped is neither true nor false; the modifier is skipped" },
+        SkippedItem{ "ParameterGivenTwice",
+                     "<modifier name=\"m\">\n<fog_start>1 2</fog_start>\n<fog_start>3 4</fog_start>\n</modifier>\n",
+                     "line 5: modifier \"m\": \"fog_start\" is given twice; the second one is skipped" }),
+    [](const testing::TestParamInfo<SkippedItem>& info) { return std::string(info.param.label); });
+
+TEST(ModifierDocumentReading, TheFirstOfARepeatedParameterCounts)
+{
+    const DocumentReading reading = ReadModifierDocument(
+        "<timecycle_modifier_data><modifier name=\"m\"><a>1 2</a><b>5 6</b><a>3 4</a></modifier>"
+        "</timecycle_modifier_data>");
+
+    ASSERT_EQ(reading.modifiers.size(), 1u);
+    ASSERT_EQ(reading.modifiers[0].parameters.size(), 2u);
+    EXPECT_EQ(reading.modifiers[0].parameters[0].value1, 1.0f);
+    EXPECT_EQ(reading.modifiers[0].parameters[1].variable, "b");
+}
+
+// A parameter's text must be two finite numbers; otherwise its whole
+// modifier is left out, so that no parameter is dropped without a word.
+TEST(ModifierDocumentReading, AParameterWithoutTwoFiniteNumbersSkipsItsModifier)
+{
+    for (const char* values : { "", "1", "1 2 3", "abc 1", "1,5 2", "+1 2", "nan 1", "1 inf", "-inf 0", "1e39 0",
+                                "0x10 1" })
+    {
+        const std::string text = "<timecycle_modifier_data>\n<modifier name=\"kept\"/>\n<modifier name=\"m\">\n"
+                                 "<fog_start>" + std::string(values) + "</fog_start>\n<sky_r>1 2</sky_r>\n"
+                                 "</modifier>\n</timecycle_modifier_data>";
+
+        const DocumentReading reading = ReadModifierDocument(text);
+
+        EXPECT_EQ(reading.error, "") << values;
+        ASSERT_EQ(reading.modifiers.size(), 1u) << values;
+        EXPECT_EQ(reading.modifiers[0].name, "kept");
+        EXPECT_THAT(reading.notes,
+                    ElementsAre("line 4: modifier \"m\": \"fog_start\" needs two finite numbers; the modifier is skipped"))
+            << values;
+    }
+}
+
+TEST(ModifierDocumentReading, NotesShowAwkwardNamesEscaped)
+{
+    const DocumentReading reading = ReadModifierDocument(
+        "<timecycle_modifier_data>\n<modifier name=\"a&#10;b\" userFlags=\"x&#1;\"/>\n</timecycle_modifier_data>");
+
+    EXPECT_THAT(reading.notes,
+                ElementsAre(HasSubstr("modifier \"a\\x0Ab\": userFlags \"x\\x01\" is not an unsigned 32-bit number")));
+}
