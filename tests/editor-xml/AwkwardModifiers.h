@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -68,6 +70,14 @@ inline const std::vector<ValueCase>& FiniteValues()
         { 0.5f, 1.0f }, { -2.0f, 0.0f }, { 0.1f, -0.0004f }, { FLT_MAX, -FLT_MAX }, { 1e-30f, -1e30f },
     };
     return values;
+}
+
+// The value as the document carries it: rounded to three decimals.
+inline float AsWritten(float value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return std::strtof(text, nullptr);
 }
 
 inline const std::vector<ValueCase>& NonFiniteValues()

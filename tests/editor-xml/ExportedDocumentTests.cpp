@@ -26,13 +26,6 @@ using testing::HasSubstr;
 
 namespace
 {
-float AsWritten(float value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    return std::strtof(text, nullptr);
-}
-
 // Finite values on three variables, not finite ones on the other three.
 std::vector<tcModData> AwkwardParameters()
 {
@@ -52,7 +45,7 @@ std::vector<tcModData> FiniteOnes(const std::vector<tcModData>& params)
     std::vector<tcModData> finite;
     for (const tcModData& param : params)
         if (std::isfinite(param.value1) && std::isfinite(param.value2))
-            finite.push_back({ param.varId, AsWritten(param.value1), AsWritten(param.value2) });
+            finite.push_back({ param.varId, awkward::AsWritten(param.value1), awkward::AsWritten(param.value2) });
     return finite;
 }
 

@@ -22,14 +22,6 @@ namespace
 {
 constexpr const char* kHeader = "<?xml version=\"1.0\"?>\n";
 
-// The value as the document carries it: rounded to three decimals.
-float AsWritten(float value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    return std::strtof(text, nullptr);
-}
-
 std::string Shown(const std::string& bytes)
 {
     std::string shown;
@@ -176,8 +168,8 @@ TEST(ModifierDocumentReading, ValuesComeBackAsWrittenToThreeDecimals)
     for (size_t i = 0; i < read.parameters.size(); ++i)
     {
         EXPECT_EQ(read.parameters[i].variable, modifier.parameters[i].variable);
-        EXPECT_EQ(read.parameters[i].value1, AsWritten(modifier.parameters[i].value1)) << i;
-        EXPECT_EQ(read.parameters[i].value2, AsWritten(modifier.parameters[i].value2)) << i;
+        EXPECT_EQ(read.parameters[i].value1, awkward::AsWritten(modifier.parameters[i].value1)) << i;
+        EXPECT_EQ(read.parameters[i].value2, awkward::AsWritten(modifier.parameters[i].value2)) << i;
     }
 }
 

@@ -104,13 +104,12 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
     if (!escaped)
         return std::string(written);
 
+    // Never empty: each escape stands for one byte.
     std::optional<std::string> name = UnescapeName(written);
     if (!name)
         notes.Add(line, "modifier \"%s\": a backslash in the escaped name starts neither \\\\ nor \\xHH; "
                         "the modifier is skipped", Shown(written));
-    else if (name->empty())
-        notes.Add(line, "a modifier without a name is skipped");
-    return name && !name->empty() ? name : std::nullopt;
+    return name;
 }
 
 std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element, Notes& notes)

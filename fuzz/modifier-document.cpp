@@ -1,0 +1,69 @@
+// Reading any text as a pasted timecycle_modifier_data document: it never
+// crashes, a refused document yields no modifier, every modifier read has a
+// name and finite values, and writing what was read and reading it again
+// gives the same modifiers, values to three decimals.
+#include "FuzzCheck.h"
+
+#include "ModifierDocument.h"
+#include "XmlText.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace
+{
+// What a write keeps of what was read: parameters whose variable can be an
+// element name (the rest are left out, with a comment).
+std::vector<DocumentParameter> Writable(const std::vector<DocumentParameter>& parameters)
+{
+    std::vector<DocumentParameter> writable;
+    for (const DocumentParameter& parameter : parameters)
+        if (IsXmlElementName(parameter.variable))
+            writable.push_back(parameter);
+    return writable;
+}
+
+bool SameToThreeDecimals(float read, float value)
+{
+    // Printing rounds to the nearest thousandth, reading to the nearest float.
+    return std::fabs(static_cast<double>(read) - value) <= 0.0005 + std::fabs(value) * 1e-6;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const DocumentReading first = ReadModifierDocument(std::string_view(reinterpret_cast<const char*>(data), size));
+    FUZZ_CHECK(first.error.empty() != first.modifiers.empty());
+    for (const DocumentModifier& modifier : first.modifiers)
+    {
+        FUZZ_CHECK(!modifier.name.empty());
+        FUZZ_CHECK(modifier.numMods == static_cast<int>(modifier.parameters.size()));
+        for (const DocumentParameter& parameter : modifier.parameters)
+            FUZZ_CHECK(std::isfinite(parameter.value1) && std::isfinite(parameter.value2));
+    }
+    if (first.modifiers.empty())
+        return 0;
+
+    const std::string written = ModifierDocumentText(first.modifiers);
+    const DocumentReading second = ReadModifierDocument(written);
+    FUZZ_CHECK(second.error.empty() && second.notes.empty());
+    FUZZ_CHECK(second.modifiers.size() == first.modifiers.size());
+    for (size_t i = 0; i < first.modifiers.size(); ++i)
+    {
+        const DocumentModifier& before = first.modifiers[i];
+        const DocumentModifier& after = second.modifiers[i];
+        FUZZ_CHECK(after.name == before.name);
+        FUZZ_CHECK(after.userFlags == before.userFlags);
+        const std::vector<DocumentParameter> kept = Writable(before.parameters);
+        FUZZ_CHECK(after.parameters.size() == kept.size());
+        for (size_t p = 0; p < kept.size(); ++p)
+        {
+            FUZZ_CHECK(after.parameters[p].variable == kept[p].variable);
+            FUZZ_CHECK(SameToThreeDecimals(after.parameters[p].value1, kept[p].value1));
+            FUZZ_CHECK(SameToThreeDecimals(after.parameters[p].value2, kept[p].value2));
+        }
+    }
+    return 0;
+}
