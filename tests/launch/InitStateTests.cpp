@@ -72,7 +72,7 @@ TEST(InitState, ClosingReleasesTheBlockOnce)
     moved.Close();
     moved.Close();
     EXPECT_EQ(moved.Get(), nullptr);
-    // Its creator closed it, so the next open creates it afresh.
+    // Its last holder closed it, so the next open creates it afresh.
     InitStateView again = OpenInitStateNamed("InitStateTest.Close");
     EXPECT_TRUE(HasCreationValues(again.Get()));
 }

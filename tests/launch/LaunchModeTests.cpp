@@ -2,6 +2,7 @@
 #include "ShmIsolation.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -110,4 +111,49 @@ TEST(SharedBlock, AProcessThatFindsNoneCreatesItWithTheCreationValues)
     const std::string file = "/dev/shm/" + TestShmPrefix() + FormatInitStateName("", "KelInitState");
     EXPECT_NE(stat(file.c_str(), &info), 0);
 }
+
+struct DeadLaunchCase
+{
+    const char* what;
+    const char* ending; // the probe's last step
+    int signal;
+};
+
+void PrintTo(const DeadLaunchCase& test, std::ostream* out)
+{
+    *out << test.what;
+}
+
+class BlockOfADeadLaunchTest : public LaunchTest, public testing::WithParamInterface<DeadLaunchCase>
+{
+};
+
+// A process of a launch holds the block with its install root and dies
+// without closing it; the next process of the same launch mode finds no
+// holder, so it starts the block afresh and resolves its own root.
+TEST_P(BlockOfADeadLaunchTest, IsCreatedAfreshForTheNextProcess)
+{
+    const DeadLaunchCase& test = GetParam();
+    const std::filesystem::path firstRoot = MakeFolder();
+    std::filesystem::create_directories(firstRoot / "data" / "cache");
+
+    const ProbeResult first =
+        RunProbe({{"game", "cl2"}, {}, {"hold", "rootPath=" + firstRoot.string() + "/", "root", test.ending}});
+    EXPECT_EQ(first.signal, test.signal);
+    EXPECT_EQ(first.lines, std::vector<std::string>{"root=" + firstRoot.string() + "/"});
+    // A fatal error wrote its record under the first launch's root.
+    EXPECT_EQ(std::filesystem::exists(firstRoot / "data" / "cache" / "error-pickup"), test.signal == SIGTRAP);
+
+    const std::string ownFolder = std::filesystem::canonical(LAUNCH_PROBE).parent_path().string() + "/";
+    const ProbeResult next = RunProbe({{"game", "cl2"}, {}, {"block", "root"}});
+    EXPECT_EQ(next.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "block=fallback:0 r0:0 r8:0 r12:-1 r16:0 r17:1 app:0 r19:0 nonzero:5", "root=" + ownFolder};
+    EXPECT_EQ(next.lines, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlockOfADeadLaunchTest,
+                         testing::Values(DeadLaunchCase{"killed", "kill", SIGKILL},
+                                         DeadLaunchCase{"stoppedByAFailedAssertion", "assert", SIGTRAP}),
+                         [](const testing::TestParamInfo<DeadLaunchCase>& info) { return info.param.what; });
 }

@@ -18,7 +18,7 @@ ProbeResult RunProbe(const ProbeLaunch& launch, const std::string& program)
                                       {kShmPrefixVariable, TestShmPrefix()},
                                       {"Tamberlin_SDK_Guest", launch.sdkGuest},
                                   });
-    return {run.exitCode, OutputLines(run.output)};
+    return {run.exitCode, run.signal, OutputLines(run.output)};
 }
 
 InitStateView CreateBlockFor(std::string_view launchModeKey)

@@ -20,6 +20,7 @@ struct ProbeLaunch
 struct ProbeResult
 {
     int exitCode = -1;
+    int signal = 0; // the signal that ended the probe, 0 when it exited
     std::vector<std::string> lines;
 };
 
