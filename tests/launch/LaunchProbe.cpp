@@ -2,14 +2,15 @@
 // tests, which choose its argv, its environment and its init-state block.
 // LAUNCH_PROBE_STEPS holds one step per line. A query ("key") prints
 // "key=<value>"; a step "field=value" writes that field of the block. The
-// step "hold" keeps the block open until the process ends; "kill" ends it by
-// SIGKILL and "assert" by a failed assertion, without closing anything.
+// step "hold" keeps the block open until the process ends; "vanish" ends the
+// process at once with exit code 3 and "assert" by a failed assertion, both
+// without closing anything, as a process that is killed or crashes.
 #include "Assert.h"
 #include "LaunchEnvironment.h"
+#include "Platform.h"
 #include "Utils.h"
 
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,8 +85,8 @@ bool Act(const std::string& step)
 {
     if (step == "hold")
         g_heldBlock.emplace(OpenInitState("KelInitState"));
-    else if (step == "kill")
-        raise(SIGKILL);
+    else if (step == "vanish")
+        platform::ExitProcess(3);
     else if (step == "assert")
         FW_ASSERT_AT(step.empty(), "step.empty()", "code/client/test/LaunchProbe", 1);
     else
