@@ -1,5 +1,5 @@
-// Fatal errors: the error-pickup record, recursion against the error record,
-// the fallback record and the ways the process ends.
+// Fatal errors: the error-pickup record, recursion against the error record
+// and the fallback record (FatalExitTests.cpp: how a POSIX process ends).
 #include "DiagnosticsSupport.h"
 
 #include "CoreRTDiagnostics.h"

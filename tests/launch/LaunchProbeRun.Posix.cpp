@@ -5,6 +5,7 @@
 #include "ChildProcess.h"
 #include "ShmIsolation.h"
 
+#include <csignal>
 #include <unistd.h>
 
 unsigned long CurrentProcessId()
@@ -30,4 +31,9 @@ ProbeResult RunProbe(const ProbeLaunch& launch, const std::filesystem::path& pro
                                       {"Tamberlin_SDK_Guest", launch.sdkGuest},
                                   });
     return {run.exitCode, run.signal, OutputLines(run.output)};
+}
+
+bool StoppedAtAssertion(const ProbeResult& result)
+{
+    return result.signal == SIGTRAP;
 }

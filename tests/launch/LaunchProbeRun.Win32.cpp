@@ -46,3 +46,8 @@ ProbeResult RunProbe(const ProbeLaunch& launch, const std::filesystem::path& pro
                                                         });
     return {static_cast<int>(run.exitCode), 0, wintest::OutputLines(run.output)};
 }
+
+bool StoppedAtAssertion(const ProbeResult& result)
+{
+    return static_cast<DWORD>(result.exitCode) == EXCEPTION_SINGLE_STEP;
+}

@@ -39,6 +39,10 @@ ProbeResult RunProbe(const ProbeLaunch& launch, const std::filesystem::path& pro
 // opens, and holds it while the view lives, as a launcher would.
 InitStateView CreateBlockFor(std::string_view launchModeKey);
 
+// Whether the probe was stopped at a failed assertion after its fatal-error
+// report: by SIGTRAP on POSIX, by the single-step exception on Windows.
+bool StoppedAtAssertion(const ProbeResult& result);
+
 // Whether the block holds exactly the creation values: all zero but bytes
 // 12..15 (-1) and 17 (1).
 bool HasCreationValues(const KelInitState* block);
