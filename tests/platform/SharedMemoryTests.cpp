@@ -139,10 +139,16 @@ TEST_P(BlockOfAnotherProcessTest, IsFreshOnlyWhenItsHolderHasGone)
         _exit(told ? 0 : 4);
     }
 
+    // The child has ended, or holds the block and waits to be released.
+    int status = 0;
     if (test.ending == Ending::StaysAlive)
     {
         char byte = 0;
         ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    }
+    else
+    {
+        ASSERT_EQ(waitpid(child, &status, 0), child);
     }
     platform::SharedMemory memory = platform::OpenSharedMemory(ToUtf16(name), kSize);
     ASSERT_NE(memory.view, nullptr);
@@ -151,18 +157,16 @@ TEST_P(BlockOfAnotherProcessTest, IsFreshOnlyWhenItsHolderHasGone)
     {
         EXPECT_FALSE(memory.created);
         EXPECT_STREQ(static_cast<const char*>(memory.view), "child");
+        ASSERT_EQ(write(release[1], "x", 1), 1);
+        ASSERT_EQ(waitpid(child, &status, 0), child);
     }
     else
     {
         EXPECT_TRUE(memory.created);
         EXPECT_TRUE(std::all_of(bytes, bytes + kSize, [](unsigned char b) { return b == 0; }));
     }
-
-    ASSERT_EQ(write(release[1], "x", 1), 1);
-    int status = 0;
-    waitpid(child, &status, 0);
     if (test.ending == Ending::Killed)
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
     else
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 
