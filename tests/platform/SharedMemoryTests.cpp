@@ -2,6 +2,7 @@
 #include "Utils.h"
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -185,6 +187,59 @@ INSTANTIATE_TEST_SUITE_P(Cases, BlockOfAnotherProcessTest,
                          testing::Values(HolderCase{"killed", Ending::Killed}, HolderCase{"exited", Ending::Exited},
                                          HolderCase{"alive", Ending::StaysAlive}),
                          [](const testing::TestParamInfo<HolderCase>& info) { return info.param.what; });
+
+// Processes that open and close the block all the time, sometimes together
+// and sometimes each alone: while one holds the block, nobody may start it
+// afresh, and every open finds a block.
+TEST(SharedMemory, OpenAndCloseInManyProcessesNeverResetsAHeldBlock)
+{
+    const std::string name = UniqueName("churn");
+    constexpr int kProcesses = 4;
+    constexpr int kRounds = 300;
+
+    std::vector<pid_t> children;
+    for (int index = 0; index < kProcesses; ++index)
+    {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child != 0)
+        {
+            children.push_back(child);
+            continue;
+        }
+        int failure = 0;
+        for (int round = 0; round < kRounds && failure == 0; ++round)
+        {
+            platform::SharedMemory memory = platform::OpenSharedMemory(ToUtf16(name), kSize);
+            if (!memory.view)
+            {
+                failure = 3;
+                break;
+            }
+            // A block started afresh while this one holds it would lose the
+            // mark and the count.
+            auto* words = static_cast<int64_t*>(memory.view);
+            std::atomic_ref<int64_t> holders(words[0]);
+            holders.fetch_add(1);
+            words[1 + index] = getpid();
+            for (int spin = 0; spin < 100; ++spin)
+                holders.load();
+            if (words[1 + index] != getpid() || holders.load() < 1)
+                failure = 5; // reset under this holder
+            holders.fetch_sub(1);
+            platform::CloseSharedMemory(memory, kSize);
+        }
+        _exit(failure);
+    }
+
+    for (pid_t child : children)
+    {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child ended with " << status;
+    }
+    EXPECT_FALSE(ObjectExists(name));
+}
 
 struct ForeignBlockCase
 {

@@ -172,6 +172,7 @@ int OpenOrCreateObject(const std::string& objectName)
     }
     if (errno != EEXIST)
         return -1;
+    // ENOENT when its last holder removed it in between.
     return shm_open(objectName.c_str(), O_RDWR, 0);
 }
 
@@ -179,11 +180,14 @@ int OpenOrCreateObject(const std::string& objectName)
 // fails or the block is not to be trusted. The guard is released on return.
 int JoinBlock(const std::string& objectName, size_t size, bool& created)
 {
-    // A block whose last holder removed it between our open and our guard is
-    // gone; the name is opened again.
-    for (int attempt = 0; attempt < 8; ++attempt)
+    // A block whose last holder removes it between our calls is gone; the
+    // name is opened again (a bound, not a wait: each retry needs another
+    // process's last close).
+    for (int attempt = 0; attempt < 100; ++attempt)
     {
         const int fd = OpenOrCreateObject(objectName);
+        if (fd < 0 && errno == ENOENT)
+            continue;
         if (fd < 0)
             return -1;
         if (!LockByte(fd, kGuardByte, F_WRLCK, true))
