@@ -1,6 +1,7 @@
 // The assertion hook: a failed assertion writes its record and stops with a
 // single-step trap right after the call that failed.
 #include "DiagnosticsSupport.h"
+#include "TrapReports.h"
 
 #include "Assert.h"
 #include "CoreRTControl.h"

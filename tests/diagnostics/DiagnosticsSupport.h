@@ -1,18 +1,21 @@
-// Shared helpers of the diagnostics tests: a private install root for the
-// error-pickup file, standard-error capture, and reporters that tell the
-// parent of a death test where its child stopped.
+// Shared helpers of the diagnostics tests, on every platform: a private
+// install root for the error-pickup file, the record read back, and
+// standard-error capture.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace diagtest
 {
 // This test process's install root: a fresh temporary folder, handed to the
-// component through the shared init-state block as a launcher would, before
-// the component first asks for it.
+// component through the process's own init-state block as a launcher would,
+// before the component first asks for it. Death-test children find the
+// same root (a forked child keeps it; a new Windows process reads it from
+// the block, which its parent holds).
 const std::filesystem::path& InstallRoot();
 std::filesystem::path PickupPath();
 
@@ -31,7 +34,9 @@ protected:
     void SetUp() override;
 };
 
-// Collects what this process writes to standard error while it lives.
+// Collects what this process writes to standard error while it lives (on
+// Windows also what reaches the standard-error handle, where the tests show
+// debugger output).
 class StderrCapture
 {
 public:
@@ -43,19 +48,7 @@ public:
     std::string Text() const;
 
 private:
-    int m_savedStderr;
-    int m_file;
+    struct Redirect;
+    std::unique_ptr<Redirect> m_redirect;
 };
-
-// For a death-test child: on the coming SIGTRAP, writes "trap right after a
-// call of the hook" to standard error when the trap stopped at the
-// instruction after a direct call of `hook`, else "trap elsewhere"; then the
-// signal ends the child.
-void ReportTrapSite(const void* hook);
-// The same report, but then the child goes on after the trap, as a debugger
-// that continues would let it.
-void ContinueAfterTrap(const void* hook);
-// For a death-test child: on the coming SIGSEGV, writes "fault at 0x<address>"
-// to standard error; then the signal ends the child.
-void ReportFaultAddress();
 }

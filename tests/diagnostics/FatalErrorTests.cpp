@@ -1,5 +1,5 @@
-// Fatal errors: the error-pickup record, recursion against the error record,
-// the fallback record and the ways the process ends.
+// Fatal errors: the error-pickup record, recursion against the error record
+// and the fallback record (FatalExitTests.cpp: how a POSIX process ends).
 #include "DiagnosticsSupport.h"
 
 #include "CoreRTDiagnostics.h"
@@ -11,11 +11,8 @@
 #include <rapidjson/document.h>
 #include <utf8.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <thread>
-#include <unistd.h>
 
 using diagtest::ReadPickup;
 
@@ -199,41 +196,5 @@ TEST_F(FatalErrorTest, CoreRecordWithoutLatchStillWorks)
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(PickupMessage(), "Recursive error: second\nOriginal error: first");
-}
-
-TEST_F(FatalErrorTest, MissingPickupFolderEndsTheProcessWithExitCode1)
-{
-    diagtest::RemovePickupFolder();
-
-    EXPECT_EXIT(ReportFatalError("code/client/test/Exit", 9, 9, "cannot write %s", "this"),
-                ::testing::ExitedWithCode(1), "Fatal Error: cannot write this");
-    // Without standard error there is no one to tell.
-    EXPECT_EXIT(
-        {
-            close(STDERR_FILENO);
-            ReportFatalError("code/client/test/Exit", 9, 9, "unseen");
-        },
-        ::testing::ExitedWithCode(1), "");
-    EXPECT_FALSE(std::filesystem::exists(diagtest::PickupPath().parent_path())) << "folders are never created";
-}
-
-TEST_F(FatalErrorTest, RecordThatCannotReachTheDiskEndsTheProcessWithExitCode1)
-{
-    // Opening succeeds, writing fails.
-    std::filesystem::create_symlink("/dev/full", diagtest::PickupPath());
-
-    EXPECT_EXIT(ReportFatalError("code/client/test/Exit", 9, 9, "disk full"), ::testing::ExitedWithCode(1),
-                "Fatal Error: disk full");
-}
-
-TEST_F(FatalErrorTest, AttachedDebuggerBreaksBeforeTheRecordIsWritten)
-{
-    EXPECT_EXIT(
-        {
-            corert::SetDebuggerPresent(true);
-            ReportFatalError("code/client/test/Debugger", 1, 1, "with debugger");
-        },
-        ::testing::KilledBySignal(SIGTRAP), "Error: with debugger");
-    EXPECT_EQ(ReadPickup(), "<no error-pickup file>");
 }
 }

@@ -1,17 +1,12 @@
 // va: printf-style formatting into a per-thread ring of eight buffers.
-#include "DiagnosticsSupport.h"
-
 #include "Utils.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <cstring>
 #include <string>
 #include <thread>
-
-using diagtest::ReadPickup;
 
 namespace
 {
@@ -67,22 +62,5 @@ TEST(VaTest, LongestTextIsReturned)
 TEST(VaTest, BadFormatGivesTheFormatErrorText)
 {
     EXPECT_STREQ(va("count %d", "text"), "fmt::format_error while formatting count %d: invalid type specifier\n");
-}
-
-using VaOverflowTest = diagtest::DiagnosticsTest;
-
-TEST_F(VaOverflowTest, OverlongTextIsFatalAndFaultsAtDeed)
-{
-    const std::string overlong(kVaMaxLength + 1, 'x');
-
-    EXPECT_EXIT(
-        {
-            diagtest::ReportFaultAddress();
-            va("%s", overlong);
-        },
-        ::testing::KilledBySignal(SIGSEGV), "fault at 0x000000000000deed");
-
-    EXPECT_EQ(ReadPickup(), R"({"message":"Exceeded buffer length in va()!","file":"code/client/shared/Utils",)"
-                            R"("line":76,"sigHash":2178581208})");
 }
 }

@@ -1,4 +1,5 @@
 #include "LaunchTestSupport.h"
+#include "Platform.h"
 #include "Utils.h"
 
 #include <fstream>
@@ -12,7 +13,7 @@ enum class AppFolder { None, Folder, File };
 struct InstallRootCase
 {
     const char* what;
-    bool coreRuntime;  // the root holds CoreRT.so
+    bool coreRuntime;  // the root holds the core runtime's module
     AppFolder appFolder;
     bool createAppFolder;
     bool resolvesToAppFolder;
@@ -34,7 +35,7 @@ TEST_P(InstallRootTest, FollowsTheApplicationFolderRules)
     const InstallRootCase& test = GetParam();
     const fs::path root = MakeFolder();
     if (test.coreRuntime)
-        std::ofstream(root / "CoreRT.so") << "module";
+        std::ofstream(root / platform::ModuleFileName("CoreRT")) << "module";
     if (test.appFolder == AppFolder::Folder)
         fs::create_directory(root / "Tarn.app");
     if (test.appFolder == AppFolder::File)
@@ -46,7 +47,7 @@ TEST_P(InstallRootTest, FollowsTheApplicationFolderRules)
 
     const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}});
     EXPECT_EQ(result.exitCode, 0);
-    const std::string expected = test.resolvesToAppFolder ? (root / "Tarn.app/").string() : root.string() + "/";
+    const std::string expected = test.resolvesToAppFolder ? RootText(root / "Tarn.app") : RootText(root);
     EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + expected});
     EXPECT_EQ(fs::is_directory(root / "Tarn.app"), test.resolvesToAppFolder || test.appFolder == AppFolder::Folder);
     EXPECT_EQ(BlockText(block->rootPath), AsRoot(root)) << "the launcher's root is left as it was";
@@ -66,26 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(LaunchTest, AnEmptyRootIsTheExecutablesFolderAndIsStored)
 {
     InitStateView block = CreateBlockFor("");
-    const std::string folder = fs::canonical(LAUNCH_PROBE).parent_path().string() + "/";
+    const std::string folder = RootText(fs::canonical(LaunchProbePath()).parent_path());
 
     const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}});
     EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + folder});
     EXPECT_EQ(ToUtf8(BlockText(block->rootPath)), folder);
-}
-
-TEST_F(LaunchTest, AnExecutableFolderTooLongForTheBlockIsUsedButNotStored)
-{
-    fs::path deep = MakeFolder();
-    while (deep.string().size() < 1100)
-        deep /= std::string(200, 'd');
-    fs::create_directories(deep);
-    fs::copy_file(LAUNCH_PROBE, deep / "launch_probe");
-    fs::permissions(deep / "launch_probe", fs::perms::owner_all);
-
-    InitStateView block = CreateBlockFor("");
-    const ProbeResult result = RunProbe({{"game"}, {}, {"resolve"}}, (deep / "launch_probe").string());
-    EXPECT_EQ(result.lines, std::vector<std::string>{"resolve=" + deep.string() + "/"});
-    EXPECT_EQ(block->rootPath[0], u'\0');
 }
 
 TEST_F(LaunchTest, ARootFillingItsArrayIsReadNoFurther)
@@ -122,10 +108,10 @@ TEST_F(LaunchTest, TheInstallRootSwitchesOnceToTheApplicationFolder)
 
     const ProbeResult result = RunProbe({{"game"},
                                          {},
-                                         {"root", "rootPath=" + other.string() + "/", "root", "appFolder=1", "root",
-                                          "appFolder=0", "rootPath=" + root.string() + "/", "root"}});
-    const std::string first = root.string() + "/";
-    const std::string second = (other / "Tarn.app/").string();
+                                         {"root", "rootPath=" + RootText(other), "root", "appFolder=1", "root",
+                                          "appFolder=0", "rootPath=" + RootText(root), "root"}});
+    const std::string first = RootText(root);
+    const std::string second = RootText(other / "Tarn.app");
     EXPECT_EQ(result.lines, (std::vector<std::string>{"root=" + first, "root=" + first, "root=" + second,
                                                       "root=" + second}));
     EXPECT_TRUE(fs::is_directory(other / "Tarn.app"));

@@ -1,9 +1,7 @@
 #include "LaunchTestSupport.h"
-#include "ShmIsolation.h"
 
 #include <algorithm>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace
 {
@@ -98,16 +96,56 @@ INSTANTIATE_TEST_SUITE_P(Cases, SharedBlockTest,
                                          SharedBlockCase{"cl2", {"game", "cl2"}, {}, "cl2"}),
                          [](const testing::TestParamInfo<SharedBlockCase>& info) { return info.param.what; });
 
-TEST(SharedBlock, AProcessThatFindsNoneCreatesItWithTheCreationValues)
+struct DeadLaunchCase
 {
-    const ProbeResult result = RunProbe({{"game"}, {}, {"block"}});
-    EXPECT_EQ(result.exitCode, 0);
-    const std::vector<std::string> expected = {"block=fallback:0 r0:0 r8:0 r12:-1 r16:0 r17:1 app:0 r19:0 nonzero:5"};
-    EXPECT_EQ(result.lines, expected);
+    const char* what;
+    const char* ending; // the probe's last step
+    bool fatalError;
+};
 
-    // Nobody holds it any more, so it is gone.
-    struct stat info{};
-    const std::string file = "/dev/shm/" + TestShmPrefix() + FormatInitStateName("", "KelInitState");
-    EXPECT_NE(stat(file.c_str(), &info), 0);
+void PrintTo(const DeadLaunchCase& test, std::ostream* out)
+{
+    *out << test.what;
 }
+
+class BlockOfADeadLaunchTest : public LaunchTest, public testing::WithParamInterface<DeadLaunchCase>
+{
+};
+
+// A process of a launch holds the block with its install root and dies
+// without closing it; the next process of the same launch mode finds no
+// holder, so it starts the block afresh and resolves its own root.
+TEST_P(BlockOfADeadLaunchTest, IsCreatedAfreshForTheNextProcess)
+{
+    const DeadLaunchCase& test = GetParam();
+    const std::filesystem::path firstRoot = MakeFolder();
+    std::filesystem::create_directories(firstRoot / "data" / "cache");
+
+    const ProbeResult first =
+        RunProbe({{"game", "cl2"}, {}, {"hold", "rootPath=" + RootText(firstRoot), "root", test.ending}});
+    EXPECT_EQ(first.lines, std::vector<std::string>{"root=" + RootText(firstRoot)});
+    if (test.fatalError)
+    {
+        // Stopped at the assertion after writing its record under the first
+        // launch's root.
+        EXPECT_TRUE(StoppedAtAssertion(first)) << first.exitCode << " " << first.signal;
+        EXPECT_TRUE(std::filesystem::exists(firstRoot / "data" / "cache" / "error-pickup"));
+    }
+    else
+    {
+        EXPECT_EQ(first.exitCode, 3);
+    }
+
+    const std::string ownFolder = RootText(std::filesystem::canonical(LaunchProbePath()).parent_path());
+    const ProbeResult next = RunProbe({{"game", "cl2"}, {}, {"block", "root"}});
+    EXPECT_EQ(next.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "block=fallback:0 r0:0 r8:0 r12:-1 r16:0 r17:1 app:0 r19:0 nonzero:5", "root=" + ownFolder};
+    EXPECT_EQ(next.lines, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BlockOfADeadLaunchTest,
+                         testing::Values(DeadLaunchCase{"endedAtOnce", "vanish", false},
+                                         DeadLaunchCase{"stoppedByAFailedAssertion", "assert", true}),
+                         [](const testing::TestParamInfo<DeadLaunchCase>& info) { return info.param.what; });
 }

@@ -1,14 +1,20 @@
 // Reports the launch environment as this process sees it, for the launch
 // tests, which choose its argv, its environment and its init-state block.
 // LAUNCH_PROBE_STEPS holds one step per line. A query ("key") prints
-// "key=<value>"; a step "field=value" writes that field of the block.
+// "key=<value>"; a step "field=value" writes that field of the block. The
+// step "hold" keeps the block open until the process ends; "vanish" ends the
+// process at once with exit code 3 and "assert" by a failed assertion, both
+// without closing anything, as a process that is killed or crashes.
+#include "Assert.h"
 #include "LaunchEnvironment.h"
+#include "Platform.h"
 #include "Utils.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -72,6 +78,21 @@ bool Query(const std::string& step, std::string& value)
         return false;
     return true;
 }
+
+std::optional<InitStateView> g_heldBlock;
+
+bool Act(const std::string& step)
+{
+    if (step == "hold")
+        g_heldBlock.emplace(OpenInitState("KelInitState"));
+    else if (step == "vanish")
+        platform::ExitProcess(3);
+    else if (step == "assert")
+        FW_ASSERT_AT(step.empty(), "step.empty()", "code/client/test/LaunchProbe", 1);
+    else
+        return false;
+    return true;
+}
 }
 
 int main()
@@ -84,6 +105,8 @@ int main()
     std::string step;
     while (std::getline(lines, step))
     {
+        if (Act(step))
+            continue;
         const size_t equals = step.find('=');
         std::string value;
         const bool known =

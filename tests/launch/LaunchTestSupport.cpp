@@ -1,24 +1,17 @@
 #include "LaunchTestSupport.h"
 
-#include "ChildProcess.h"
-#include "ShmIsolation.h"
+#include "Platform.h"
 #include "Utils.h"
 
-#include <unistd.h>
+#include <array>
+#include <cstring>
 
-ProbeResult RunProbe(const ProbeLaunch& launch, const std::string& program)
+bool HasCreationValues(const KelInitState* block)
 {
-    std::string steps;
-    for (const std::string& step : launch.steps)
-        steps += step + "\n";
-
-    const ChildRun run = RunChild(program, launch.argv,
-                                  {
-                                      {"LAUNCH_PROBE_STEPS", steps},
-                                      {kShmPrefixVariable, TestShmPrefix()},
-                                      {"Tamberlin_SDK_Guest", launch.sdkGuest},
-                                  });
-    return {run.exitCode, OutputLines(run.output)};
+    std::array<unsigned char, sizeof(KelInitState)> bytes{};
+    std::memset(&bytes[12], 0xFF, 4);
+    bytes[17] = 1;
+    return std::memcmp(block, bytes.data(), sizeof(KelInitState)) == 0;
 }
 
 InitStateView CreateBlockFor(std::string_view launchModeKey)
@@ -37,7 +30,7 @@ void LaunchTest::TearDown()
 std::filesystem::path LaunchTest::MakeFolder()
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                         ("vesk-launch-" + std::to_string(getpid()) + "-" +
+                                         ("vesk-launch-" + std::to_string(CurrentProcessId()) + "-" +
                                           std::to_string(m_folders.size()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
@@ -47,5 +40,10 @@ std::filesystem::path LaunchTest::MakeFolder()
 
 std::u16string LaunchTest::AsRoot(const std::filesystem::path& folder)
 {
-    return ToUtf16(folder.string() + "/");
+    return folder.u16string() + platform::kPathSeparator;
+}
+
+std::string LaunchTest::RootText(const std::filesystem::path& folder)
+{
+    return ToUtf8(AsRoot(folder));
 }

@@ -20,14 +20,32 @@ struct ProbeLaunch
 struct ProbeResult
 {
     int exitCode = -1;
+    int signal = 0; // the signal that ended the probe, 0 when it exited
     std::vector<std::string> lines;
 };
 
-ProbeResult RunProbe(const ProbeLaunch& launch, const std::string& program = LAUNCH_PROBE);
+// This test process's id, for names of its own.
+unsigned long CurrentProcessId();
+
+// The probe program of the tests.
+std::filesystem::path LaunchProbePath();
+
+// Starts the probe, or `program`, as a process of a launch with the argument
+// list (a Windows command line made of it, on Windows), the environment and
+// this test's init-state blocks, and collects its report.
+ProbeResult RunProbe(const ProbeLaunch& launch, const std::filesystem::path& program = LaunchProbePath());
 
 // Creates the "KelInitState" block that a probe of this launch-mode key
 // opens, and holds it while the view lives, as a launcher would.
 InitStateView CreateBlockFor(std::string_view launchModeKey);
+
+// Whether the probe was stopped at a failed assertion after its fatal-error
+// report: by SIGTRAP on POSIX, by the single-step exception on Windows.
+bool StoppedAtAssertion(const ProbeResult& result);
+
+// Whether the block holds exactly the creation values: all zero but bytes
+// 12..15 (-1) and 17 (1).
+bool HasCreationValues(const KelInitState* block);
 
 // Writes text into a text array of the block, with a NUL when it fits.
 template<size_t N>
@@ -46,6 +64,8 @@ protected:
     std::filesystem::path MakeFolder();
     // The folder as a root in the block: UTF-16, with a trailing separator.
     static std::u16string AsRoot(const std::filesystem::path& folder);
+    // The same root as the probe reports it, in UTF-8.
+    static std::string RootText(const std::filesystem::path& folder);
 
 private:
     std::vector<std::filesystem::path> m_folders;

@@ -79,6 +79,8 @@ ChildRun RunChild(const std::string& path, const std::vector<std::string>& argum
     waitpid(child, &status, 0);
     if (WIFEXITED(status))
         run.exitCode = WEXITSTATUS(status);
+    if (WIFSIGNALED(status))
+        run.signal = WTERMSIG(status);
     return run;
 }
 

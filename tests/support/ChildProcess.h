@@ -9,6 +9,7 @@
 struct ChildRun
 {
     int exitCode = -1; // -1 when the child did not exit normally
+    int signal = 0;    // the signal that ended it, 0 when it exited
     std::string output;
 };
 

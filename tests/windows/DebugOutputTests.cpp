@@ -3,6 +3,7 @@
 // debugger. A debugger takes that exception's text and lets the thread go
 // on; without one, the guard hands the text to OutputDebugStringA instead.
 #include "DiagnosticsSupport.h"
+#include "WindowsTestSupport.h"
 
 #include "CoreRTDiagnostics.h"
 #include "Utils.h"
@@ -56,7 +57,7 @@ TEST(DebugPrint, WithoutADebuggerTheTextGoesToOutputDebugStringOnce)
     EXPECT_EQ(capture.Texts(), std::vector<std::string>{text});
 }
 
-using TraceOutputTest = windiag::DiagnosticsTest;
+using TraceOutputTest = diagtest::DiagnosticsTest;
 
 TEST_F(TraceOutputTest, ReachesTheDebuggerOutputWithOrWithoutADebugger)
 {

@@ -3,6 +3,7 @@
 // hook's call; a va overflow dies of an access violation at 0xDEED; with a
 // debugger reported, the breakpoint comes before the record.
 #include "DiagnosticsSupport.h"
+#include "WindowsTestSupport.h"
 
 #include "Assert.h"
 #include "CoreRTControl.h"
@@ -19,12 +20,12 @@
 #include <string>
 
 using testing::ExitedWithCode;
-using windiag::ReadPickup;
+using diagtest::ReadPickup;
 using wintest::ExitCodeOf;
 
 namespace
 {
-using AssertionTest = windiag::DiagnosticsTest;
+using AssertionTest = diagtest::DiagnosticsTest;
 
 const void* AddressOf(void (*function)(const char16_t*, const char16_t*, unsigned))
 {
@@ -33,7 +34,7 @@ const void* AddressOf(void (*function)(const char16_t*, const char16_t*, unsigne
 
 TEST_F(AssertionTest, FixedSiteWritesItsRecordAndStopsAfterTheHookCall)
 {
-    const uint64_t neverRegistered = corert::TypeId("windiag::NeverRegistered");
+    const uint64_t neverRegistered = corert::TypeId("diagtest::NeverRegistered");
 
     EXPECT_EXIT(
         {
@@ -114,7 +115,7 @@ TEST_F(AssertionTest, DebuggerThatContinuesResumesRightAfterTheAssertion)
         ExitedWithCode(0), "single step taken, continued with 1234");
 }
 
-using VaOverflowTest = windiag::DiagnosticsTest;
+using VaOverflowTest = diagtest::DiagnosticsTest;
 
 TEST_F(VaOverflowTest, DiesOfAnAccessViolationAtDeedAfterTheRecord)
 {
@@ -137,7 +138,7 @@ TEST_F(VaOverflowTest, LongestTextIsReturned)
     EXPECT_EQ(ReadPickup(), "<no error-pickup file>");
 }
 
-using DebuggerBreakTest = windiag::DiagnosticsTest;
+using DebuggerBreakTest = diagtest::DiagnosticsTest;
 
 TEST_F(DebuggerBreakTest, BreakpointComesBeforeTheRecord)
 {

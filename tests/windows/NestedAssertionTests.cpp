@@ -3,6 +3,7 @@
 // site, because each call of the hook parks its caller's address in its own
 // frame.
 #include "DiagnosticsSupport.h"
+#include "WindowsTestSupport.h"
 
 #include "Assert.h"
 
@@ -52,7 +53,7 @@ extern "C" __declspec(dllexport) void AsyncTrace(const char*)
 
 namespace
 {
-using NestedAssertionTest = windiag::DiagnosticsTest;
+using NestedAssertionTest = diagtest::DiagnosticsTest;
 
 TEST_F(NestedAssertionTest, EachReturnsToItsOwnSite)
 {
@@ -69,7 +70,7 @@ TEST_F(NestedAssertionTest, EachReturnsToItsOwnSite)
 
     // The inner one came first and was the first error; the outer one is
     // recursive.
-    EXPECT_EQ(windiag::ReadPickup(),
+    EXPECT_EQ(diagtest::ReadPickup(),
               R"({"message":"Recursive error: Assertion failure: outer\nFile: code/client/test/Outer, Line: 2\n)"
               R"(Original error: Assertion failure: inner\nFile: code/client/test/Inner, Line: 1",)"
               R"("file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");

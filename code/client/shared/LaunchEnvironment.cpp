@@ -186,8 +186,8 @@ std::u16string ResolveInstallRoot()
     {
         if (platform::CreateFolder(appFolder) == platform::CreateFolderResult::Failed)
         {
-            // Release the block first: on POSIX, a block this process
-            // created would otherwise outlive it.
+            // Release the block first: the process ends without running
+            // destructors.
             block.Close();
             platform::ExitProcess(1);
         }

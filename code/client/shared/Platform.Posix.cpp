@@ -113,86 +113,161 @@ int ParseInt(std::u16string_view text)
 
 namespace
 {
-// Only a block of this user that nobody else may touch, of the full size, is
-// trusted: the launch settings it carries steer the install root.
-bool IsTrustedBlock(int fd, size_t size)
+// A block lives, as a Windows named mapping does, while anyone holds it.
+// Every holder keeps a shared lock on byte 1 of the object; these locks
+// belong to the open file and die with the process, however it ends. An
+// opener that can lock byte 1 exclusively is the only holder, so the block
+// is created afresh. Byte 0 serialises opening and the last close, so that
+// nobody joins a block while its last holder removes it.
+constexpr off_t kGuardByte = 0;
+constexpr off_t kHolderByte = 1;
+
+bool LockByte(int fd, off_t byte, short type, bool wait)
 {
-    struct stat info{};
-    return fstat(fd, &info) == 0 && info.st_uid == geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 &&
-           static_cast<size_t>(info.st_size) >= size;
+    struct flock lock{};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = byte;
+    lock.l_len = 1;
+    for (;;)
+    {
+        if (fcntl(fd, wait ? F_OFD_SETLKW : F_OFD_SETLK, &lock) == 0)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
 }
 
-// Creates the block, or opens the one that exists, as one Windows call does;
-// -1 when neither works.
-int CreateOrOpenBlock(const std::string& objectName, size_t size, bool& created)
+// Only a block of this user that nobody else may touch is trusted: the
+// launch settings it carries steer the install root.
+bool IsOwnPrivateObject(int fd)
 {
-    // A block that its creator removes between our two calls is gone, so
-    // creating it is tried again.
-    for (int attempt = 0; attempt < 3; ++attempt)
-    {
-        int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
-        if (fd >= 0)
-        {
-            // The umask must not make the block unusable for this user.
-            if (fchmod(fd, 0600) == 0 && ftruncate(fd, static_cast<off_t>(size)) == 0)
-            {
-                created = true;
-                return fd;
-            }
-            close(fd);
-            shm_unlink(objectName.c_str());
-            return -1;
-        }
-        if (errno != EEXIST)
-            return -1;
+    struct stat info{};
+    return fstat(fd, &info) == 0 && info.st_uid == geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
 
-        fd = shm_open(objectName.c_str(), O_RDWR, 0);
-        if (fd >= 0)
+bool IsStillNamed(int fd)
+{
+    struct stat info{};
+    return fstat(fd, &info) == 0 && info.st_nlink > 0;
+}
+
+off_t ObjectSize(int fd)
+{
+    struct stat info{};
+    return fstat(fd, &info) == 0 ? info.st_size : -1;
+}
+
+int OpenOrCreateObject(const std::string& objectName)
+{
+    const int fd = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+    if (fd >= 0)
+    {
+        // The umask must not make the block unusable for this user.
+        if (fchmod(fd, 0600) == 0)
+            return fd;
+        close(fd);
+        shm_unlink(objectName.c_str());
+        return -1;
+    }
+    if (errno != EEXIST)
+        return -1;
+    // ENOENT when its last holder removed it in between.
+    return shm_open(objectName.c_str(), O_RDWR, 0);
+}
+
+// Opens the block under the guard and joins its holders; -1 when that
+// fails or the block is not to be trusted. The guard is released on return.
+int JoinBlock(const std::string& objectName, size_t size, bool& created)
+{
+    // A block whose last holder removes it between our calls is gone; the
+    // name is opened again (a bound, not a wait: each retry needs another
+    // process's last close).
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        const int fd = OpenOrCreateObject(objectName);
+        if (fd < 0 && errno == ENOENT)
+            continue;
+        if (fd < 0)
+            return -1;
+        if (!LockByte(fd, kGuardByte, F_WRLCK, true))
         {
-            if (IsTrustedBlock(fd, size))
-                return fd;
             close(fd);
             return -1;
         }
-        if (errno != ENOENT)
+        if (!IsStillNamed(fd))
+        {
+            close(fd);
+            continue;
+        }
+        if (!IsOwnPrivateObject(fd))
+        {
+            close(fd);
             return -1;
+        }
+
+        bool joined = false;
+        if (LockByte(fd, kHolderByte, F_WRLCK, false))
+        {
+            // Nobody else holds it: whatever an earlier holder left is
+            // dropped, and the block starts zeroed at its size.
+            created = ftruncate(fd, 0) == 0 && ftruncate(fd, static_cast<off_t>(size)) == 0;
+            joined = created && LockByte(fd, kHolderByte, F_RDLCK, false);
+        }
+        else
+        {
+            joined = ObjectSize(fd) >= static_cast<off_t>(size) && LockByte(fd, kHolderByte, F_RDLCK, false);
+        }
+        LockByte(fd, kGuardByte, F_UNLCK, false);
+        if (!joined)
+        {
+            close(fd);
+            return -1;
+        }
+        return fd;
     }
     return -1;
 }
+
+// What a POSIX handle holds: the open object, whose lock marks this holder,
+// and its name, for the last holder to remove it.
+struct PosixBlock
+{
+    int fd;
+    std::string objectName;
+};
 }
 
 SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
 {
     const std::string objectName = "/" + ToUtf8(name);
     bool created = false;
-    const int fd = CreateOrOpenBlock(objectName, size, created);
+    const int fd = JoinBlock(objectName, size, created);
     if (fd < 0)
         return {};
 
     void* view = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    close(fd);
     if (view == MAP_FAILED)
     {
-        if (created)
-            shm_unlink(objectName.c_str());
+        SharedMemory joined{new PosixBlock{fd, objectName}, nullptr, created};
+        CloseSharedMemory(joined, size);
         return {};
     }
-
-    // The handle keeps the name, so that the creator can remove the block
-    // when it closes it: like a Windows mapping, a block lives while the
-    // process that made it holds it.
-    return {new std::string(objectName), view, created};
+    return {new PosixBlock{fd, objectName}, view, created};
 }
 
 void CloseSharedMemory(SharedMemory& memory, size_t size)
 {
     if (memory.view)
         munmap(memory.view, size);
-    if (auto* objectName = static_cast<std::string*>(memory.handle))
+    if (auto* block = static_cast<PosixBlock*>(memory.handle))
     {
-        if (memory.created)
-            shm_unlink(objectName->c_str());
-        delete objectName;
+        // The last holder removes the name, as the last handle ends a Windows
+        // mapping; one that dies leaves it to the next opener to start afresh.
+        if (LockByte(block->fd, kGuardByte, F_WRLCK, true) && LockByte(block->fd, kHolderByte, F_WRLCK, false))
+            shm_unlink(block->objectName.c_str());
+        close(block->fd); // releases this holder's locks
+        delete block;
     }
     memory = {};
 }

@@ -46,7 +46,8 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
 int ParseInt(std::u16string_view text);
 
 // A named block of shared memory, readable and writable by this user only.
-// It lives while its creator holds it (on Windows: while anyone does).
+// It lives while anyone holds it: once every holder has closed it or ended,
+// however, the next open creates it afresh, zeroed (`created`).
 // `view` is null when the block could not be created, opened or mapped; a
 // block of another user, or one that others may access, is refused.
 struct SharedMemory
