@@ -4,7 +4,9 @@
 // life of the process; the host's data stays with the host.
 #pragma once
 
+#include "EditHistory.h"
 #include "NameHashSet.h"
+#include "SessionChanges.h"
 #include "TextBuffer.h"
 
 #include <TimecycleManager.h>
@@ -12,6 +14,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 
 struct ModifierSelection
@@ -52,8 +55,35 @@ struct TimecycleEditorState
     // Holds the generated XML; the window shows it while it is not empty.
     tinyxml2::XMLPrinter xmlPrinter{ nullptr, false, 0 };
 
+    // Originals and change marks of this session, and the steps to undo.
+    SessionChanges changes;
+    EditHistory history{ changes };
+    // While "Compare" is held the game shows the selected modifier's
+    // original; this is the edited state that comes back on release.
+    std::optional<ModifierSnapshot> comparedEdit;
+    bool compareHeldThisFrame = false;
+    // A value being typed into the table: the widget, and the value it had
+    // when typing began. The game gets the value once typing ends.
+    struct TypedValue
+    {
+        unsigned widget = 0;
+        int32_t varId = -1;
+        float initial = 0.0f;
+    } typedValue;
+
     // A click on a modifier's row in the browser.
     void SelectFromBrowser(tcModifier& modifier);
-    // Closes the window and forgets selection, search and fields.
+    // Closes the window and forgets selection, search and fields, the
+    // history and the session's originals.
     void ResetEditorState();
+
+    // Undo and redo, with the selection following the step.
+    void Undo();
+    void Redo();
+    // The selected modifier's original into the game, and back.
+    void BeginCompare();
+    void EndCompare();
+
+private:
+    void FollowStep(const StepEffect& effect);
 };
