@@ -41,6 +41,13 @@ void ModifierSelection::RestoreRemovedValues(tcModifier& previous) const
         auto saved = savedParams.find(varId);
         if (saved == savedParams.end())
             continue;
+        if (history)
+        {
+            // The game keeps one entry per variable.
+            history->SetValue(previous, varId, ValueColumn::Outdoor, saved->second.value1);
+            history->SetValue(previous, varId, ValueColumn::Indoor, saved->second.value2);
+            continue;
+        }
         for (int i = 0; i < previous.numMods; ++i)
         {
             tcModData& entry = previous.modData[i];

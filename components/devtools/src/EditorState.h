@@ -26,6 +26,9 @@ struct ModifierSelection
     std::map<int32_t, tcModData> savedParams;
     // Parameters switched off in the table; their values stay in savedParams.
     std::set<int32_t> removedVars;
+    // Where the values written back into a previous selection are recorded;
+    // without one they are written directly.
+    EditHistory* history = nullptr;
 
     // Drops a modifier the host has removed (its modData reads null).
     void ValidateSelection();
@@ -42,6 +45,10 @@ private:
 
 struct TimecycleEditorState
 {
+    TimecycleEditorState() { selection.history = &history; }
+    TimecycleEditorState(const TimecycleEditorState&) = delete;
+    TimecycleEditorState& operator=(const TimecycleEditorState&) = delete;
+
     bool isOpen = false;
     ModifierSelection selection;
     // Name hashes of the modifiers that pass the current search.

@@ -59,7 +59,8 @@ void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
 void SessionChanges::NoteRemoved(const std::string& name)
 {
     auto found = m_live.extract(name);
-    if (found.empty())
+    // One created this session leaves nothing behind.
+    if (found.empty() || !found.mapped().original)
         return;
     m_removed.erase(name);
     m_removed.insert(std::move(found));

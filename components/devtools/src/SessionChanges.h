@@ -41,7 +41,8 @@ public:
     bool IsChanged(const std::string& name) const;
     // Live modifiers that differ from their originals or were created.
     int ChangedCount() const;
-    // Modifiers the editor removed (by their last names), with their originals.
+    // Modifiers the editor removed (by their last names), with their
+    // originals; not those it had created.
     const std::unordered_map<std::string, Record>& Removed() const { return m_removed; }
 
     void Clear();

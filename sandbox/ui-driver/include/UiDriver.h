@@ -98,12 +98,17 @@ public:
     void Hover(std::string_view window, std::string_view label, int index = kUnique);
     void Click(std::string_view window, std::string_view label, int index = kUnique);
     void DoubleClick(std::string_view window, std::string_view label, int index = kUnique);
+    // A click with the right button, as opens a context menu.
+    void RightClick(std::string_view window, std::string_view label, int index = kUnique);
     // Press on the widget, move by `offset` over several frames, release.
     void Drag(std::string_view window, std::string_view label, ImVec2 offset, int index = kUnique);
     // Clicks into a text field and types at the end of what it holds.
     void Type(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
     // Clicks into a text field, selects everything and types over it.
     void SetText(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
+    // Ctrl+clicks a drag or slider, which then takes a typed value, types
+    // over it and presses Enter.
+    void EnterValue(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
 
     // Presses and releases a key or chord on whatever has the keyboard:
     // "enter", "escape", "tab", "up", "down", "left", "right", "pageup",
@@ -160,7 +165,7 @@ private:
     void Wheel(ImGuiWindow* window, float distance);
     UiItem MoveOnto(const UiItem& item);
     void WaitOutDoubleClick();
-    void PressAndRelease();
+    void PressAndRelease(int button = 0);
     void ActivateTextField(std::string_view window, std::string_view label, int index);
     void TypeCharacters(std::string_view text);
 
