@@ -102,6 +102,8 @@ public:
 
     void Clear();
     size_t StepCount() const { return m_steps.size(); }
+    // Steps that are done, that is undoable.
+    size_t DoneCount() const { return m_done; }
     size_t Bytes() const { return m_bytes; }
     size_t ByteLimit() const { return m_byteLimit; }
     void SetByteLimit(size_t bytes);
