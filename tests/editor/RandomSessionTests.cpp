@@ -44,11 +44,11 @@ protected:
 
     // Labels of the last frame's enabled widgets in the editor that pass the test.
     template <class Test>
-    std::vector<std::string> Widgets(Test test, std::string_view window = kWindow) const
+    std::vector<std::string> Widgets(Test test) const
     {
         std::vector<std::string> labels;
         for (const uidriver::UiItem& item : ui.Items())
-            if (item.TopWindowName() == window && !item.Disabled() && test(std::string_view(item.label)))
+            if (item.TopWindowName() == std::string_view(kWindow) && !item.Disabled() && test(std::string_view(item.label)))
                 labels.push_back(item.label);
         return labels;
     }
@@ -68,9 +68,9 @@ protected:
     {
         return Widgets([](std::string_view label) { return label.starts_with("Delete##"); });
     }
-    bool Enabled(std::string_view label, std::string_view window = kWindow) const
+    bool Enabled(std::string_view label) const
     {
-        return !Widgets([&](std::string_view candidate) { return candidate == label; }, window).empty();
+        return !Widgets([&](std::string_view candidate) { return candidate == label; }).empty();
     }
 
     // One random action; returns what it did.
@@ -191,18 +191,11 @@ protected:
                 const std::string& value = values[Below(int(values.size()))];
                 const char* item = Pick(kMenu);
                 ui.RightClick(kWindow, value);
-                for (const uidriver::UiItem& candidate : ui.Items())
-                {
-                    if (candidate.label == "Copy value")
-                    {
-                        // "Copy value" is always there; it closes the menu when
-                        // the item picked is not available.
-                        const bool available = Enabled(item, candidate.TopWindowName());
-                        ui.Click(candidate.TopWindowName(), available ? item : "Copy value");
-                        return std::string(available ? "" : "(unavailable) ") + item + " on " + value;
-                    }
-                }
-                return "no menu on " + value;
+                // "Copy value" is always there; it closes the menu when the
+                // item picked is not available.
+                const bool available = Enabled(item);
+                ui.Click(kWindow, available ? item : "Copy value");
+                return std::string(available ? "" : "(unavailable) ") + item + " on " + value;
             }
         }
         ui.Frame();

@@ -11,7 +11,8 @@
 //     EXPECT_EQ(ui.Clipboard(), "my_mod");
 //
 // Widgets are named by the window they are in (the top-level window's name;
-// items of its child windows count) and by their label: the visible text
+// items of its child windows and of the popups it opened, such as context
+// menus, count) and by their label: the visible text
 // before "##", the whole label, its "##" part, or for widgets that never
 // describe themselves (a splitter) the string their id was made from. When
 // several widgets match, pass the index of the one meant, counted in drawing
@@ -53,7 +54,7 @@ struct UiItem
 
     std::string_view VisibleLabel() const;  // the label up to "##"
     const char* WindowName() const;          // e.g. "Timecycle Editor/list_1A2B3C4D"
-    const char* TopWindowName() const;       // e.g. "Timecycle Editor"
+    const char* TopWindowName() const;       // e.g. "Timecycle Editor", also for its context menus
     bool Disabled() const { return (itemFlags & ImGuiItemFlags_Disabled) != 0; }
     bool Checked() const { return (status & ImGuiItemStatusFlags_Checked) != 0; }
     bool Opened() const { return (status & ImGuiItemStatusFlags_Opened) != 0; }
