@@ -323,7 +323,8 @@ std::optional<StepEffect> EditHistory::Move(bool forward)
     Outcome outcome = Apply(step, forward);
     m_message.clear();
     if (!outcome.skipped.empty())
-        m_message = va("%s skipped (%s): %s", forward ? "Redo" : "Undo", outcome.skipped, step.Describe());
+        m_message = va("%s %s (%s): %s", forward ? "Redo" : "Undo", outcome.effect ? "incomplete" : "skipped",
+                       outcome.skipped, step.Describe());
     // A step that could not be applied is passed over all the same, so the
     // ones behind it stay reachable.
     m_done = forward ? m_done + 1 : m_done - 1;

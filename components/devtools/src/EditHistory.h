@@ -97,7 +97,8 @@ public:
     std::optional<StepEffect> Undo();
     std::optional<StepEffect> Redo();
 
-    // Why the last undo or redo was skipped; empty after a step that worked.
+    // Why the last undo or redo was skipped or done only in part; empty
+    // after a step that worked.
     const std::string& Message() const { return m_message; }
 
     void Clear();
@@ -154,7 +155,8 @@ private:
         size_t Bytes() const;
         std::string Describe() const;
     };
-    // An undo or redo: what it did, or why it was skipped.
+    // An undo or redo: what it did, and why it was skipped or left
+    // incomplete.
     struct Outcome
     {
         std::optional<StepEffect> effect;

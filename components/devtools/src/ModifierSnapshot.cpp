@@ -10,9 +10,13 @@ bool AddWithValues(tcModifier& modifier, const tcModData& entry)
 {
     TimecycleManager& manager = *TheTimecycleManager;
     const char* name = VariableName(entry.varId);
+    const uint16_t count = modifier.numMods;
     if (!name || !manager.AddTimecycleModData(modifier, name))
         return false;
-    tcModData* live = manager.GetTimecycleModData(modifier, entry.varId);
+    // The game appends a new parameter; anywhere else it is looked for.
+    tcModData* live = modifier.numMods == count + 1 && modifier.modData[count].varId == entry.varId
+                          ? &modifier.modData[count]
+                          : manager.GetTimecycleModData(modifier, entry.varId);
     if (!live)
         return false;
     live->value1 = entry.value1;
