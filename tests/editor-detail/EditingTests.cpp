@@ -242,6 +242,20 @@ INSTANTIATE_TEST_SUITE_P(
                    } }),
     [](const testing::TestParamInfo<UiStepCase>& info) { return std::string(info.param.name); });
 
+TEST_F(EditingTest, ApplyingAModifierIsNoStep)
+{
+    tcModifier& modifier = MakeModifier("applied_mod", { { kFogStart, 1.0f, 2.0f } });
+    Select(modifier);
+
+    ui.Click(kWindow, "As primary");
+    ui.Click(kWindow, "As transition");
+    ui.Click(kWindow, "Apply selected");
+
+    EXPECT_EQ(TimecycleManager::GetScriptData()->primaryIndex, smallgame::IndexOf(modifier));
+    EXPECT_FALSE(state.history.CanUndo());
+    EXPECT_EQ(state.changes.ChangedCount(), 0);
+}
+
 TEST_F(EditingTest, UndoingADeletedModifierBringsItBackWhole)
 {
     tcModifier& doomed = MakeModifier("doomed_mod", { { kSkyTint, -1.0f, -1.5f },

@@ -6,7 +6,6 @@
 #include "EditorState.h"
 #include "ModifierSearch.h"
 
-
 #include <imgui.h>
 #include <imgui_internal.h>
 
@@ -130,12 +129,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         }
     }
 
-    tcModifier* modifier = selection.modifier;
-    if (modifier && !modifier->modData)
-    {
-        selection.ClearSelection();
-        modifier = nullptr;
-    }
+    tcModifier* modifier = CurrentSelection(selection);
     if (!modifier)
     {
         ImGui::Separator();
