@@ -430,6 +430,33 @@ TEST_F(EditingTest, AValueTheGameChangedIsShownAndADragStartsFromIt)
     EXPECT_THAT(state.history.UndoDescription(), HasSubstr("fog_start 4.000 -> "));
 }
 
+TEST_F(EditingTest, TypingLeftForAnotherModifierIsDropped)
+{
+    tcModifier& first = MakeModifier("first_mod", { { kFogStart, 1.0f, 2.0f } });
+    MakeModifier("second_mod", { { kFogStart, 1.0f, 2.0f } });
+    Select(first);
+
+    // Typing begins and the user picks another modifier before Enter.
+    ui.Hover(kWindow, Value1(first, kFogStart));
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyCtrl = true;
+    io.MouseDown[0] = true;
+    ui.Frame();
+    io.MouseDown[0] = false;
+    ui.Frame();
+    io.KeyCtrl = false;
+    io.AddInputCharactersUTF8("9");
+    ui.Frame(2);
+    ui.Click(kWindow, "second_mod");
+
+    EXPECT_FLOAT_EQ(Live("first_mod", kFogStart)->value1, 1.0f);
+    EXPECT_FALSE(state.history.CanUndo());
+    // The other modifier's row still shows what the game has.
+    Live("second_mod", kFogStart)->value1 = 4.0f;
+    ui.Frame();
+    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 4.0f);
+}
+
 TEST_F(EditingTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
 {
     tcModifier& first = MakeModifier("first_mod", { { kFogStart, 1.0f, 2.0f } });

@@ -247,6 +247,11 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
     std::set<int32_t> deletedVars;
     int drawnRows = 0;
 
+    // Typing that ended away from its row (another modifier selected, a
+    // button pressed) is dropped, as if it had been cancelled.
+    if (state.typedValue.widget != 0 && ImGui::GetActiveID() != state.typedValue.widget)
+        state.typedValue = {};
+
     // While "Compare" shows the original, the table keeps the edit and
     // takes no input.
     const bool comparing = state.comparedEdit.has_value();
