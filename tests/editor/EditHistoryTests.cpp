@@ -231,6 +231,7 @@ TEST_F(EditHistoryTest, SessionKeepsTheFirstStateOfEachModifierAndMarksWhatDiffe
     EXPECT_TRUE(changes.IsChanged("fresh"));
     EXPECT_FALSE(changes.Find("fresh")->original.has_value());
     EXPECT_EQ(changes.ChangedCount(), 2);
+    EXPECT_EQ(changes.Touched().size(), 2u);
     EXPECT_TRUE(changes.Removed().contains("clear"));
 
     while (history.CanUndo())

@@ -41,6 +41,9 @@ public:
     bool IsChanged(const std::string& name) const;
     // Live modifiers that differ from their originals or were created.
     int ChangedCount() const;
+    // Every live modifier the editor touched, by name: changed, unchanged
+    // again, or created (no original).
+    const std::unordered_map<std::string, Record>& Touched() const { return m_live; }
     // Modifiers the editor removed (by their last names), with their
     // originals; not those it had created.
     const std::unordered_map<std::string, Record>& Removed() const { return m_removed; }
