@@ -1,7 +1,8 @@
 // Everything the Timecycle Editor knows: the window's open flag, the selected
 // modifier with the editor's working copy of its parameters, the search
-// result, the text fields and the generated XML. One instance exists for the
-// life of the process; the host's data stays with the host.
+// result, the text fields, the generated XML, and the session's edit history
+// and originals. One instance exists for the life of the process; the host's
+// data stays with the host.
 #pragma once
 
 #include "EditHistory.h"
