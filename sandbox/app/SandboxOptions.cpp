@@ -114,10 +114,13 @@ field of the parameter table.
   ui_window [NAME]          window the UI commands act in (Timecycle Editor)
   ui_click LABEL [INDEX]    click a widget; INDEX picks one of several matches
   ui_doubleclick LABEL [INDEX]
+  ui_rightclick LABEL [INDEX]  right-click a widget; ui_click then finds the
+                            items of the context menu it opened
   ui_type LABEL TEXT [INDEX]  click into a text field and type at its end
+  ui_enter LABEL TEXT [INDEX]  ctrl+click a drag, type a value over it, Enter
   ui_drag LABEL DX [INDEX]  drag a widget DX pixels to the right (left if < 0)
   ui_key CHORD              press a key: enter, escape, tab, up, ctrl+a,
-                            ctrl+c, ... (f8 toggles the console)
+                            ctrl+c, ctrl+z, ... (f8 toggles the console)
   ui_items                  widgets of the last frame in the UI window
   ui_texts                  texts of the last frame in the UI window
   clipboard                 print the clipboard (once a UI command ran, the

@@ -84,6 +84,11 @@ void AddUiCommands(Sandbox& sandbox)
                 ui.DoubleClick(sandbox.uiWindow, context.arguments[0], index);
             });
         });
+        sandbox.AddCommand("ui_rightclick", count, [&sandbox](ConsoleExecutionContext& context) {
+            return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
+                ui.RightClick(sandbox.uiWindow, context.arguments[0], index);
+            });
+        });
     }
 
     for (size_t count : { 2, 3 })
@@ -91,6 +96,11 @@ void AddUiCommands(Sandbox& sandbox)
         sandbox.AddCommand("ui_type", count, [&sandbox](ConsoleExecutionContext& context) {
             return RunOnWidget(sandbox, context, 2, [&](uidriver::UiDriver& ui, int index) {
                 ui.Type(sandbox.uiWindow, context.arguments[0], context.arguments[1], index);
+            });
+        });
+        sandbox.AddCommand("ui_enter", count, [&sandbox](ConsoleExecutionContext& context) {
+            return RunOnWidget(sandbox, context, 2, [&](uidriver::UiDriver& ui, int index) {
+                ui.EnterValue(sandbox.uiWindow, context.arguments[0], context.arguments[1], index);
             });
         });
         sandbox.AddCommand("ui_drag", count, [&sandbox](ConsoleExecutionContext& context) {

@@ -34,12 +34,12 @@ void UiDriver::WaitOutDoubleClick()
 }
 
 // Press on one frame, release on the next.
-void UiDriver::PressAndRelease()
+void UiDriver::PressAndRelease(int button)
 {
     ImGuiIO& io = ImGui::GetIO();
-    io.MouseDown[0] = true;
+    io.MouseDown[button] = true;
     Frame();
-    io.MouseDown[0] = false;
+    io.MouseDown[button] = false;
     Frame();
 }
 
@@ -57,6 +57,14 @@ void UiDriver::DoubleClick(std::string_view window, std::string_view label, int 
     WaitOutDoubleClick();
     PressAndRelease();
     PressAndRelease();
+    Frame();
+}
+
+void UiDriver::RightClick(std::string_view window, std::string_view label, int index)
+{
+    MoveOnto(Locate(window, label, index, true));
+    WaitOutDoubleClick();
+    PressAndRelease(1);
     Frame();
 }
 
@@ -112,6 +120,22 @@ void UiDriver::SetText(std::string_view window, std::string_view label, std::str
     if (text.empty())
         Key("delete");
     TypeCharacters(text);
+}
+
+void UiDriver::EnterValue(std::string_view window, std::string_view label, std::string_view text, int index)
+{
+    const UiItem widget = MoveOnto(Locate(window, label, index, true));
+    WaitOutDoubleClick();
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyCtrl = true;
+    PressAndRelease();
+    io.KeyCtrl = false;
+    if (GImGui->ActiveId != widget.id)
+        throw UiDriverError("widget \"" + std::string(label) + "\" in window \"" + std::string(window) +
+                            "\" did not take a typed value after a ctrl+click: not a drag or slider, or disabled");
+    Key("ctrl+a");
+    TypeCharacters(text);
+    Key("enter");
 }
 
 void UiDriver::Key(std::string_view chord)

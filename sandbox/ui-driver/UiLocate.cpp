@@ -116,7 +116,13 @@ const char* UiItem::WindowName() const
 
 const char* UiItem::TopWindowName() const
 {
-    return window ? window->RootWindow->Name : "";
+    if (!window)
+        return "";
+    // A popup (a context menu) belongs to the window that opened it.
+    const ImGuiWindow* top = window->RootWindow;
+    while ((top->Flags & ImGuiWindowFlags_Popup) && top->ParentWindow)
+        top = top->ParentWindow->RootWindow;
+    return top->Name;
 }
 
 bool UiItem::InView() const

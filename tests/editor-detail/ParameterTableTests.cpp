@@ -81,7 +81,7 @@ TEST_F(ParameterTableTest, DragWritesTheLiveParameterInTheSameFrame)
 }
 
 // The drag's speed and range follow the variable's default d: speed 0.02 and
-// -1..1 for 0, otherwise d / 20 and -10|d|..10|d|.
+// -1..1 for 0, otherwise |d| / 20 and -10|d|..10|d|.
 struct DragRuleCase
 {
     const char* name;
@@ -125,8 +125,8 @@ TEST_P(DragRuleTest, SpeedAndRangeFollowTheDefault)
 INSTANTIATE_TEST_SUITE_P(DetailPane, DragRuleTest,
                          testing::Values(DragRuleCase{ "ZeroDefault", DetailPaneTest::kZeroVar, 0.0f, 0.02f, 1.0f, 0.8f },
                                          DragRuleCase{ "PositiveDefault", DetailPaneTest::kFogStart, 2.0f, 0.1f, 20.0f, 6.0f },
-                                         // Dragging right lowers the value.
-                                         DragRuleCase{ "NegativeDefault", DetailPaneTest::kSkyTint, -2.0f, -0.1f, 20.0f, -6.0f }),
+                                         // Dragging right raises the value whatever the default's sign.
+                                         DragRuleCase{ "NegativeDefault", DetailPaneTest::kSkyTint, -2.0f, 0.1f, 20.0f, 2.0f }),
                          [](const testing::TestParamInfo<DragRuleCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ParameterTableTest, SwitchingARowOffRemovesTheParameterAndOnRestoresItsValues)

@@ -126,6 +126,29 @@ tc_diff w_clear_light
     EXPECT_TRUE(run.HasLine("[sandbox] w_clear_light restored from the game's backup")) << run.output;
 }
 
+TEST(SandboxRun, UndoRedoAndTheValueMenuFromAScript)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, R"(timecycleeditor true
+frame
+ui_click w_clear_light
+ui_drag ##{hash:w_clear_light}-{var:light_street_mult}-2 -30
+ui_key ctrl+z
+tc_diff w_clear_light
+ui_key ctrl+y
+tc_diff w_clear_light
+ui_rightclick ##{hash:w_clear_light}-{var:light_street_mult}-2
+ui_click "Reset to original"
+tc_diff w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
+ui_click Revert
+tc_diff w_clear_light
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 3) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 2.534 2.534 -> 2.534 "), 1) << run.output;
+}
+
 struct FailingLine
 {
     const char* description;

@@ -1,18 +1,15 @@
 // The detail pane: controls for the selected modifier (create, rename,
-// clone, delete, export, apply), the variable field with its suggestions,
-// and the parameter table where every parameter is edited live.
+// clone, delete, export, undo and redo, apply) and the variable field with
+// its suggestions, above the parameter table (ParameterTable.cpp). Every
+// change to the game goes through the edit history.
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ModifierSearch.h"
 
-#include <Utils.h>
-
 #include <imgui.h>
 #include <imgui_internal.h>
 
-#include <cmath>
 #include <cstring>
-#include <set>
 #include <string>
 
 namespace
@@ -25,9 +22,6 @@ constexpr float kLabelColumnWidth = 100.0f;
 constexpr float kPopupHeight = 450.0f;
 constexpr ImGuiWindowFlags kPopupFlags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
                                          ImGuiWindowFlags_NoMove | ImGuiWindowFlags_Tooltip;
-constexpr ImGuiTableFlags kTableFlags = ImGuiTableFlags_Resizable | ImGuiTableFlags_Sortable |
-                                        ImGuiTableFlags_RowBg | ImGuiTableFlags_Borders;
-constexpr ImU32 kHighlightColour = 0xFFECB351; // light blue: red 81, green 179, blue 236
 
 // Names for "Create", "Rename" and "Clone" must be 2 to 128 bytes long.
 bool IsAcceptableName(const char* name)
@@ -54,6 +48,18 @@ bool HasLiveParameter(const tcModifier& modifier, int32_t varId)
             return true;
     }
     return false;
+}
+
+// The valid selection, or null after dropping a stale one.
+tcModifier* CurrentSelection(ModifierSelection& selection)
+{
+    tcModifier* modifier = selection.modifier;
+    if (modifier && !modifier->modData)
+    {
+        selection.ClearSelection();
+        return nullptr;
+    }
+    return modifier;
 }
 
 void DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
@@ -96,147 +102,6 @@ void DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
         variablePopupOpen = false;
 }
 
-// Drag range and speed follow the default's size; a negative default drags
-// the other way.
-struct DragRange
-{
-    float min, max, speed;
-};
-
-DragRange DragRangeFor(float defaultValue)
-{
-    if (defaultValue == 0.0f)
-        return { -1.0f, 1.0f, 0.02f };
-    const float magnitude = std::fabs(defaultValue);
-    return { -10.0f * magnitude, 10.0f * magnitude, defaultValue / 20.0f };
-}
-
-// One parameter row. A row whose "Delete" the host accepted goes into
-// deletedVars, to be forgotten once the table is drawn.
-void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
-                      tcModData& saved, std::set<int32_t>& deletedVars)
-{
-    TimecycleManager& manager = *TheTimecycleManager;
-    ModifierSelection& selection = state.selection;
-    const int32_t varId = saved.varId;
-
-    const bool highlighted = state.searchParam[0] != '\0' && ContainsIgnoreCase(name, state.searchParam);
-
-    ImGui::TableNextRow(0, 0.0f);
-    ImGui::TableSetColumnIndex(0);
-    ImGui::Text("%d", info.varId);
-    ImGui::TableSetColumnIndex(1);
-    if (highlighted)
-        ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
-    ImGui::Text("%s", name);
-    if (highlighted)
-        ImGui::PopStyleColor(1);
-    ImGui::TableSetColumnIndex(2);
-    ImGui::Text("%f", info.defaultValue);
-
-    const DragRange range = DragRangeFor(info.defaultValue);
-    const bool enabled = !selection.removedVars.contains(varId);
-    tcModData* live = manager.GetTimecycleModData(modifier, varId);
-
-    if (!enabled)
-        ImGui::BeginDisabled(true);
-    ImGui::TableSetColumnIndex(3);
-    if (ImGui::DragScalar(va("##%x-%d-1", modifier.nameHash, varId), ImGuiDataType_Float, &saved.value1, range.speed,
-                          &range.min, &range.max, "%.3f", 0) &&
-        enabled && live)
-        live->value1 = saved.value1;
-    ImGui::TableSetColumnIndex(4);
-    if (ImGui::DragScalar(va("##%x-%d-2", modifier.nameHash, varId), ImGuiDataType_Float, &saved.value2, range.speed,
-                          &range.min, &range.max, "%.3f", 0) &&
-        enabled && live)
-        live->value2 = saved.value2;
-
-    ImGui::TableSetColumnIndex(5);
-    // Switched-off rows keep their switch and "Delete" usable.
-    if (!enabled)
-        ImGui::EndDisabled();
-    bool checked = enabled;
-    if (ImGui::Checkbox(va("##%x-%d-check", modifier.nameHash, varId), &checked))
-    {
-        if (checked)
-        {
-            if (manager.AddTimecycleModData(modifier, name))
-            {
-                selection.removedVars.erase(varId);
-                if (tcModData* restored = manager.GetTimecycleModData(modifier, varId))
-                {
-                    restored->value1 = saved.value1;
-                    restored->value2 = saved.value2;
-                }
-            }
-        }
-        else if (manager.RemoveTimecycleModData(modifier, saved))
-        {
-            selection.removedVars.insert(varId);
-        }
-    }
-
-    ImGui::SameLine();
-    if (ImGui::Button(va("Delete##%x-%d-del", modifier.nameHash, varId), ImVec2(0.0f, 0.0f)))
-    {
-        // A switched-off parameter is already gone from the host, which then
-        // has nothing to remove; the row is forgotten all the same.
-        const bool goneAlready = !enabled && !manager.GetTimecycleModData(modifier, varId);
-        if (goneAlready || manager.RemoveTimecycleModData(modifier, std::string(name)))
-            deletedVars.insert(info.varId);
-    }
-}
-
-void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
-{
-    ModifierSelection& selection = state.selection;
-    std::set<int32_t> deletedVars;
-    int drawnRows = 0;
-
-    if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
-    {
-        ImGui::TableNextRow(0, 0.0f);
-        const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
-        for (int column = 0; column < 6; ++column)
-        {
-            ImGui::TableSetColumnIndex(column);
-            ImGui::Text("%s", headings[column]);
-        }
-
-        for (auto& [varId, saved] : selection.savedParams)
-        {
-            // Only ids inside the variable table have a row; a negative one
-            // would index before the array.
-            if (varId < 0 || varId >= TimecycleManager::GetConfigVarInfoCount())
-                continue;
-            const tcVarInfo& info = varInfos[varId];
-            const char* name = TimecycleManager::GetVarInfoName(info);
-            if (!name)
-                continue;
-            if (state.paramFilter[0] != '\0' && !ContainsIgnoreCase(name, state.paramFilter))
-                continue;
-
-            DrawParameterRow(state, modifier, info, name, saved, deletedVars);
-            ++drawnRows;
-        }
-        ImGui::EndTable();
-    }
-    ImGui::Columns(1);
-
-    if (drawnRows == 0 && state.paramFilter[0] != '\0')
-    {
-        ImGui::Text("No parameters found");
-        if (ImGui::Button("Clear filter query", ImVec2(0.0f, 0.0f)))
-            ClearTextBuffer(state.paramFilter);
-    }
-
-    for (int32_t varId : deletedVars)
-    {
-        if (selection.savedParams.erase(varId))
-            selection.removedVars.erase(varId);
-    }
-}
-
 void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 {
     TimecycleManager& manager = *TheTimecycleManager;
@@ -257,19 +122,14 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     BeginRow("Controls");
     if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
     {
-        if (tcModifier* created = manager.CreateTimecycle(state.nameInput))
+        if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
             selection.SelectModifier(*created);
             ClearTextBuffer(state.nameInput);
         }
     }
 
-    tcModifier* modifier = selection.modifier;
-    if (modifier && !modifier->modData)
-    {
-        selection.ClearSelection();
-        modifier = nullptr;
-    }
+    tcModifier* modifier = CurrentSelection(selection);
     if (!modifier)
     {
         ImGui::Separator();
@@ -278,11 +138,11 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     ImGui::SameLine();
     if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
-        manager.RenameTimecycle(*modifier, state.nameInput);
+        state.history.RenameModifier(*modifier, state.nameInput);
     ImGui::SameLine();
     if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
     {
-        if (tcModifier* clone = manager.CloneTimecycle(*modifier, state.nameInput))
+        if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
             selection.SelectModifier(*clone);
             ClearTextBuffer(state.nameInput);
@@ -291,7 +151,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     ImGui::SameLine();
     if (ImGui::Button("Delete", ImVec2(0.0f, 0.0f)))
     {
-        manager.RemoveTimecycle(*modifier);
+        state.history.DeleteModifier(*modifier);
         selection.ClearSelection();
     }
     ImGui::SameLine();
@@ -300,14 +160,14 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     // The buttons may have changed the selection: the rest acts on what is
     // selected now.
-    modifier = selection.modifier;
-    if (!modifier)
+    if (!(modifier = CurrentSelection(selection)))
         return;
-    if (!modifier->modData)
-    {
-        selection.ClearSelection();
+
+    BeginRow("Edit");
+    DrawEditRow(state, *modifier);
+    // An undo or redo may have selected another modifier, or none.
+    if (!(modifier = CurrentSelection(selection)))
         return;
-    }
     selection.CaptureParams();
 
     BeginRow("Filter");
@@ -334,7 +194,8 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     BeginRow("Variable");
     DrawVariableField(state, *modifier, varInfos);
-    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) && manager.AddTimecycleModData(*modifier, state.varInput))
+    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) &&
+        state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterRow::AddedOrDeleted))
         ClearTextBuffer(state.varInput);
     ImGui::SameLine();
     ImGui::PushID("variable");

@@ -54,13 +54,11 @@ bool HandleShouldDrawGui(bool* wantGui)
 bool HandleDrawGui()
 {
     ICoreGameInit* gameInit = GetInstance<ICoreGameInit>();
-    if (!gameInit->IsGameReady())
-        return true;
-    if (gameInit->m_gameInitVariables.contains("gameKilled"))
-        return true;
-
-    if (g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor())
+    const bool drawable = gameInit->IsGameReady() && !gameInit->m_gameInitVariables.contains("gameKilled");
+    if (drawable && (g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor()))
         DrawTimecycleEditor(*g_editorState);
+    else
+        g_editorState->EndCompare(); // no window, no "Compare" held
     return true;
 }
 

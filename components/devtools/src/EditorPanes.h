@@ -15,6 +15,17 @@ void DrawModifierBrowser(TimecycleEditorState& state, tcManager& gameManager);
 // parameter table. `varInfos` is the host's variable-info array.
 void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos);
 
+// The detail pane's "Edit" row for the selected modifier: undo, redo,
+// revert and compare.
+void DrawEditRow(TimecycleEditorState& state, tcModifier& modifier);
+
+// The table of the selected modifier's parameters.
+void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, while the current window has
+// the focus and no widget has the keyboard or the mouse.
+void HandleEditShortcuts(TimecycleEditorState& state);
+
 // Right pane while XML is shown.
 void DrawOutputPane(TimecycleEditorState& state);
 

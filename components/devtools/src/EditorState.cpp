@@ -41,6 +41,13 @@ void ModifierSelection::RestoreRemovedValues(tcModifier& previous) const
         auto saved = savedParams.find(varId);
         if (saved == savedParams.end())
             continue;
+        if (history)
+        {
+            // The game keeps one entry per variable.
+            history->SetValue(previous, varId, ValueColumn::Outdoor, saved->second.value1);
+            history->SetValue(previous, varId, ValueColumn::Indoor, saved->second.value2);
+            continue;
+        }
         for (int i = 0; i < previous.numMods; ++i)
         {
             tcModData& entry = previous.modData[i];
@@ -77,6 +84,12 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
 
 void TimecycleEditorState::ResetEditorState()
 {
+    // The edited values go back into the game before anything is forgotten.
+    EndCompare();
+    history.Clear();
+    changes.Clear();
+    typedValue = {};
+
     selection.ClearSelection();
 
     ClearTextBuffer(searchName);
@@ -90,4 +103,84 @@ void TimecycleEditorState::ResetEditorState()
     TheTimecycleManager->SetInteriorModifierOverride(-1);
     xmlPrinter.ClearBuffer();
     filterHashes.clear();
+}
+
+void TimecycleEditorState::Undo()
+{
+    if (std::optional<StepEffect> effect = history.Undo())
+        FollowStep(*effect);
+}
+
+void TimecycleEditorState::Redo()
+{
+    if (std::optional<StepEffect> effect = history.Redo())
+        FollowStep(*effect);
+}
+
+// The modifier a step changed becomes the selected one, so the user sees what
+// was undone; its table rows follow the step.
+void TimecycleEditorState::FollowStep(const StepEffect& effect)
+{
+    selection.ValidateSelection();
+    if (effect.kind == StepEffect::Kind::Modifier && !effect.present)
+        return;
+    tcModifier* modifier = FindModifierByName(effect.modifier);
+    if (!modifier)
+        return;
+
+    if (selection.modifier != modifier)
+    {
+        selection.SelectModifier(*modifier);
+        CopyToTextBuffer(nameInput, effect.modifier);
+    }
+    else if (effect.kind == StepEffect::Kind::Replaced)
+    {
+        selection.SelectModifier(*modifier);
+    }
+
+    const int32_t varId = effect.entry.varId;
+    switch (effect.kind)
+    {
+    case StepEffect::Kind::Value:
+        selection.savedParams[varId] = effect.entry;
+        break;
+    case StepEffect::Kind::Parameter:
+        if (effect.present || effect.row == ParameterRow::Switched)
+        {
+            selection.savedParams[varId] = effect.entry;
+            if (effect.present)
+                selection.removedVars.erase(varId);
+            else
+                selection.removedVars.insert(varId);
+        }
+        else
+        {
+            selection.savedParams.erase(varId);
+            selection.removedVars.erase(varId);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void TimecycleEditorState::BeginCompare()
+{
+    selection.ValidateSelection();
+    if (!selection.modifier || comparedEdit)
+        return;
+    const SessionChanges::Record* record = changes.Find(TheTimecycleManager->GetTimecycleName(*selection.modifier));
+    if (!record || !record->original)
+        return;
+    comparedEdit = ModifierSnapshot::Take(*selection.modifier);
+    ApplyContent(*selection.modifier, *record->original);
+}
+
+void TimecycleEditorState::EndCompare()
+{
+    if (!comparedEdit)
+        return;
+    if (tcModifier* modifier = FindModifierByName(comparedEdit->name))
+        ApplyContent(*modifier, *comparedEdit);
+    comparedEdit.reset();
 }

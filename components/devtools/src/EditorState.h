@@ -1,10 +1,13 @@
 // Everything the Timecycle Editor knows: the window's open flag, the selected
 // modifier with the editor's working copy of its parameters, the search
-// result, the text fields and the generated XML. One instance exists for the
-// life of the process; the host's data stays with the host.
+// result, the text fields, the generated XML, and the session's edit history
+// and originals. One instance exists for the life of the process; the host's
+// data stays with the host.
 #pragma once
 
+#include "EditHistory.h"
 #include "NameHashSet.h"
+#include "SessionChanges.h"
 #include "TextBuffer.h"
 
 #include <TimecycleManager.h>
@@ -12,6 +15,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 
 struct ModifierSelection
@@ -23,6 +27,9 @@ struct ModifierSelection
     std::map<int32_t, tcModData> savedParams;
     // Parameters switched off in the table; their values stay in savedParams.
     std::set<int32_t> removedVars;
+    // Where the values written back into a previous selection are recorded;
+    // without one they are written directly.
+    EditHistory* history = nullptr;
 
     // Drops a modifier the host has removed (its modData reads null).
     void ValidateSelection();
@@ -39,6 +46,10 @@ private:
 
 struct TimecycleEditorState
 {
+    TimecycleEditorState() { selection.history = &history; }
+    TimecycleEditorState(const TimecycleEditorState&) = delete;
+    TimecycleEditorState& operator=(const TimecycleEditorState&) = delete;
+
     bool isOpen = false;
     ModifierSelection selection;
     // Name hashes of the modifiers that pass the current search.
@@ -52,8 +63,35 @@ struct TimecycleEditorState
     // Holds the generated XML; the window shows it while it is not empty.
     tinyxml2::XMLPrinter xmlPrinter{ nullptr, false, 0 };
 
+    // Originals and change marks of this session, and the steps to undo.
+    SessionChanges changes;
+    EditHistory history{ changes };
+    // While "Compare" is held the game shows the selected modifier's
+    // original; this is the edited state that comes back on release.
+    std::optional<ModifierSnapshot> comparedEdit;
+    bool compareHeldThisFrame = false;
+    // A value being typed into the table: the widget, and the value it had
+    // when typing began. The game gets the value once typing ends.
+    struct TypedValue
+    {
+        unsigned widget = 0;
+        int32_t varId = -1;
+        float initial = 0.0f;
+    } typedValue;
+
     // A click on a modifier's row in the browser.
     void SelectFromBrowser(tcModifier& modifier);
-    // Closes the window and forgets selection, search and fields.
+    // Closes the window and forgets selection, search and fields, the
+    // history and the session's originals.
     void ResetEditorState();
+
+    // Undo and redo, with the selection following the step.
+    void Undo();
+    void Redo();
+    // The selected modifier's original into the game, and back.
+    void BeginCompare();
+    void EndCompare();
+
+private:
+    void FollowStep(const StepEffect& effect);
 };

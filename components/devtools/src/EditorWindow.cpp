@@ -37,16 +37,21 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
         manager.SetActivateEditor(false);
     }
 
+    // "Compare" shows the original only while its button is held in a drawn
+    // frame; any frame without that puts the edit back.
+    state.compareHeldThisFrame = false;
     tcVarInfo* varInfos = TimecycleManager::GetConfigVarInfos();
-    if (!varInfos)
-        return;
     tcManager* gameManager = TimecycleManager::GetGameManager();
-    if (!gameManager)
+    if (!varInfos || !gameManager)
+    {
+        state.EndCompare();
         return;
+    }
 
     ImGui::SetNextWindowSizeConstraints(ImVec2(1020.0f, 400.0f), ImVec2(1920.0f, 2000.0f));
     if (ImGui::Begin("Timecycle Editor", &state.isOpen, 0))
     {
+        HandleEditShortcuts(state);
         DrawSplitter();
 
         if (ImGui::BeginChild("tree", ImVec2(leftPaneWidth, -1.0f), true, 0))
@@ -61,4 +66,7 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
             DrawDetailPane(state, varInfos);
     }
     ImGui::End();
+
+    if (!state.compareHeldThisFrame)
+        state.EndCompare();
 }

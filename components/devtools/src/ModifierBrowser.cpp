@@ -13,6 +13,9 @@
 
 namespace
 {
+// Modifiers the editor changed this session; the label stays the name.
+constexpr ImU32 kChangedColour = IM_COL32(255, 190, 90, 255);
+
 const char* ModifierNameOrInvalid(int index)
 {
     tcModifier* modifier = TheTimecycleManager->GetTimecycleByIndex(static_cast<unsigned>(index));
@@ -126,7 +129,13 @@ void DrawModifierRow(TimecycleEditorState& state, tcModifier& modifier)
     if (&modifier == state.selection.modifier)
         flags |= ImGuiTreeNodeFlags_Selected;
 
-    if (ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str()))
+    const bool changed = state.changes.IsChanged(name);
+    if (changed)
+        ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
+    const bool open = ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str());
+    if (changed)
+        ImGui::PopStyleColor(1);
+    if (open)
     {
         if (ImGui::IsItemClicked(0))
             state.SelectFromBrowser(modifier);
@@ -175,7 +184,11 @@ void DrawModifierBrowser(TimecycleEditorState& state, tcManager& gameManager)
     if (TimecycleScriptData* scriptData = TimecycleManager::GetScriptData())
         DrawActiveModifiers(state, *scriptData);
 
-    if (ImGui::BeginChild("list", ImVec2(-1.0f, -1.0f), false, 0))
+    // The list leaves one line below it for the count of changed modifiers.
+    const float countHeight = ImGui::GetTextLineHeightWithSpacing();
+    if (ImGui::BeginChild("list", ImVec2(-1.0f, -countHeight), false, 0))
         DrawModifierList(state, gameManager);
     ImGui::EndChild();
+    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "Changed this session: %d",
+                       state.changes.ChangedCount());
 }

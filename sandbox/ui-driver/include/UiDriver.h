@@ -11,7 +11,8 @@
 //     EXPECT_EQ(ui.Clipboard(), "my_mod");
 //
 // Widgets are named by the window they are in (the top-level window's name;
-// items of its child windows count) and by their label: the visible text
+// items of its child windows and of the popups it opened, such as context
+// menus, count) and by their label: the visible text
 // before "##", the whole label, its "##" part, or for widgets that never
 // describe themselves (a splitter) the string their id was made from. When
 // several widgets match, pass the index of the one meant, counted in drawing
@@ -53,7 +54,7 @@ struct UiItem
 
     std::string_view VisibleLabel() const;  // the label up to "##"
     const char* WindowName() const;          // e.g. "Timecycle Editor/list_1A2B3C4D"
-    const char* TopWindowName() const;       // e.g. "Timecycle Editor"
+    const char* TopWindowName() const;       // e.g. "Timecycle Editor", also for its context menus
     bool Disabled() const { return (itemFlags & ImGuiItemFlags_Disabled) != 0; }
     bool Checked() const { return (status & ImGuiItemStatusFlags_Checked) != 0; }
     bool Opened() const { return (status & ImGuiItemStatusFlags_Opened) != 0; }
@@ -98,12 +99,17 @@ public:
     void Hover(std::string_view window, std::string_view label, int index = kUnique);
     void Click(std::string_view window, std::string_view label, int index = kUnique);
     void DoubleClick(std::string_view window, std::string_view label, int index = kUnique);
+    // A click with the right button, as opens a context menu.
+    void RightClick(std::string_view window, std::string_view label, int index = kUnique);
     // Press on the widget, move by `offset` over several frames, release.
     void Drag(std::string_view window, std::string_view label, ImVec2 offset, int index = kUnique);
     // Clicks into a text field and types at the end of what it holds.
     void Type(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
     // Clicks into a text field, selects everything and types over it.
     void SetText(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
+    // Ctrl+clicks a drag or slider, which then takes a typed value, types
+    // over it and presses Enter.
+    void EnterValue(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
 
     // Presses and releases a key or chord on whatever has the keyboard:
     // "enter", "escape", "tab", "up", "down", "left", "right", "pageup",
@@ -160,7 +166,7 @@ private:
     void Wheel(ImGuiWindow* window, float distance);
     UiItem MoveOnto(const UiItem& item);
     void WaitOutDoubleClick();
-    void PressAndRelease();
+    void PressAndRelease(int button = 0);
     void ActivateTextField(std::string_view window, std::string_view label, int index);
     void TypeCharacters(std::string_view text);
 

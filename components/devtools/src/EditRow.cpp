@@ -1,0 +1,107 @@
+// The "Edit" row of the detail pane (Undo, Redo, Revert, Compare) and the
+// editor's undo and redo keys.
+#include "EditorPanes.h"
+#include "EditorState.h"
+
+#include <imgui.h>
+#include <imgui_internal.h>
+
+namespace
+{
+const ImVec4 kMessageColour(1.0f, 0.7f, 0.3f, 1.0f);
+
+// A button that is greyed out while it cannot act; returns whether it was
+// pressed.
+bool EditButton(const char* label, bool enabled)
+{
+    ImGui::BeginDisabled(!enabled);
+    const bool pressed = ImGui::Button(label, ImVec2(0.0f, 0.0f));
+    ImGui::EndDisabled();
+    return pressed && enabled;
+}
+
+void StepTooltip(const char* verb, const std::string& step)
+{
+    if (!step.empty() && ImGui::IsItemHovered())
+        ImGui::SetTooltip("%s: %s", verb, step.c_str());
+}
+}
+
+void DrawEditRow(TimecycleEditorState& state, tcModifier& modifier)
+{
+    EditHistory& history = state.history;
+
+    const std::string undoStep = history.UndoDescription();
+    if (EditButton("Undo", history.CanUndo()))
+        state.Undo();
+    StepTooltip("Undo", undoStep);
+
+    ImGui::SameLine();
+    const std::string redoStep = history.RedoDescription();
+    if (EditButton("Redo", history.CanRedo()))
+        state.Redo();
+    StepTooltip("Redo", redoStep);
+
+    // An undo or redo may have taken the modifier away.
+    const bool valid = modifier.modData && state.selection.modifier == &modifier;
+    const std::string& name = TheTimecycleManager->GetTimecycleName(modifier);
+    const SessionChanges::Record* record = valid ? state.changes.Find(name) : nullptr;
+    const bool hasChanges = record && record->original && record->changed;
+
+    ImGui::SameLine();
+    if (EditButton("Revert", hasChanges))
+    {
+        const ModifierSnapshot original = *record->original;
+        state.history.ReplaceModifier(modifier, original, "revert");
+        // The table starts again from the modifier as it is now.
+        state.selection.SelectModifier(modifier);
+    }
+    if (hasChanges && ImGui::IsItemHovered())
+        ImGui::SetTooltip("Puts %s back as it was before this session's changes", name.c_str());
+
+    ImGui::SameLine();
+    const bool comparing = state.comparedEdit.has_value();
+    ImGui::BeginDisabled(!hasChanges && !comparing);
+    ImGui::Button("Compare", ImVec2(0.0f, 0.0f));
+    const bool held = ImGui::IsItemActive();
+    ImGui::EndDisabled();
+    if (hasChanges && ImGui::IsItemHovered() && !held)
+        ImGui::SetTooltip("Hold to show the original of %s in the game", name.c_str());
+    if (held)
+    {
+        state.compareHeldThisFrame = true;
+        state.BeginCompare();
+    }
+    else
+    {
+        state.EndCompare();
+    }
+
+    if (!history.Message().empty())
+    {
+        ImGui::SameLine();
+        ImGui::TextColored(kMessageColour, "%s", history.Message().c_str());
+    }
+}
+
+void HandleEditShortcuts(TimecycleEditorState& state)
+{
+    // Inside a text field, during a drag or while "Compare" is held, the
+    // keys belong to the widget.
+    if (!ImGui::IsWindowFocused(ImGuiFocusedFlags_RootAndChildWindows) || ImGui::IsAnyItemActive())
+        return;
+    const ImGuiIO& io = ImGui::GetIO();
+    if (!io.KeyCtrl || io.KeyAlt)
+        return;
+    if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Z), true))
+    {
+        if (io.KeyShift)
+            state.Redo();
+        else
+            state.Undo();
+    }
+    else if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Y), true))
+    {
+        state.Redo();
+    }
+}

@@ -1,0 +1,304 @@
+// The parameter table: every parameter of the selected modifier, edited live
+// through the edit history, switched off and on, or deleted. Values the
+// editor changed this session are marked, with the original in a tooltip,
+// and each value has a context menu to copy, paste and reset it.
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ModifierSearch.h"
+
+#include <Utils.h>
+
+#include <imgui.h>
+#include <imgui_internal.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace
+{
+constexpr ImGuiTableFlags kTableFlags = ImGuiTableFlags_Resizable | ImGuiTableFlags_Sortable |
+                                        ImGuiTableFlags_RowBg | ImGuiTableFlags_Borders;
+constexpr ImU32 kHighlightColour = 0xFFECB351;                      // light blue: red 81, green 179, blue 236
+constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber behind a changed value
+
+struct DragRange
+{
+    float min, max, speed;
+};
+
+// From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
+// |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
+// range is widened to hold the value, so a drag never snaps it into the range.
+DragRange DragRangeFor(float defaultValue, float value)
+{
+    const float magnitude = std::fabs(defaultValue);
+    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
+                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
+    if (std::isfinite(value))
+    {
+        range.min = std::min(range.min, value);
+        range.max = std::max(range.max, value);
+    }
+    return range;
+}
+
+// A finite number and nothing else but spaces around it, or none.
+std::optional<float> ParseValue(const char* text)
+{
+    if (!text)
+        return std::nullopt;
+    std::string_view rest(text);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
+        rest.remove_prefix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (!rest.empty() && rest.front() == '+')
+        rest.remove_prefix(1);
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (rest.empty() || error != std::errc() || end != rest.data() + rest.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The shortest text that reads back as the same float.
+std::string ValueText(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// One drawn row of the table and what it edits.
+struct Row
+{
+    tcModifier& modifier;
+    const tcVarInfo& info;
+    const char* name;
+    tcModData& saved;
+    tcModData* live;
+    bool enabled;
+    // The modifier's record of this session; null until the editor changes it.
+    const SessionChanges::Record* record;
+};
+
+// A new value for one of the row's values: the saved copy takes it, and so
+// does the game while the row is live. A value that is not finite is refused
+// and `previous` stays.
+void SetRowValue(TimecycleEditorState& state, const Row& row, ValueColumn column, float value, float previous,
+                 uint32_t gesture = 0)
+{
+    float& saved = ValueIn(row.saved, column);
+    saved = std::isfinite(value) ? value : previous;
+    if (std::isfinite(value) && row.enabled && row.live)
+        state.history.SetValue(row.modifier, row.saved.varId, column, value, gesture);
+}
+
+void DrawValueMenu(TimecycleEditorState& state, const Row& row, ValueColumn column, const tcModData* original)
+{
+    if (!ImGui::BeginPopupContextItem())
+        return;
+    const float value = ValueIn(row.saved, column);
+    const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
+
+    if (ImGui::MenuItem("Copy value"))
+        ImGui::SetClipboardText(ValueText(value).c_str());
+    if (ImGui::MenuItem("Paste value", nullptr, false, clipboard.has_value()))
+        SetRowValue(state, row, column, *clipboard, value);
+    if (ImGui::MenuItem("Reset to default"))
+        SetRowValue(state, row, column, row.info.defaultValue, value);
+    if (ImGui::MenuItem("Reset to original", nullptr, false, original != nullptr))
+        SetRowValue(state, row, column, ValueIn(*original, column), value);
+    ImGui::EndPopup();
+}
+
+void DrawValue(TimecycleEditorState& state, const Row& row, ValueColumn column, const char* label)
+{
+    float& value = ValueIn(row.saved, column);
+    const DragRange range = DragRangeFor(row.info.defaultValue, value);
+    const tcModData* original = row.record ? row.record->OriginalParameter(row.saved.varId) : nullptr;
+    const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
+
+    const float before = value;
+    if (changed)
+        ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
+    const bool edited =
+        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, "%.3f", 0);
+    if (changed)
+        ImGui::PopStyleColor(1);
+
+    // A drag gesture is one step; a typed value is one step once typing ends.
+    const ImGuiID widget = ImGui::GetItemID();
+    TimecycleEditorState::TypedValue& typed = state.typedValue;
+    if (ImGui::IsItemActivated())
+        state.history.EndGesture();
+    if (ImGui::TempInputIsActive(widget))
+    {
+        if (typed.widget != widget)
+            typed = { widget, row.saved.varId, before };
+    }
+    else if (typed.widget == widget)
+    {
+        const float initial = typed.initial;
+        typed = {};
+        SetRowValue(state, row, column, value, initial);
+    }
+    else if (edited)
+    {
+        SetRowValue(state, row, column, value, before, widget);
+    }
+    if (ImGui::IsItemDeactivated())
+        state.history.EndGesture();
+
+    if (changed && ImGui::IsItemHovered())
+    {
+        if (original)
+            ImGui::SetTooltip("Original: %.3f", ValueIn(*original, column));
+        else
+            ImGui::SetTooltip(row.record->original ? "Original: not in the modifier"
+                                                   : "Original: none, created this session");
+    }
+    DrawValueMenu(state, row, column, original);
+}
+
+// One parameter row. A row whose "Delete" the host accepted goes into
+// deletedVars, to be forgotten once the table is drawn.
+void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
+                      tcModData& saved, std::set<int32_t>& deletedVars)
+{
+    TimecycleManager& manager = *TheTimecycleManager;
+    ModifierSelection& selection = state.selection;
+    const int32_t varId = saved.varId;
+
+    const bool highlighted = state.searchParam[0] != '\0' && ContainsIgnoreCase(name, state.searchParam);
+
+    ImGui::TableNextRow(0, 0.0f);
+    ImGui::TableSetColumnIndex(0);
+    ImGui::Text("%d", info.varId);
+    ImGui::TableSetColumnIndex(1);
+    if (highlighted)
+        ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
+    ImGui::Text("%s", name);
+    if (highlighted)
+        ImGui::PopStyleColor(1);
+    ImGui::TableSetColumnIndex(2);
+    ImGui::Text("%f", info.defaultValue);
+
+    const bool enabled = !selection.removedVars.contains(varId);
+    tcModData* live = manager.GetTimecycleModData(modifier, varId);
+    // The game may have changed the parameter behind the editor's back: the
+    // row shows the live value and a drag starts from it, so no stale copy is
+    // ever written back. Not while the original is shown, nor into a value
+    // being typed.
+    const bool typing = state.typedValue.widget != 0 && state.typedValue.varId == varId;
+    if (enabled && live && !state.comparedEdit && !typing)
+    {
+        saved.value1 = live->value1;
+        saved.value2 = live->value2;
+    }
+    const Row row{ modifier, info, name, saved, live, enabled, state.changes.Find(manager.GetTimecycleName(modifier)) };
+
+    if (!enabled)
+        ImGui::BeginDisabled(true);
+    ImGui::TableSetColumnIndex(3);
+    DrawValue(state, row, ValueColumn::Outdoor, va("##%x-%d-1", modifier.nameHash, varId));
+    ImGui::TableSetColumnIndex(4);
+    DrawValue(state, row, ValueColumn::Indoor, va("##%x-%d-2", modifier.nameHash, varId));
+
+    ImGui::TableSetColumnIndex(5);
+    // Switched-off rows keep their switch and "Delete" usable.
+    if (!enabled)
+        ImGui::EndDisabled();
+    bool checked = enabled;
+    if (ImGui::Checkbox(va("##%x-%d-check", modifier.nameHash, varId), &checked))
+    {
+        if (checked)
+        {
+            if (state.history.AddParameter(modifier, name, &saved, ParameterRow::Switched))
+                selection.removedVars.erase(varId);
+        }
+        else if (state.history.RemoveParameter(modifier, varId, ParameterRow::Switched))
+        {
+            selection.removedVars.insert(varId);
+        }
+    }
+
+    ImGui::SameLine();
+    if (ImGui::Button(va("Delete##%x-%d-del", modifier.nameHash, varId), ImVec2(0.0f, 0.0f)))
+    {
+        // A switched-off parameter is already gone from the host, which then
+        // has nothing to remove; the row is forgotten all the same.
+        const bool goneAlready = !enabled && !manager.GetTimecycleModData(modifier, varId);
+        if (goneAlready || state.history.RemoveParameter(modifier, varId, ParameterRow::AddedOrDeleted))
+            deletedVars.insert(info.varId);
+    }
+}
+}
+
+void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
+{
+    ModifierSelection& selection = state.selection;
+    std::set<int32_t> deletedVars;
+    int drawnRows = 0;
+
+    // Typing that ended away from its row (another modifier selected, a
+    // button pressed) is dropped, as if it had been cancelled.
+    if (state.typedValue.widget != 0 && ImGui::GetActiveID() != state.typedValue.widget)
+        state.typedValue = {};
+
+    // While "Compare" shows the original, the table keeps the edit and
+    // takes no input.
+    const bool comparing = state.comparedEdit.has_value();
+    if (comparing)
+        ImGui::BeginDisabled(true);
+    if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
+    {
+        ImGui::TableNextRow(0, 0.0f);
+        const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
+        for (int column = 0; column < 6; ++column)
+        {
+            ImGui::TableSetColumnIndex(column);
+            ImGui::Text("%s", headings[column]);
+        }
+
+        for (auto& [varId, saved] : selection.savedParams)
+        {
+            // Only ids inside the variable table have a row; a negative one
+            // would index before the array.
+            if (varId < 0 || varId >= TimecycleManager::GetConfigVarInfoCount())
+                continue;
+            const tcVarInfo& info = varInfos[varId];
+            const char* name = TimecycleManager::GetVarInfoName(info);
+            if (!name)
+                continue;
+            if (state.paramFilter[0] != '\0' && !ContainsIgnoreCase(name, state.paramFilter))
+                continue;
+
+            DrawParameterRow(state, modifier, info, name, saved, deletedVars);
+            ++drawnRows;
+        }
+        ImGui::EndTable();
+    }
+    if (comparing)
+        ImGui::EndDisabled();
+    ImGui::Columns(1);
+
+    if (drawnRows == 0 && state.paramFilter[0] != '\0')
+    {
+        ImGui::Text("No parameters found");
+        if (ImGui::Button("Clear filter query", ImVec2(0.0f, 0.0f)))
+            ClearTextBuffer(state.paramFilter);
+    }
+
+    for (int32_t varId : deletedVars)
+    {
+        if (selection.savedParams.erase(varId))
+            selection.removedVars.erase(varId);
+    }
+}

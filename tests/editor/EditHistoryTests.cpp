@@ -1,0 +1,248 @@
+// The edit history without frames: every step kind undone and redone with
+// the game's records as the judge, gestures, the bound, steps whose modifier
+// the game removed, and the session's originals and change marks.
+#include "EditHistory.h"
+#include "GameRecords.h"
+#include "SessionChanges.h"
+#include "SmallTimecycleGame.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+using namespace smallgame;
+using testing::HasSubstr;
+
+namespace
+{
+tcModifier& Named(const std::string& name)
+{
+    tcModifier* modifier = timecycle::FindModifier(name);
+    if (!modifier)
+        throw std::runtime_error("no modifier " + name);
+    return *modifier;
+}
+
+float Value1(const std::string& name, int varId)
+{
+    return Manager().GetTimecycleModData(Named(name), varId)->value1;
+}
+}
+
+class EditHistoryTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ResetWithVariables();
+        AddModifier("foggy", { { kFogDensity, 0.9f, 0.2f }, { kFogStart, 5.0f, 15.0f }, { kSkyZenithR, 0.4f, 0.3f } })
+            .userFlags = 7;
+        AddModifier("clear", { { kLightDirMult, 2.0f, 1.5f } });
+    }
+    void TearDown() override { timecycle::ResetManager(); }
+
+    SessionChanges changes;
+    EditHistory history{ changes };
+};
+
+struct StepCase
+{
+    const char* name;
+    std::function<void(EditHistory&)> change;
+};
+
+void PrintTo(const StepCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
+class StepKindTest : public EditHistoryTest, public testing::WithParamInterface<StepCase>
+{
+};
+
+TEST_P(StepKindTest, UndoRestoresTheGameExactlyAndRedoRepeatsTheChange)
+{
+    const gamerecords::Records before = gamerecords::Read();
+    GetParam().change(history);
+    const gamerecords::Records after = gamerecords::Read();
+    ASSERT_NE(after, before);
+    ASSERT_EQ(history.StepCount(), 1u);
+
+    for (int round = 0; round < 2; ++round)
+    {
+        ASSERT_TRUE(history.Undo().has_value()) << history.Message();
+        EXPECT_EQ(gamerecords::Read(), before);
+        EXPECT_FALSE(history.CanUndo());
+        ASSERT_TRUE(history.Redo().has_value()) << history.Message();
+        EXPECT_EQ(gamerecords::Read(), after);
+        EXPECT_FALSE(history.CanRedo());
+    }
+    EXPECT_TRUE(history.Message().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditHistory, StepKindTest,
+    testing::Values(
+        StepCase{ "Value", [](EditHistory& h) { h.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f); } },
+        StepCase{ "IndoorValue", [](EditHistory& h) { h.SetValue(Named("foggy"), kFogStart, ValueColumn::Indoor, -1.0f); } },
+        // From the middle of the array: the undo puts it back in its place.
+        StepCase{ "SwitchOff", [](EditHistory& h) { h.RemoveParameter(Named("foggy"), kFogStart, ParameterRow::Switched); } },
+        StepCase{ "DeleteRow",
+                  [](EditHistory& h) { h.RemoveParameter(Named("foggy"), kFogDensity, ParameterRow::AddedOrDeleted); } },
+        StepCase{ "AddParameter",
+                  [](EditHistory& h) {
+                      h.AddParameter(Named("foggy"), "water_fog_density", nullptr, ParameterRow::AddedOrDeleted);
+                  } },
+        StepCase{ "SwitchOnWithValues",
+                  [](EditHistory& h) {
+                      const tcModData values{ kFogStart, 3.0f, 4.0f };
+                      h.AddParameter(Named("clear"), "fog_start", &values, ParameterRow::Switched);
+                  } },
+        StepCase{ "Create", [](EditHistory& h) { h.CreateModifier("fresh"); } },
+        StepCase{ "Clone", [](EditHistory& h) { h.CloneModifier(Named("foggy"), "foggy_copy"); } },
+        StepCase{ "Rename", [](EditHistory& h) { h.RenameModifier(Named("foggy"), "misty"); } },
+        StepCase{ "DeleteModifier", [](EditHistory& h) { h.DeleteModifier(Named("foggy")); } },
+        StepCase{ "Replace",
+                  [](EditHistory& h) {
+                      ModifierSnapshot target{ "misty", 3, { { kSkyZenithR, 0.1f, 0.2f }, { kGradeSaturation, 1.0f, 0.5f } } };
+                      h.ReplaceModifier(Named("foggy"), target, "paste");
+                  } }),
+    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+
+TEST_F(EditHistoryTest, StepsAreDescribedAsTheUserSeesThem)
+{
+    history.SetValue(Named("foggy"), kSkyZenithR, ValueColumn::Outdoor, 0.844f);
+    EXPECT_EQ(history.UndoDescription(), "sky_zenith_col_r 0.400 -> 0.844 in foggy");
+    history.SetValue(Named("foggy"), kSkyZenithR, ValueColumn::Indoor, 0.5f);
+    EXPECT_EQ(history.UndoDescription(), "sky_zenith_col_r (Value 2) 0.300 -> 0.500 in foggy");
+    history.RemoveParameter(Named("foggy"), kFogStart, ParameterRow::Switched);
+    EXPECT_EQ(history.UndoDescription(), "switch off fog_start in foggy");
+    history.CloneModifier(Named("foggy"), "foggy_copy");
+    EXPECT_EQ(history.UndoDescription(), "clone foggy as foggy_copy");
+    history.RenameModifier(Named("foggy_copy"), "misty");
+    EXPECT_EQ(history.UndoDescription(), "rename foggy_copy to misty");
+    history.DeleteModifier(Named("misty"));
+    EXPECT_EQ(history.UndoDescription(), "delete misty");
+
+    history.Undo();
+    EXPECT_EQ(history.RedoDescription(), "delete misty");
+    EXPECT_EQ(history.UndoDescription(), "rename foggy_copy to misty");
+}
+
+TEST_F(EditHistoryTest, OneGestureIsOneStepAndANewChangeDropsWhatCouldBeRedone)
+{
+    for (float value : { 5.5f, 6.0f, 6.5f })
+        history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, value, 42);
+    EXPECT_EQ(history.StepCount(), 1u);
+    EXPECT_EQ(history.UndoDescription(), "fog_start 5.000 -> 6.500 in foggy");
+
+    history.EndGesture();
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f, 42);
+    EXPECT_EQ(history.StepCount(), 2u);
+    // Another value never joins the gesture.
+    history.SetValue(Named("foggy"), kFogDensity, ValueColumn::Outdoor, 0.1f, 42);
+    EXPECT_EQ(history.StepCount(), 3u);
+
+    history.Undo();
+    history.Undo();
+    EXPECT_FLOAT_EQ(Value1("foggy", kFogStart), 6.5f);
+    history.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 1.0f);
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(history.StepCount(), 2u);
+}
+
+TEST_F(EditHistoryTest, TheBoundDropsTheOldestSteps)
+{
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 1.0f);
+    const size_t stepBytes = history.Bytes();
+    ASSERT_GT(stepBytes, 0u);
+    history.SetByteLimit(10 * stepBytes);
+
+    for (int i = 2; i <= 30; ++i)
+        history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, float(i));
+
+    EXPECT_EQ(history.StepCount(), 10u);
+    EXPECT_LE(history.Bytes(), history.ByteLimit());
+    while (history.CanUndo())
+        history.Undo();
+    // The ten newest steps went back to the value before the 21st.
+    EXPECT_FLOAT_EQ(Value1("foggy", kFogStart), 20.0f);
+}
+
+TEST_F(EditHistoryTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
+{
+    history.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 3.0f);
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
+    Manager().RemoveTimecycle(Named("foggy"));
+
+    EXPECT_FALSE(history.Undo().has_value());
+    EXPECT_THAT(history.Message(), HasSubstr("Undo skipped"));
+    EXPECT_THAT(history.Message(), HasSubstr("fog_start 5.000 -> 7.000 in foggy"));
+    ASSERT_TRUE(history.CanUndo());
+
+    EXPECT_TRUE(history.Undo().has_value());
+    EXPECT_TRUE(history.Message().empty());
+    EXPECT_FLOAT_EQ(Value1("clear", kLightDirMult), 2.0f);
+
+    // Redo skips it again the other way.
+    history.Redo();
+    EXPECT_FALSE(history.Redo().has_value());
+    EXPECT_THAT(history.Message(), HasSubstr("Redo skipped"));
+}
+
+TEST_F(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
+{
+    TimecycleScriptData& script = *TimecycleManager::GetScriptData();
+    script.primaryIndex = IndexOf(Named("foggy"));
+    script.transitionIndex = IndexOf(Named("clear"));
+
+    history.DeleteModifier(Named("foggy"));
+    ASSERT_EQ(script.primaryIndex, -1);
+
+    const std::optional<StepEffect> effect = history.Undo();
+    ASSERT_TRUE(effect.has_value());
+    EXPECT_EQ(effect->kind, StepEffect::Kind::Modifier);
+    EXPECT_TRUE(effect->present);
+    EXPECT_EQ(script.primaryIndex, IndexOf(Named("foggy")));
+    EXPECT_EQ(script.transitionIndex, IndexOf(Named("clear")));
+}
+
+TEST_F(EditHistoryTest, SessionKeepsTheFirstStateOfEachModifierAndMarksWhatDiffers)
+{
+    EXPECT_EQ(changes.Find("foggy"), nullptr);
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 8.0f);
+    history.RenameModifier(Named("foggy"), "misty");
+    history.CreateModifier("fresh");
+    history.DeleteModifier(Named("clear"));
+
+    const SessionChanges::Record* misty = changes.Find("misty");
+    ASSERT_NE(misty, nullptr);
+    ASSERT_TRUE(misty->original.has_value());
+    EXPECT_EQ(misty->original->name, "foggy");
+    EXPECT_EQ(misty->original->userFlags, 7u);
+    ASSERT_NE(misty->OriginalParameter(kFogStart), nullptr);
+    EXPECT_FLOAT_EQ(misty->OriginalParameter(kFogStart)->value1, 5.0f);
+    EXPECT_EQ(misty->OriginalParameter(kWaterFogDensity), nullptr);
+    EXPECT_TRUE(changes.IsChanged("misty"));
+    EXPECT_TRUE(changes.IsChanged("fresh"));
+    EXPECT_FALSE(changes.Find("fresh")->original.has_value());
+    EXPECT_EQ(changes.ChangedCount(), 2);
+    EXPECT_EQ(changes.Touched().size(), 2u);
+    EXPECT_TRUE(changes.Removed().contains("clear"));
+
+    while (history.CanUndo())
+        history.Undo();
+    EXPECT_FALSE(changes.IsChanged("foggy"));
+    EXPECT_FALSE(changes.IsChanged("clear"));
+    EXPECT_EQ(changes.ChangedCount(), 0);
+    EXPECT_TRUE(changes.Removed().empty());
+
+    history.Clear();
+    changes.Clear();
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(changes.Find("foggy"), nullptr);
+}
