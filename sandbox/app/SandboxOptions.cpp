@@ -125,6 +125,8 @@ field of the parameter table.
   ui_texts                  texts of the last frame in the UI window
   clipboard                 print the clipboard (once a UI command ran, the
                             UI commands' own, also in a window)
+  clipboard_load FILE       put a file's text on the clipboard (the UI
+                            commands' own), e.g. for "Paste XML"
   game_ready on|off         whether the game reports itself ready
   game_init_var add|remove NAME   e.g. gameKilled
   kill_network              the game shuts networking down (OnKillNetworkDone)

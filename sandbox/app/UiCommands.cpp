@@ -7,7 +7,10 @@
 #include <ConHostControl.h>
 #include <UiDriver.h>
 
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <string>
 
 namespace sandbox
 {
@@ -149,6 +152,21 @@ void AddUiCommands(Sandbox& sandbox)
     sandbox.AddCommand("clipboard", 0, [](ConsoleExecutionContext&) {
         const char* text = ImGui::GetClipboardText();
         Say("%s\n", text ? text : "");
+        return true;
+    });
+
+    // A file's text onto the clipboard, for scripts that paste.
+    sandbox.AddCommand("clipboard_load", 1, [&sandbox](ConsoleExecutionContext& context) {
+        std::ifstream file(context.arguments[0], std::ios::binary);
+        if (!file)
+            return Fail(context, "clipboard_load: cannot read " + context.arguments[0]);
+        const std::string text{ std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
+        if (file.bad())
+            return Fail(context, "clipboard_load: cannot read " + context.arguments[0]);
+        // The UI commands' clipboard is the one "Paste XML" reads from then on.
+        sandbox.Ui();
+        ImGui::SetClipboardText(text.c_str());
+        Say("%d bytes of %s on the clipboard\n", static_cast<int>(text.size()), context.arguments[0]);
         return true;
     });
 }

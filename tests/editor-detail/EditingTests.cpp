@@ -93,9 +93,11 @@ TEST_F(EditingTest, EditRowSitsBelowControlsAndOffersOnlyWhatCanBeDone)
     const std::vector<std::string> lines = DetailTexts();
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Controls [ Create ] [ Rename ] [ Clone ] [ Delete ] [ Generate XML ]");
-    EXPECT_EQ(lines[2], "Edit [ Undo ] [ Redo ] [ Revert ] [ Compare ]");
-    for (const char* button : { "Undo", "Redo", "Revert", "Compare" })
+    EXPECT_EQ(lines[2],
+              "Edit [ Undo ] [ Redo ] [ Revert ] [ Compare ] [ Paste XML ] [ Copy changed ] [ Save changed ]");
+    for (const char* button : { "Undo", "Redo", "Revert", "Compare", "Copy changed", "Save changed" })
         EXPECT_TRUE(ui.Find(kWindow, button).Disabled()) << button;
+    EXPECT_FALSE(ui.Find(kWindow, "Paste XML").Disabled());
 
     ui.EnterValue(kWindow, Value1(modifier, kFogStart), "3.5");
 
@@ -103,6 +105,8 @@ TEST_F(EditingTest, EditRowSitsBelowControlsAndOffersOnlyWhatCanBeDone)
     EXPECT_TRUE(ui.Find(kWindow, "Redo").Disabled());
     EXPECT_FALSE(ui.Find(kWindow, "Revert").Disabled());
     EXPECT_FALSE(ui.Find(kWindow, "Compare").Disabled());
+    EXPECT_FALSE(ui.Find(kWindow, "Copy changed").Disabled());
+    EXPECT_FALSE(ui.Find(kWindow, "Save changed").Disabled());
 }
 
 TEST_F(EditingTest, ButtonsUndoAndRedoAndTheirTooltipsNameTheStep)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <dlfcn.h>
@@ -17,6 +18,7 @@
 #include <iterator>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace platform
@@ -293,11 +295,84 @@ bool IsDirectory(std::u16string_view path)
     return stat(ToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-CreateFolderResult CreateFolder(std::u16string_view path)
+CreateFolderResult CreateFolder(std::u16string_view path, std::string* error)
 {
     if (mkdir(ToUtf8(path).c_str(), 0755) == 0)
         return CreateFolderResult::Created;
-    return errno == EEXIST ? CreateFolderResult::AlreadyExists : CreateFolderResult::Failed;
+    if (errno == EEXIST)
+        return CreateFolderResult::AlreadyExists;
+    if (error)
+        *error = std::generic_category().message(errno);
+    return CreateFolderResult::Failed;
+}
+
+namespace
+{
+bool WriteAll(int fd, std::string_view contents)
+{
+    while (!contents.empty())
+    {
+        const ssize_t written = write(fd, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        contents.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Gives the temporary its final name unless that name is taken; link() where
+// the file system cannot refuse a rename over an existing file.
+int MoveWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    if (link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    unlink(from.c_str());
+    return 0;
+}
+}
+
+WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents, std::string& error)
+{
+    const std::string target = ToUtf8(path);
+    const std::string temporary = target + ".partial";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+    {
+        if (errno == EEXIST)
+            return WriteFileResult::AlreadyExists;
+        error = std::generic_category().message(errno);
+        return WriteFileResult::Failed;
+    }
+
+    int failure = 0;
+    if (!WriteAll(fd, contents) || fsync(fd) != 0)
+        failure = errno;
+    if (close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0)
+        failure = MoveWithoutReplacing(temporary, target);
+    if (failure == 0)
+        return WriteFileResult::Written;
+
+    unlink(temporary.c_str());
+    if (failure == EEXIST)
+        return WriteFileResult::AlreadyExists;
+    error = std::generic_category().message(failure);
+    return WriteFileResult::Failed;
+}
+
+LocalTime GetLocalTime()
+{
+    const time_t now = time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    return { local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec };
 }
 
 void ExitProcess(int exitCode)

@@ -7,9 +7,11 @@
 #include <shellapi.h>
 #include <wtsapi32.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 namespace platform
 {
@@ -161,12 +163,86 @@ bool IsDirectory(std::u16string_view path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-CreateFolderResult CreateFolder(std::u16string_view path)
+namespace
+{
+// The system's text for an error code, without its trailing line break.
+std::string ErrorText(DWORD code)
+{
+    wchar_t* text = nullptr;
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = length ? ToUtf8(FromWide(text, length)) : "error " + std::to_string(code);
+    if (text)
+        LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message;
+}
+
+bool WriteAll(HANDLE file, std::string_view contents)
+{
+    while (!contents.empty())
+    {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(contents.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, contents.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        contents.remove_prefix(written);
+    }
+    return true;
+}
+}
+
+CreateFolderResult CreateFolder(std::u16string_view path, std::string* error)
 {
     const std::u16string terminated = Terminated(path);
     if (CreateDirectoryW(Wide(terminated), nullptr))
         return CreateFolderResult::Created;
-    return GetLastError() == ERROR_ALREADY_EXISTS ? CreateFolderResult::AlreadyExists : CreateFolderResult::Failed;
+    const DWORD code = GetLastError();
+    if (code == ERROR_ALREADY_EXISTS)
+        return CreateFolderResult::AlreadyExists;
+    if (error)
+        *error = ErrorText(code);
+    return CreateFolderResult::Failed;
+}
+
+WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents, std::string& error)
+{
+    const std::u16string target = Terminated(path);
+    const std::u16string temporary = target + u".partial";
+    HANDLE file = CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+    {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS)
+            return WriteFileResult::AlreadyExists;
+        error = ErrorText(code);
+        return WriteFileResult::Failed;
+    }
+
+    DWORD failure = 0;
+    if (!WriteAll(file, contents) || !FlushFileBuffers(file))
+        failure = GetLastError();
+    CloseHandle(file);
+    // Without MOVEFILE_REPLACE_EXISTING the move refuses a taken name.
+    if (failure == 0 && !MoveFileExW(Wide(temporary), Wide(target), MOVEFILE_WRITE_THROUGH))
+        failure = GetLastError();
+    if (failure == 0)
+        return WriteFileResult::Written;
+
+    DeleteFileW(Wide(temporary));
+    if (failure == ERROR_ALREADY_EXISTS || failure == ERROR_FILE_EXISTS)
+        return WriteFileResult::AlreadyExists;
+    error = ErrorText(failure);
+    return WriteFileResult::Failed;
+}
+
+LocalTime GetLocalTime()
+{
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return { now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond };
 }
 
 void ExitProcess(int exitCode)

@@ -65,7 +65,22 @@ std::u16string GetExecutablePath();
 bool PathExists(std::u16string_view path);
 bool IsDirectory(std::u16string_view path);
 enum class CreateFolderResult { Created, AlreadyExists, Failed };
-CreateFolderResult CreateFolder(std::u16string_view path);
+// On failure `error`, when given, receives the system's reason.
+CreateFolderResult CreateFolder(std::u16string_view path, std::string* error = nullptr);
+
+// Writes a new file whole or not at all: the text goes into a temporary file
+// beside it, which then takes the name. An existing file of that name (or of
+// its temporary) is never replaced: AlreadyExists. On failure nothing is left
+// behind and `error` holds the system's reason.
+enum class WriteFileResult { Written, AlreadyExists, Failed };
+WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents, std::string& error);
+
+// The local date and time, to the second; month and day count from 1.
+struct LocalTime
+{
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+LocalTime GetLocalTime();
 
 // Ends the process at once with the exit code, running no destructors.
 [[noreturn]] void ExitProcess(int exitCode);

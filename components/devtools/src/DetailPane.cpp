@@ -5,12 +5,14 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ModifierSearch.h"
+#include "XmlText.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -23,11 +25,37 @@ constexpr float kPopupHeight = 450.0f;
 constexpr ImGuiWindowFlags kPopupFlags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
                                          ImGuiWindowFlags_NoMove | ImGuiWindowFlags_Tooltip;
 
+const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
+const ImVec4 kReportColour(0.6f, 0.85f, 0.6f, 1.0f);
+
 // Names for "Create", "Rename" and "Clone" must be 2 to 128 bytes long.
-bool IsAcceptableName(const char* name)
+// Returns why the name cannot be used, or an empty text.
+std::string NameProblem(const char* action, const char* name)
 {
     const size_t length = strnlen(name, kTextBufferSize);
-    return length >= 2 && length <= 128;
+    if (length >= 2 && length <= 128)
+        return {};
+    return std::string(action) + " refused: \"" + DisplayName(name) + "\" is too " + (length < 2 ? "short" : "long") +
+           "; a modifier name needs 2 to 128 bytes";
+}
+
+// Why the game did not take a name it was given.
+std::string NameRefusal(const char* action, const std::string& name)
+{
+    if (FindModifierByName(name))
+        return std::string(action) + " refused: a modifier named \"" + DisplayName(name) + "\" exists already";
+    return std::string(action) + " refused: the game did not take the name \"" + DisplayName(name) + "\"";
+}
+
+// Why "Add" did nothing.
+std::string AddRefusal(const char* varName, const tcModifier& modifier)
+{
+    if (!*varName)
+        return "Add refused: the variable field is empty";
+    if (VariableIdByName(varName) < 0)
+        return "Add refused: no variable is named \"" + DisplayName(varName) + "\"";
+    return "Add refused: the game did not add " + DisplayName(varName) + " to " +
+           DisplayName(TheTimecycleManager->GetTimecycleName(modifier));
 }
 
 // Starts a row of the two-column layout: label left, controls right.
@@ -102,6 +130,18 @@ void DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
         variablePopupOpen = false;
 }
 
+// The status line, while there is one.
+void DrawStatusRow(TimecycleEditorState& state)
+{
+    const std::string& text = state.CurrentStatus();
+    if (text.empty())
+        return;
+    BeginRow("Status");
+    ImGui::PushStyleColor(ImGuiCol_Text, state.status.refusal ? kRefusalColour : kReportColour);
+    ImGui::TextWrapped("%s", text.c_str());
+    ImGui::PopStyleColor(1);
+}
+
 void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 {
     TimecycleManager& manager = *TheTimecycleManager;
@@ -120,33 +160,48 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     }
 
     BeginRow("Controls");
-    if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
+    if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)))
     {
-        if (tcModifier* created = state.history.CreateModifier(state.nameInput))
+        if (std::string problem = NameProblem("Create", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
             selection.SelectModifier(*created);
             ClearTextBuffer(state.nameInput);
         }
+        else
+            state.SetStatus(NameRefusal("Create", state.nameInput), true);
     }
 
     tcModifier* modifier = CurrentSelection(selection);
     if (!modifier)
     {
+        DrawStatusRow(state);
         ImGui::Separator();
         return;
     }
 
     ImGui::SameLine();
-    if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
-        state.history.RenameModifier(*modifier, state.nameInput);
-    ImGui::SameLine();
-    if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)) && IsAcceptableName(state.nameInput))
+    if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)))
     {
-        if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
+        const bool sameName = manager.GetTimecycleName(*modifier) == state.nameInput;
+        if (std::string problem = NameProblem("Rename", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (!state.history.RenameModifier(*modifier, state.nameInput) && !sameName)
+            state.SetStatus(NameRefusal("Rename", state.nameInput), true);
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)))
+    {
+        if (std::string problem = NameProblem("Clone", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
             selection.SelectModifier(*clone);
             ClearTextBuffer(state.nameInput);
         }
+        else
+            state.SetStatus(NameRefusal("Clone", state.nameInput), true);
     }
     ImGui::SameLine();
     if (ImGui::Button("Delete", ImVec2(0.0f, 0.0f)))
@@ -165,6 +220,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     BeginRow("Edit");
     DrawEditRow(state, *modifier);
+    DrawStatusRow(state);
     // An undo or redo may have selected another modifier, or none.
     if (!(modifier = CurrentSelection(selection)))
         return;
@@ -194,9 +250,13 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     BeginRow("Variable");
     DrawVariableField(state, *modifier, varInfos);
-    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) &&
-        state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterRow::AddedOrDeleted))
-        ClearTextBuffer(state.varInput);
+    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)))
+    {
+        if (state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterRow::AddedOrDeleted))
+            ClearTextBuffer(state.varInput);
+        else
+            state.SetStatus(AddRefusal(state.varInput, *modifier), true);
+    }
     ImGui::SameLine();
     ImGui::PushID("variable");
     if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))

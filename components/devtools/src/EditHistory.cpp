@@ -4,6 +4,7 @@
 
 #include <Utils.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -32,17 +33,6 @@ int PositionOf(const tcModifier& modifier, int32_t varId)
     {
         if (modifier.modData[i].varId == varId)
             return i;
-    }
-    return -1;
-}
-
-int32_t VariableIdByName(const char* name)
-{
-    for (int varId = 0; varId < TimecycleManager::GetConfigVarInfoCount(); ++varId)
-    {
-        const char* candidate = VariableName(varId);
-        if (candidate && std::string_view(candidate) == name)
-            return varId;
     }
     return -1;
 }
@@ -76,6 +66,12 @@ size_t EditHistory::Step::Bytes() const
             [](const std::unique_ptr<ReplaceChange>& c) {
                 return sizeof(*c) - 2 * sizeof(ModifierSnapshot) + c->before.Bytes() + c->after.Bytes();
             },
+            [](const std::unique_ptr<GroupChange>& c) {
+                size_t bytes = sizeof(*c) + HeapBytes(c->action) + (c->steps.capacity() - c->steps.size()) * sizeof(Step);
+                for (const Step& step : c->steps)
+                    bytes += step.Bytes();
+                return bytes;
+            },
         },
         change);
     return sizeof(Step) + HeapBytes(modifier) + changeBytes;
@@ -105,6 +101,7 @@ std::string EditHistory::Step::Describe() const
                 return va("rename %s to %s", name, c->newName);
             },
             [&](const std::unique_ptr<ReplaceChange>& c) -> std::string { return va("%s %s", c->action, name); },
+            [&](const std::unique_ptr<GroupChange>& c) -> std::string { return c->action; },
         },
         change);
 }
@@ -132,7 +129,7 @@ bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn colu
     m_changes.Refresh(modifier);
 
     // The frames of one gesture extend its step.
-    if (gesture != 0 && gesture == m_openGesture && m_done == m_steps.size() && m_done > 0)
+    if (gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0)
     {
         Step& last = m_steps.back();
         auto* change = std::get_if<ValueChange>(&last.change);
@@ -212,31 +209,32 @@ bool EditHistory::RemoveParameter(tcModifier& modifier, int32_t varId, Parameter
 tcModifier* EditHistory::CreateModifier(const std::string& name)
 {
     tcModifier* created = TheTimecycleManager->CreateTimecycle(name);
-    if (!created)
-        return nullptr;
-    auto change = std::make_unique<ModifierChange>();
-    change->snapshot = ModifierSnapshot::Take(*created);
-    change->existsAfter = true;
-    m_changes.NoteCreated(change->snapshot.name);
-    m_changes.Refresh(*created);
-    Record({ change->snapshot.name, std::move(change) });
-    return created;
+    return created ? RecordCreated(*created, {}) : nullptr;
+}
+
+tcModifier* EditHistory::CreateModifier(const ModifierSnapshot& snapshot)
+{
+    tcModifier* created = CreateFromSnapshot(snapshot);
+    return created ? RecordCreated(*created, {}) : nullptr;
 }
 
 tcModifier* EditHistory::CloneModifier(tcModifier& source, const std::string& name)
 {
     TimecycleManager& manager = *TheTimecycleManager;
     tcModifier* clone = manager.CloneTimecycle(source, name);
-    if (!clone)
-        return nullptr;
+    return clone ? RecordCreated(*clone, manager.GetTimecycleName(source)) : nullptr;
+}
+
+tcModifier* EditHistory::RecordCreated(tcModifier& created, std::string cloneSource)
+{
     auto change = std::make_unique<ModifierChange>();
-    change->snapshot = ModifierSnapshot::Take(*clone);
-    change->cloneSource = manager.GetTimecycleName(source);
+    change->snapshot = ModifierSnapshot::Take(created);
+    change->cloneSource = std::move(cloneSource);
     change->existsAfter = true;
     m_changes.NoteCreated(change->snapshot.name);
-    m_changes.Refresh(*clone);
+    m_changes.Refresh(created);
     Record({ change->snapshot.name, std::move(change) });
-    return clone;
+    return &created;
 }
 
 bool EditHistory::RenameModifier(tcModifier& modifier, const std::string& name)
@@ -294,6 +292,27 @@ bool EditHistory::ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& 
     return complete;
 }
 
+void EditHistory::BeginGroup(std::string action)
+{
+    EndGroup();
+    m_group = std::make_unique<GroupChange>();
+    m_group->action = std::move(action);
+}
+
+void EditHistory::EndGroup()
+{
+    std::unique_ptr<GroupChange> group = std::move(m_group);
+    if (!group || group->steps.empty())
+        return;
+    if (group->steps.size() == 1)
+    {
+        Record(std::move(group->steps.front()));
+        return;
+    }
+    std::string first = group->steps.front().modifier;
+    Record({ std::move(first), std::move(group) });
+}
+
 std::string EditHistory::UndoDescription() const
 {
     return CanUndo() ? m_steps[m_done - 1].Describe() : std::string();
@@ -321,6 +340,7 @@ std::optional<StepEffect> EditHistory::Move(bool forward)
     m_openGesture = 0;
     const Step& step = forward ? m_steps[m_done] : m_steps[m_done - 1];
     Outcome outcome = Apply(step, forward);
+    ++m_revision;
     m_message.clear();
     if (!outcome.skipped.empty())
         m_message = va("%s %s (%s): %s", forward ? "Redo" : "Undo", outcome.effect ? "incomplete" : "skipped",
@@ -427,13 +447,53 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 m_changes.Refresh(*modifier);
                 return { StepEffect{ Kind::Replaced, now }, complete ? "" : "the game refused a part of it" };
             },
+            [&](const std::unique_ptr<GroupChange>& c) -> Outcome { return ApplyGroup(*c, forward); },
         },
         step.change);
+}
+
+// The group's changes in order, or undone in reverse order. The effect names
+// the first modifier the group leaves in the game, to be shown afresh.
+EditHistory::Outcome EditHistory::ApplyGroup(const GroupChange& group, bool forward)
+{
+    std::vector<Outcome> outcomes;
+    const size_t count = group.steps.size();
+    for (size_t i = 0; i < count; ++i)
+        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward));
+    if (!forward)
+        std::reverse(outcomes.begin(), outcomes.end());
+
+    Outcome result;
+    bool shown = false;
+    for (Outcome& outcome : outcomes)
+    {
+        if (!outcome.skipped.empty())
+            result.skipped += (result.skipped.empty() ? "" : "; ") + outcome.skipped;
+        if (!outcome.effect)
+            continue;
+        const bool gone = outcome.effect->kind == StepEffect::Kind::Modifier && !outcome.effect->present;
+        if (!gone && !shown)
+        {
+            result.effect = StepEffect{ StepEffect::Kind::Replaced, outcome.effect->modifier };
+            shown = true;
+        }
+        else if (!result.effect)
+        {
+            result.effect = outcome.effect;
+        }
+    }
+    return result;
 }
 
 void EditHistory::Record(Step step)
 {
     m_message.clear();
+    if (m_group)
+    {
+        m_group->steps.push_back(std::move(step));
+        return;
+    }
+    ++m_revision;
     // A new change drops the steps that could have been redone.
     while (m_steps.size() > m_done)
     {
@@ -465,6 +525,8 @@ void EditHistory::Clear()
     m_bytes = 0;
     m_openGesture = 0;
     m_message.clear();
+    m_group.reset();
+    ++m_revision;
 }
 
 void EditHistory::SetByteLimit(size_t bytes)

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 class SessionChanges;
 
@@ -81,12 +82,20 @@ public:
     // Removes the parameter of `varId`.
     bool RemoveParameter(tcModifier& modifier, int32_t varId, ParameterRow row);
     tcModifier* CreateModifier(const std::string& name);
+    // Creates a modifier with the snapshot's name, flags and parameters.
+    tcModifier* CreateModifier(const ModifierSnapshot& snapshot);
     tcModifier* CloneModifier(tcModifier& source, const std::string& name);
     bool RenameModifier(tcModifier& modifier, const std::string& name);
     void DeleteModifier(tcModifier& modifier);
     // Gives the modifier the target's name, flags and parameters as one step;
     // `action` names it to the user ("revert").
     bool ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& target, const char* action);
+
+    // The changes made between these two are one step, undone and redone
+    // together; `action` names it ("paste of 2 modifiers"). A group of one
+    // change is that change's own step.
+    void BeginGroup(std::string action);
+    void EndGroup();
 
     bool CanUndo() const { return m_done > 0; }
     bool CanRedo() const { return m_done < m_steps.size(); }
@@ -102,6 +111,8 @@ public:
     const std::string& Message() const { return m_message; }
 
     void Clear();
+    // Moves on with every recorded, undone or redone step and every Clear.
+    uint64_t Revision() const { return m_revision; }
     size_t StepCount() const { return m_steps.size(); }
     // Steps that are done, that is undoable.
     size_t DoneCount() const { return m_done; }
@@ -143,17 +154,23 @@ private:
         ModifierSnapshot after;
         const char* action;
     };
+    struct GroupChange;
     // Rare and large changes live behind a pointer, so that the frequent
     // value steps stay small.
     struct Step
     {
         std::string modifier;  // its name before the step
         std::variant<ValueChange, ParameterChange, std::unique_ptr<ModifierChange>, std::unique_ptr<RenameChange>,
-                     std::unique_ptr<ReplaceChange>>
+                     std::unique_ptr<ReplaceChange>, std::unique_ptr<GroupChange>>
             change;
 
         size_t Bytes() const;
         std::string Describe() const;
+    };
+    struct GroupChange
+    {
+        std::string action;
+        std::vector<Step> steps;  // in the order they were made
     };
     // An undo or redo: what it did, and why it was skipped or left
     // incomplete.
@@ -163,9 +180,11 @@ private:
         std::string skipped;
     };
 
+    tcModifier* RecordCreated(tcModifier& created, std::string cloneSource);
     void Record(Step step);
     void DropOldest();
     Outcome Apply(const Step& step, bool forward);
+    Outcome ApplyGroup(const GroupChange& group, bool forward);
     std::optional<StepEffect> Move(bool forward);
 
     SessionChanges& m_changes;
@@ -175,4 +194,7 @@ private:
     size_t m_bytes = 0;
     uint32_t m_openGesture = 0;
     std::string m_message;
+    uint64_t m_revision = 0;
+    // The group being made, between BeginGroup and EndGroup.
+    std::unique_ptr<GroupChange> m_group;
 };

@@ -1,10 +1,17 @@
-// The "Edit" row of the detail pane (Undo, Redo, Revert, Compare) and the
-// editor's undo and redo keys.
+// The "Edit" row of the detail pane (Undo, Redo, Revert, Compare, Paste XML,
+// Copy changed, Save changed) and the editor's undo and redo keys.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "ModifierPaste.h"
+#include "SessionDocument.h"
+
+#include <LaunchEnvironment.h>
 
 #include <imgui.h>
 #include <imgui_internal.h>
+
+#include <string>
+#include <utility>
 
 namespace
 {
@@ -24,6 +31,52 @@ void StepTooltip(const char* verb, const std::string& step)
 {
     if (!step.empty() && ImGui::IsItemHovered())
         ImGui::SetTooltip("%s: %s", verb, step.c_str());
+}
+
+void PasteXml(TimecycleEditorState& state)
+{
+    const char* clipboard = ImGui::GetClipboardText();
+    PasteOutcome outcome = PasteModifiers(state.history, clipboard ? clipboard : "");
+    state.RefreshSelection();
+    state.SetStatus(std::move(outcome.message), outcome.failed);
+}
+
+std::string ChangeCount(int changed, size_t removed)
+{
+    std::string text = std::to_string(changed) + (changed == 1 ? " modifier" : " modifiers") + " changed or created";
+    if (removed > 0)
+        text += ", " + std::to_string(removed) + " removed";
+    return text;
+}
+
+// "Copy changed" and "Save changed": the session's work as one document.
+void DrawSessionButtons(TimecycleEditorState& state)
+{
+    const int changed = state.changes.ChangedCount();
+    const size_t removed = state.changes.Removed().size();
+    const bool anything = changed > 0 || removed > 0;
+    const std::string count = ChangeCount(changed, removed);
+    const auto tooltip = [&](const char* what) {
+        if (ImGui::IsItemHovered(ImGuiHoveredFlags_AllowWhenDisabled))
+            ImGui::SetTooltip("%s", anything ? (std::string(what) + " (" + count + ")").c_str() : "Nothing changed this session");
+    };
+
+    ImGui::SameLine();
+    if (EditButton("Copy changed", anything))
+    {
+        ImGui::SetClipboardText(ChangedModifiersText(state.changes).c_str());
+        state.SetStatus("Copied " + count, false);
+    }
+    tooltip("Copies every modifier this session changed or created as one document");
+
+    ImGui::SameLine();
+    if (EditButton("Save changed", anything))
+    {
+        const SaveOutcome outcome =
+            SaveDocument(ChangedModifiersText(state.changes), ChangesFolder(GetInstallRoot()));
+        state.SetStatus(outcome.saved ? outcome.message + " (" + count + ")" : outcome.message, !outcome.saved);
+    }
+    tooltip("Saves the same document under data/timecycle-changes");
 }
 }
 
@@ -76,6 +129,14 @@ void DrawEditRow(TimecycleEditorState& state, tcModifier& modifier)
     {
         state.EndCompare();
     }
+
+    ImGui::SameLine();
+    if (ImGui::Button("Paste XML", ImVec2(0.0f, 0.0f)))
+        PasteXml(state);
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Applies the timecycle_modifier_data document on the clipboard as one step");
+
+    DrawSessionButtons(state);
 
     if (!history.Message().empty())
     {

@@ -1,6 +1,7 @@
 #include "EditorState.h"
 
 #include <string>
+#include <utility>
 
 void ModifierSelection::ValidateSelection()
 {
@@ -82,12 +83,32 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     CopyToTextBuffer(nameInput, name);
 }
 
+void TimecycleEditorState::SetStatus(std::string text, bool refusal)
+{
+    status = { std::move(text), refusal, history.Revision() };
+}
+
+const std::string& TimecycleEditorState::CurrentStatus()
+{
+    if (status.revision != history.Revision())
+        status = {};
+    return status.text;
+}
+
+void TimecycleEditorState::RefreshSelection()
+{
+    selection.ValidateSelection();
+    if (selection.modifier)
+        selection.SelectModifier(*selection.modifier);
+}
+
 void TimecycleEditorState::ResetEditorState()
 {
     // The edited values go back into the game before anything is forgotten.
     EndCompare();
     history.Clear();
     changes.Clear();
+    status = {};
     typedValue = {};
 
     selection.ClearSelection();

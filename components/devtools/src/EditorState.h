@@ -17,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string>
 
 struct ModifierSelection
 {
@@ -79,8 +80,23 @@ struct TimecycleEditorState
         float initial = 0.0f;
     } typedValue;
 
+    // The detail pane's status line: why the last action did nothing, or what
+    // a paste or a save did. It goes once the history moves on.
+    struct StatusLine
+    {
+        std::string text;
+        bool refusal = false;
+        uint64_t revision = 0;  // the history's when it was set
+    } status;
+    void SetStatus(std::string text, bool refusal);
+    // The status line's text while it stands, else empty.
+    const std::string& CurrentStatus();
+
     // A click on a modifier's row in the browser.
     void SelectFromBrowser(tcModifier& modifier);
+    // The selected modifier's table starts again from the game, after a
+    // change that went round it.
+    void RefreshSelection();
     // Closes the window and forgets selection, search and fields, the
     // history and the session's originals.
     void ResetEditorState();

@@ -1,15 +1,20 @@
 // The browser: search fields, the modifiers the host applies, and the list
-// of every modifier, where a click selects one for editing.
+// of every modifier, where a click selects one for editing and a right click
+// copies or pastes its parameters.
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ListedModifiers.h"
+#include "ModifierPaste.h"
 #include "ModifierSearch.h"
+#include "ModifierXml.h"
+#include "XmlText.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>
 
 #include <span>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -121,6 +126,27 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     }
 }
 
+// The row's context menu: the modifier's parameters to and from the clipboard.
+void DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
+{
+    if (!ImGui::BeginPopupContextItem())
+        return;
+    if (ImGui::MenuItem("Copy parameters"))
+    {
+        const DocumentModifier document = DocumentOfModifier(modifier);
+        ImGui::SetClipboardText(ModifierDocumentText({ document }).c_str());
+        state.SetStatus("Copied the parameters of " + DisplayName(document.name), false);
+    }
+    if (ImGui::MenuItem("Paste parameters"))
+    {
+        const char* clipboard = ImGui::GetClipboardText();
+        PasteOutcome outcome = PasteParameters(state.history, modifier, clipboard ? clipboard : "");
+        state.RefreshSelection();
+        state.SetStatus(std::move(outcome.message), outcome.failed);
+    }
+    ImGui::EndPopup();
+}
+
 void DrawModifierRow(TimecycleEditorState& state, tcModifier& modifier)
 {
     state.selection.ValidateSelection();
@@ -139,6 +165,7 @@ void DrawModifierRow(TimecycleEditorState& state, tcModifier& modifier)
     {
         if (ImGui::IsItemClicked(0))
             state.SelectFromBrowser(modifier);
+        DrawRowMenu(state, modifier);
         ImGui::TreePop();
     }
 }

@@ -18,13 +18,6 @@ namespace
 {
 constexpr const char* kRootName = "timecycle_modifier_data";
 
-// A name as a message shows it: escaped when it holds bytes a line of text
-// cannot show.
-std::string Shown(std::string_view name)
-{
-    return NameNeedsEscape(name) ? EscapeName(name) : std::string(name);
-}
-
 // Text without a length limit, unlike va: names may be of any length.
 template<typename... Args>
 std::string Format(const char* format, const Args&... args)
@@ -98,7 +91,7 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
         element.QueryBoolAttribute("nameEscaped", &escaped) != tinyxml2::XML_SUCCESS)
     {
         notes.Add(line, "modifier \"%s\": nameEscaped is neither true nor false; the modifier is skipped",
-                  Shown(written));
+                  DisplayName(written));
         return std::nullopt;
     }
     if (!escaped)
@@ -108,7 +101,7 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
     std::optional<std::string> name = UnescapeName(written);
     if (!name)
         notes.Add(line, "modifier \"%s\": a backslash in the escaped name starts neither \\\\ nor \\xHH; "
-                        "the modifier is skipped", Shown(written));
+                        "the modifier is skipped", DisplayName(written));
     return name;
 }
 
@@ -121,11 +114,11 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
 
     DocumentModifier modifier;
     modifier.name = std::move(*name);
-    const std::string shown = Shown(modifier.name);
+    const std::string shown = DisplayName(modifier.name);
     if (const char* flags = element.Attribute("userFlags"); flags && !ParseUnsigned(flags, modifier.userFlags))
     {
         notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; the modifier is skipped",
-                  shown, Shown(flags));
+                  shown, DisplayName(flags));
         return std::nullopt;
     }
 
@@ -136,13 +129,13 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
         if (variables.contains(parameter.variable))
         {
             notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown,
-                      Shown(parameter.variable));
+                      DisplayName(parameter.variable));
             continue;
         }
         if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
         {
             notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the modifier is skipped",
-                      shown, Shown(parameter.variable));
+                      shown, DisplayName(parameter.variable));
             return std::nullopt;
         }
         variables.insert(parameter.variable);
@@ -173,7 +166,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
     if (!root || std::strcmp(root->Name(), kRootName) != 0)
     {
         reading.error = root ? Format("line %d: the root element is <%s>, not <%s>", root->GetLineNum(),
-                                      Shown(root->Name()), kRootName)
+                                      DisplayName(root->Name()), kRootName)
                              : Format("the text holds no <%s> element", kRootName);
         return reading;
     }
@@ -184,7 +177,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
     {
         if (std::strcmp(element->Name(), "modifier") != 0)
         {
-            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", Shown(element->Name()));
+            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", DisplayName(element->Name()));
             continue;
         }
         std::optional<DocumentModifier> modifier = ReadModifier(*element, notes);
@@ -193,7 +186,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
         if (!names.insert(modifier->name).second)
         {
             notes.Add(element->GetLineNum(), "modifier \"%s\" is given twice; the second one is skipped",
-                      Shown(modifier->name));
+                      DisplayName(modifier->name));
             continue;
         }
         reading.modifiers.push_back(std::move(*modifier));

@@ -106,6 +106,17 @@ const char* VariableName(int32_t varId)
     return info ? TimecycleManager::GetVarInfoName(*info) : nullptr;
 }
 
+int32_t VariableIdByName(std::string_view name)
+{
+    for (int varId = 0; varId < TimecycleManager::GetConfigVarInfoCount(); ++varId)
+    {
+        const char* candidate = VariableName(varId);
+        if (candidate && candidate == name)
+            return varId;
+    }
+    return -1;
+}
+
 bool ApplyContent(tcModifier& modifier, const ModifierSnapshot& snapshot)
 {
     if (!modifier.modData)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct ModifierSnapshot
@@ -36,6 +37,8 @@ bool SameValues(const tcModData& a, const tcModData& b);
 tcModifier* FindModifierByName(const std::string& name);
 // The variable's name, or null for an id outside the table.
 const char* VariableName(int32_t varId);
+// The id of the variable with that name, or -1.
+int32_t VariableIdByName(std::string_view name);
 
 // Gives the modifier the snapshot's user flags and parameters, in the
 // snapshot's order; its name stays. False when the game refused a parameter.

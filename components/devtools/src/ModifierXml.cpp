@@ -1,5 +1,5 @@
 // Export of the selected modifier as timecycle_modifier_data XML, and the
-// pane that shows it for copying.
+// pane that shows it for copying (by hand or with "Copy").
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ModifierXml.h"
@@ -42,6 +42,10 @@ void DrawOutputPane(TimecycleEditorState& state)
             state.xmlPrinter.ClearBuffer();
         ImGui::SameLine();
         ImGui::Text("Select and copy using CTRL+C");
+        // Right under "Close", a row of its own: the whole document as the
+        // field shows it.
+        if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
+            ImGui::SetClipboardText(state.xmlPrinter.CStr());
         ImGui::Separator();
         // Edited in place: the field may change the text but never make it
         // longer than it was printed.

@@ -139,6 +139,11 @@ std::string EscapeName(std::string_view name)
     return Escape(name, false);
 }
 
+std::string DisplayName(std::string_view name)
+{
+    return NameNeedsEscape(name) ? EscapeName(name) : std::string(name);
+}
+
 std::optional<std::string> UnescapeName(std::string_view escaped)
 {
     std::string out;

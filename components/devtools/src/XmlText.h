@@ -27,6 +27,9 @@ bool NameNeedsEscape(std::string_view name);
 // The escaped form described above.
 std::string EscapeName(std::string_view name);
 
+// The name as a message shows it: escaped when it holds such bytes.
+std::string DisplayName(std::string_view name);
+
 // The bytes an escaped form stands for; none when a backslash starts anything
 // but \\ or \xHH.
 std::optional<std::string> UnescapeName(std::string_view escaped);
