@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -109,6 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
                   [](EditHistory& h) {
                       ModifierSnapshot target{ "misty", 3, { { kSkyZenithR, 0.1f, 0.2f }, { kGradeSaturation, 1.0f, 0.5f } } };
                       h.ReplaceModifier(Named("foggy"), target, "paste");
+                  } },
+        StepCase{ "CreateWithContent",
+                  [](EditHistory& h) {
+                      h.CreateModifier(ModifierSnapshot{ "fresh", 9, { { kFogStart, 1.0f, 2.0f }, { kFogDensity, 3.0f, 4.0f } } });
+                  } },
+        StepCase{ "Group",
+                  [](EditHistory& h) {
+                      h.BeginGroup("paste of 3 modifiers");
+                      h.ReplaceModifier(Named("foggy"), ModifierSnapshot{ "foggy", 1, { { kFogStart, 8.0f, 9.0f } } }, "paste");
+                      h.CreateModifier(ModifierSnapshot{ "fresh", 2, { { kSkyZenithR, 0.5f, 0.6f } } });
+                      h.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 4.0f);
+                      h.EndGroup();
                   } }),
     [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
 
@@ -130,6 +143,51 @@ TEST_F(EditHistoryTest, StepsAreDescribedAsTheUserSeesThem)
     history.Undo();
     EXPECT_EQ(history.RedoDescription(), "delete misty");
     EXPECT_EQ(history.UndoDescription(), "rename foggy_copy to misty");
+}
+
+TEST_F(EditHistoryTest, AGroupIsOneStepNamedByItsAction)
+{
+    const uint64_t start = history.Revision();
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 6.0f, 7);
+    history.BeginGroup("paste of 2 modifiers");
+    // A change inside the group never joins a gesture before it.
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 6.5f, 7);
+    history.CreateModifier(ModifierSnapshot{ "fresh", 0, {} });
+    EXPECT_EQ(history.StepCount(), 1u) << "recorded when the group ends";
+    history.EndGroup();
+    EXPECT_EQ(history.StepCount(), 2u);
+    EXPECT_EQ(history.UndoDescription(), "paste of 2 modifiers");
+    EXPECT_GT(history.Revision(), start);
+
+    // The selection follows the first modifier the group leaves in the game.
+    const std::optional<StepEffect> undone = history.Undo();
+    ASSERT_TRUE(undone.has_value());
+    EXPECT_EQ(undone->kind, StepEffect::Kind::Replaced);
+    EXPECT_EQ(undone->modifier, "foggy");
+    EXPECT_FLOAT_EQ(Value1("foggy", kFogStart), 6.0f);
+    EXPECT_EQ(timecycle::FindModifier("fresh"), nullptr);
+
+    // A group of one change is that change's step; an empty one is none.
+    history.BeginGroup("paste of 1 modifier");
+    history.ReplaceModifier(Named("clear"), ModifierSnapshot{ "clear", 5, {} }, "paste");
+    history.EndGroup();
+    EXPECT_EQ(history.UndoDescription(), "paste clear");
+    history.BeginGroup("paste of 1 modifier");
+    history.EndGroup();
+    EXPECT_EQ(history.StepCount(), 2u);
+}
+
+TEST_F(EditHistoryTest, AGroupWhoseModifierTheGameRemovedIsUndoneInPartWithAMessage)
+{
+    history.BeginGroup("paste of 2 modifiers");
+    history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
+    history.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 3.0f);
+    history.EndGroup();
+    Manager().RemoveTimecycle(Named("foggy"));
+
+    EXPECT_TRUE(history.Undo().has_value());
+    EXPECT_THAT(history.Message(), HasSubstr("Undo incomplete (the game no longer has foggy): paste of 2 modifiers"));
+    EXPECT_FLOAT_EQ(Value1("clear", kLightDirMult), 2.0f);
 }
 
 TEST_F(EditHistoryTest, OneGestureIsOneStepAndANewChangeDropsWhatCouldBeRedone)
