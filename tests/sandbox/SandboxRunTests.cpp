@@ -149,6 +149,59 @@ tc_diff w_clear_light
     EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 2.534 2.534 -> 2.534 "), 1) << run.output;
 }
 
+// The session workflow end to end: edits saved in one run, the file loaded
+// into a fresh game in the next and pasted into a game started again.
+TEST(SandboxRun, SessionSavedInOneRunComesBackInTheNext)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun edit = RunScript(folder, R"(timecycleeditor true
+frame
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
+ui_click ##detail_name
+ui_key ctrl+a
+ui_key backspace
+ui_type ##detail_name my_new_look
+ui_click Create
+ui_click "Save changed"
+ui_click ##detail_filter_param
+ui_texts
+)");
+    ASSERT_EQ(edit.exitCode, 0) << edit.output;
+    std::string saved;
+    for (const std::string& line : edit.Lines())
+        if (const size_t at = line.find("Status Saved to "); at != std::string::npos)
+            saved = line.substr(at + 16, line.find(" (", at) - at - 16);
+    ASSERT_FALSE(saved.empty()) << edit.output;
+    EXPECT_TRUE(saved.find("/data/timecycle-changes/") != std::string::npos) << saved;
+
+    // A game with the variables only.
+    const std::filesystem::path fresh = std::filesystem::path(folder) / "fresh";
+    std::filesystem::create_directories(fresh / "modifiers");
+    std::filesystem::copy_file(std::filesystem::path(VESK_DEFAULT_DATA) / "variables.xml", fresh / "variables.xml");
+    const std::string load = WriteFile(folder, "load.txt", "tc_load " + saved + "\ntc_show w_clear_light\ntc_show my_new_look\n");
+    const SandboxRun loaded = RunSandbox({ "--headless", "--data", fresh.string(), "--script", load, "mosk" });
+    EXPECT_EQ(loaded.exitCode, 0) << loaded.output;
+    EXPECT_TRUE(loaded.HasLine("[sandbox] 2 modifiers loaded from " + saved)) << loaded.output;
+    EXPECT_EQ(loaded.CountContaining(" light_street_mult                        7.500 "), 1) << loaded.output;
+    EXPECT_EQ(loaded.CountContaining("[sandbox] my_new_look: index "), 1) << loaded.output;
+
+    // The game started again from its data: the paste brings the edits back.
+    const SandboxRun pasted = RunScript(folder, "clipboard_load " + saved + R"(
+timecycleeditor true
+frame
+ui_click w_clear_light
+ui_click "Paste XML"
+tc_diff w_clear_light
+tc_show my_new_look
+)");
+    EXPECT_EQ(pasted.exitCode, 0) << pasted.output;
+    EXPECT_EQ(pasted.CountContaining("changed light_street_mult: "), 1) << pasted.output;
+    EXPECT_EQ(pasted.CountContaining("[sandbox] my_new_look: index "), 1) << pasted.output;
+
+    std::filesystem::remove(saved);
+}
+
 struct FailingLine
 {
     const char* description;
