@@ -6,6 +6,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <sys/resource.h>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -44,5 +50,51 @@ TEST_F(FileSystemTest, CreateFolderReportsWhatHappened)
     EXPECT_EQ(platform::CreateFolder(Path("file")), platform::CreateFolderResult::AlreadyExists);
     EXPECT_EQ(platform::CreateFolder(Path("missing/new")), platform::CreateFolderResult::Failed);
     EXPECT_FALSE(platform::PathExists(Path("missing")));
+
+    std::string error;
+    EXPECT_EQ(platform::CreateFolder(Path("file/new"), &error), platform::CreateFolderResult::Failed);
+    EXPECT_EQ(error, "Not a directory");
+}
+
+std::string Read(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+TEST_F(FileSystemTest, WriteNewFileWritesWholeAndNeverReplaces)
+{
+    std::string error;
+    const std::string text(100000, 'x');
+    EXPECT_EQ(platform::WriteNewFile(Path("out.xml"), text, error), platform::WriteFileResult::Written);
+    EXPECT_EQ(Read(m_folder / "out.xml"), text);
+
+    EXPECT_EQ(platform::WriteNewFile(Path("out.xml"), "other", error), platform::WriteFileResult::AlreadyExists);
+    EXPECT_EQ(platform::WriteNewFile(Path("file"), "other", error), platform::WriteFileResult::AlreadyExists);
+    EXPECT_EQ(Read(m_folder / "out.xml"), text);
+    EXPECT_EQ(Read(m_folder / "file"), "x");
+    EXPECT_FALSE(fs::exists(m_folder / "out.xml.partial"));
+
+    EXPECT_EQ(platform::WriteNewFile(Path("missing/out.xml"), "text", error), platform::WriteFileResult::Failed);
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+// A write that fails half way (here at the file size limit) leaves nothing.
+// Runs in a child: the limit and the ignored signal stay with it.
+[[noreturn]] void WriteOverTheSizeLimit(const fs::path& folder)
+{
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{ 4096, 4096 };
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::string error;
+    const auto result = platform::WriteNewFile(ToUtf16((folder / "big.xml").string()), std::string(100000, 'x'), error);
+    const bool nothingLeft = !fs::exists(folder / "big.xml") && !fs::exists(folder / "big.xml.partial");
+    std::fprintf(stderr, "%s\n", error.c_str());
+    std::_Exit(result == platform::WriteFileResult::Failed && nothingLeft ? 0 : 1);
+}
+
+TEST_F(FileSystemTest, WriteNewFileThatFailsHalfWayLeavesNothing)
+{
+    EXPECT_EXIT(WriteOverTheSizeLimit(m_folder), testing::ExitedWithCode(0), "File too large");
 }
 }

@@ -72,6 +72,24 @@ TEST(Paths, FilesAndFolders)
     EXPECT_EQ(platform::CreateFolder(root + u"missing\\inner"), platform::CreateFolderResult::Failed);
 }
 
+TEST(Paths, WriteNewFileWritesWholeAndNeverReplaces)
+{
+    wintest::TemporaryFolder folder;
+    const std::u16string root = FromPath(folder.Path()) + u'\\';
+    std::string error;
+    EXPECT_EQ(platform::WriteNewFile(root + u"out.xml", "first", error), platform::WriteFileResult::Written);
+    EXPECT_EQ(platform::WriteNewFile(root + u"out.xml", "second", error), platform::WriteFileResult::AlreadyExists);
+    EXPECT_EQ(wintest::ReadBytes(folder.Path() / "out.xml"), "first");
+    EXPECT_FALSE(platform::PathExists(root + u"out.xml.partial"));
+
+    EXPECT_EQ(platform::WriteNewFile(root + u"missing\\out.xml", "text", error), platform::WriteFileResult::Failed);
+    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.back(), '\n');
+    error.clear();
+    EXPECT_EQ(platform::CreateFolder(root + u"missing\\inner", &error), platform::CreateFolderResult::Failed);
+    EXPECT_FALSE(error.empty());
+}
+
 TEST(Paths, OpenFileTakesUtf16Names)
 {
     wintest::TemporaryFolder folder;
