@@ -344,7 +344,7 @@ def time_look(time):
     return {
         "sky_sun_height": sun_height, "sky_zenith_col": zenith, "sky_horizon_col": horizon,
         "sky_zenith_mult": 1.0, "sky_horizon_mult": 1.0,
-        "sky_sun_col": sun, "sky_sun_disc_col": sun, "sky_sun_disc_size": 1.0 + max(0.0, 0.3 - sun_height) * 3.0,
+        "sky_sun_col": sun, "sky_sun_disc_col": sun, "sky_sun_disc_size": 1.0 + (max(0.0, 0.3 - sun_height) * 3.0 if sun_height > -0.1 else 0.0),
         "light_dir_col": light, "light_dir_mult": light_mult,
         "light_ambient_up_col": ambient, "light_ambient_up_mult": ambient_mult,
         "light_ambient_down_col": scale(ambient, 0.8), "light_ambient_down_mult": ambient_mult * 0.8,

@@ -168,14 +168,15 @@ void DrawBackdrop(SDL_Renderer* renderer, const Scene& scene, int width, int hei
     // The sun stands as high as the values say, a set sun leaves the moon.
     const float sunRadius = 30.0f * std::clamp(scene.sunSize, 0.25f, 4.0f);
     const float sunY = horizon - std::clamp(scene.sunHeight, -1.0f, 1.0f) * (horizon - h * 0.08f);
+    const float cover = std::clamp(scene.cloudCover, 0.0f, 1.0f);
+    const float sunThroughClouds = 1.0f - 0.75f * cover;
     if (sunY < horizon + sunRadius)
     {
-        paint.Disc(w * 0.8f, sunY, sunRadius * 3.0f, scene.sun, 0.35f, 0.0f);
-        paint.Disc(w * 0.8f, sunY, sunRadius, scene.sun, 1.0f, 1.0f);
+        paint.Disc(w * 0.8f, sunY, sunRadius * 3.0f, scene.sun, 0.35f * sunThroughClouds, 0.0f);
+        paint.Disc(w * 0.8f, sunY, sunRadius, scene.sun, sunThroughClouds, sunThroughClouds);
     }
     else if (scene.moonStrength > 0.0f)
         paint.Disc(w * 0.78f, h * 0.14f, 22.0f, scene.moon, std::clamp(scene.moonStrength * 0.8f, 0.0f, 1.0f), 0.6f);
-    const float cover = std::clamp(scene.cloudCover, 0.0f, 1.0f);
     paint.VerticalGradient(0.0f, horizon * 0.75f, w, scene.cloud, cover * 0.85f, scene.cloud, cover * 0.25f);
     paint.VerticalGradient(horizon, h, w, scene.ground, 1.0f, Mix(scene.ground, {}, 0.45f), 1.0f);
 

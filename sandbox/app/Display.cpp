@@ -230,6 +230,15 @@ void Display::BeginPlatformFrame()
         ImGui_ImplSDL2_NewFrame();
 }
 
+ImVec2 Display::Size() const
+{
+    if (!m_window)
+        return ImVec2(float(m_surface->w), float(m_surface->h));
+    int width = 0, height = 0;
+    SDL_GetWindowSize(m_window, &width, &height);
+    return ImVec2(float(width), float(height));
+}
+
 bool Display::Resize(int width, int height, std::string& error)
 {
     if (!m_window)

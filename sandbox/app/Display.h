@@ -6,13 +6,12 @@
 #pragma once
 
 #include <SDL.h>
+#include <imgui.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
-
-struct ImDrawData;
 
 namespace sandbox
 {
@@ -54,6 +53,8 @@ public:
     bool Resize(int width, int height, std::string& error);
 
     float Scale() const { return m_scale; }
+    // The size Dear ImGui draws in, in points.
+    ImVec2 Size() const;
 
     // Draws the backdrop and then `gui` (null: the backdrop alone), and shows
     // it in the window.

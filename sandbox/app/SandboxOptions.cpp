@@ -86,6 +86,12 @@ std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& argum
             return std::nullopt;
         };
 
+        const bool isSwitch = word == "--help" || word == "-h" || word == "--headless";
+        if (isSwitch && attached)
+        {
+            error = word + " takes no value";
+            return std::nullopt;
+        }
         if (word == "--help" || word == "-h")
             options.help = true;
         else if (word == "--headless")
@@ -137,11 +143,6 @@ std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& argum
                 return bad(*text, scale > kMaximumScale ? fmt::format("too large (at most {})", kMaximumScale)
                                                         : fmt::format("too small (at least {})", kMinimumScale));
             options.scale = scale;
-        }
-        else if (attached)
-        {
-            error = word + " takes no value";
-            return std::nullopt;
         }
         else if (word == "+set")
         {

@@ -17,6 +17,9 @@
 
 #include <imgui.h>
 
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,9 +32,15 @@ namespace
 using namespace sandbox;
 
 constexpr const char* kChannel = "sandbox";
-// Where the editor first opens, in Dear ImGui's settings format; the console
-// docks itself along the bottom, and windows are kept inside the display.
-constexpr const char* kWindowLayout = "[Window][Timecycle Editor]\nPos=30,30\nSize=1200,580\n";
+// Where the editor first opens, in Dear ImGui's settings format: 1200 x 580
+// where the display has room for it above the console, which docks itself
+// along the bottom of the display.
+std::string WindowLayout(ImVec2 display)
+{
+    const int width = std::clamp(int(display.x) - 60, 1020, 1200);
+    const int height = std::clamp(int(display.y * 0.66f) - 60, 400, 580);
+    return fmt::format("[Window][Timecycle Editor]\nPos=30,30\nSize={},{}\n", width, height);
+}
 // The components the sandbox loads from its folder, in order.
 const char* const kComponents[] = { "devtools-vesk" };
 
@@ -143,10 +152,7 @@ int Run(const SandboxOptions& options)
     corert::ApplyLaunchArguments(options.arguments);
 
     ImGui::CreateContext();
-    // Every run starts from the same layout, as a game's settings would give
-    // it: the editor on top, the console along the bottom.
     ImGui::GetIO().IniFilename = nullptr;
-    ImGui::LoadIniSettingsFromMemory(kWindowLayout);
 
     int status = 0;
     {
@@ -159,6 +165,10 @@ int Run(const SandboxOptions& options)
             ImGui::DestroyContext();
             return 1;
         }
+        // Every run starts from the same layout for its display, as a game's
+        // settings would give it: the editor on top, the console along the
+        // bottom.
+        ImGui::LoadIniSettingsFromMemory(WindowLayout(display->Size()).c_str());
 
         Sandbox sandbox(*display);
         LoadGameData(sandbox, options.dataFolder);

@@ -255,11 +255,207 @@ TEST(SandboxRun, HelpAndBadOptions)
 {
     const SandboxRun help = RunSandbox({ "--help" });
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : { "ui_drag LABEL DX", "tc_diff NAME", "debug_fatal assert|va", "--frames N" })
+    for (const char* command : { "ui_drag LABEL DX", "tc_diff NAME", "debug_fatal assert|va", "--frames N",
+                                 "--size WxH", "--scale F", "help [NAME]", "draw nothing" })
         EXPECT_NE(help.output.find(command), std::string::npos) << command;
 
-    const SandboxRun bad = RunSandbox({ "--frames", "-3" });
-    EXPECT_EQ(bad.exitCode, 2);
-    EXPECT_NE(bad.output.find("--frames needs a number of 0 or more"), std::string::npos) << bad.output;
+    struct BadOption
+    {
+        std::vector<std::string> arguments;
+        const char* message;
+    };
+    const BadOption cases[] = {
+        { { "--frames", "-3" }, "--frames needs a number of 0 or more" },
+        { { "--frames", "2147483648" }, "\"2147483648\" is too large" },
+        { { "--frames=99999999999999999999999" }, "is too large" },
+        { { "--frames=" }, "--frames needs a number of 0 or more" },
+        { { "--size", "0x600" }, "\"0x600\" is too small" },
+        { { "--size=800x99999" }, "\"800x99999\" is too large" },
+        { { "--size", "wide" }, "WIDTHxHEIGHT" },
+        { { "--scale", "9" }, "\"9\" is too large" },
+        { { "--scale=0.1" }, "\"0.1\" is too small" },
+        { { "--headless=yes" }, "--headless takes no value" },
+        { { "--script" }, "--script needs a file" },
+    };
+    for (const BadOption& bad : cases)
+    {
+        const SandboxRun run = RunSandbox(bad.arguments);
+        SCOPED_TRACE(bad.arguments.front());
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.errors.find(bad.message), std::string::npos) << run.output;
+    }
+}
+
+// "--name=value" is "--name value"; the frames say what they did.
+TEST(SandboxRun, OptionsTakeAttachedValues)
+{
+    const std::string folder = TestFolder();
+    const std::string script = WriteFile(folder, "script.txt", "tc_list tod_noon_clear\n");
+    const SandboxRun run = RunSandbox({ "--headless", "--script=" + script, "--frames=2", "--size=800x500",
+                                        "--data=" VESK_TIMECYCLE_DATA, "mosk" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.HasLine("[script] tc_list tod_noon_clear")) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox] 2 frames, "), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("headless: the game and the GUI ran, nothing was drawn"), 1) << run.output;
+    EXPECT_TRUE(run.errors.empty()) << run.errors;
+}
+
+struct StartProblem
+{
+    const char* description;
+    std::string (*arguments)(const std::string& folder, std::vector<std::string>& words);  // gives the path named
+    const char* reason;
+};
+
+class StartProblems : public testing::TestWithParam<StartProblem>
+{
+};
+
+// A data folder or script that cannot serve stops the sandbox before it
+// loads anything: status 2, the path and the system's reason on standard
+// error, nothing on standard output.
+TEST_P(StartProblems, StopBeforeAnythingLoads)
+{
+    const std::string folder = TestFolder();
+    std::vector<std::string> words = { "--headless", "--frames", "1" };
+    const std::string path = GetParam().arguments(folder, words);
+    words.push_back("mosk");
+    const SandboxRun run = RunSandbox(words);
+    EXPECT_EQ(run.exitCode, 2) << run.output;
+    EXPECT_NE(run.errors.find(path + ": " + GetParam().reason), std::string::npos) << run.errors;
+    EXPECT_EQ(run.output, run.errors) << "something was printed besides the error";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SandboxRun, StartProblems,
+    testing::Values(
+        StartProblem{ "MissingDataFolder",
+                      [](const std::string& folder, std::vector<std::string>& words) {
+                          words.insert(words.end(), { "--data", folder + "/missing" });
+                          return folder + "/missing";
+                      },
+                      "No such file or directory" },
+        StartProblem{ "DataFolderWithoutVariableTable",
+                      [](const std::string& folder, std::vector<std::string>& words) {
+                          std::filesystem::create_directories(folder + "/empty/modifiers");
+                          words.insert(words.end(), { "--data=" + folder + "/empty" });
+                          return folder + "/empty/variables.xml";
+                      },
+                      "No such file or directory" },
+        StartProblem{ "DataFolderIsAFile",
+                      [](const std::string& folder, std::vector<std::string>& words) {
+                          const std::string file = WriteFile(folder, "data.xml", "");
+                          words.insert(words.end(), { "--data", file });
+                          return file;
+                      },
+                      "Not a directory" },
+        StartProblem{ "MissingScript",
+                      [](const std::string& folder, std::vector<std::string>& words) {
+                          words.insert(words.end(), { "--script", folder + "/none.txt" });
+                          return folder + "/none.txt";
+                      },
+                      "No such file or directory" },
+        StartProblem{ "ScriptIsAFolder",
+                      [](const std::string& folder, std::vector<std::string>& words) {
+                          words.insert(words.end(), { "--script", folder });
+                          return folder;
+                      },
+                      "Is a directory" }),
+    [](const testing::TestParamInfo<StartProblem>& info) { return std::string(info.param.description); });
+
+// A data folder with a variable table but no modifiers loads, and says so.
+TEST(SandboxRun, DataWithoutModifiersSaysSo)
+{
+    const std::string folder = TestFolder();
+    WriteFile(folder, "variables.xml",
+              "<?xml version=\"1.0\"?>\n<timecycle_variables version=\"1\">\n"
+              "    <variable name=\"fog_density\" default=\"0.002\"/>\n</timecycle_variables>\n");
+    std::filesystem::create_directories(folder + "/modifiers");
+    const SandboxRun run = RunSandbox({ "--headless", "--frames", "1", "--data", folder, "mosk" });
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.errors.find("no modifiers in " + folder + "/modifiers"), std::string::npos) << run.output;
+}
+
+// A failing line and the reason go to standard error, where a shell looks.
+TEST(SandboxRun, AFailingScriptLineIsOnStandardError)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, "frame\ntc_show no_such_modifier\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("no_such_modifier"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find(":2: the script stops here: tc_show no_such_modifier"), std::string::npos) << run.errors;
+}
+
+// help lists every command, the sandbox's and the component's, each with a
+// line that says what it does; help NAME gives the usage.
+TEST(SandboxRun, HelpExplainsEveryCommand)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, "help\nhelp tc_show\nhelp TIMECYCLEEDITOR\nhelp set\n");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    for (const char* name : { "frame", "screenshot", "ui_click", "ui_windows", "window_size", "tc_show", "tc_load",
+                              "debug_fatal", "help", "set", "timecycleeditor" })
+    {
+        bool described = false;
+        for (const std::string& line : run.Lines())
+        {
+            const std::string start = std::string("[sandbox]   ") + name + " ";
+            described |= line.starts_with(start) && line.find_first_not_of(' ', start.size()) != std::string::npos;
+        }
+        EXPECT_TRUE(described) << name << "\n" << run.output;
+    }
+    EXPECT_TRUE(run.HasLine("[sandbox] usage: tc_show NAME")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] usage: timecycleeditor [VALUE]")) << run.output;
+    EXPECT_EQ(run.CountContaining("console variable, now \"false\""), 2) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] usage: set NAME VALUE")) << run.output;
+
+    const SandboxRun unknown = RunScript(folder, "help no_such_command\n");
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_NE(unknown.errors.find("no command named \"no_such_command\""), std::string::npos) << unknown.output;
+}
+
+// Tab after a command completes its argument from the argument's set.
+TEST(SandboxRun, TabCompletesArguments)
+{
+    const std::string folder = TestFolder();
+    WriteFile(folder, "saved_sunrise.xml", "");
+    auto completing = [](const std::string& typed) {
+        return "ui_key ctrl+a\nui_key backspace\nui_type ##console_input \"" + typed + "\"\nui_key tab\nui_texts\n";
+    };
+    const SandboxRun run = RunScript(folder, "ui_window Console\n" + completing("tc_show tod_sunrise_wa") +
+                                                 completing("set timecycleed") + completing("tc_load " + folder + "/saved_") +
+                                                 completing("tc_diff tod_"));
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] { tc_show tod_sunrise_warm  }")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] { set timecycleeditor  }")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] { tc_load " + folder + "/saved_sunrise.xml  }")) << run.output;
+
+    // Many matches: the first 20 and how many more.
+    std::string listed;
+    for (const std::string& line : run.Lines())
+        if (line.starts_with("[sandbox] Possible matches: tod_"))
+            listed = line;
+    ASSERT_FALSE(listed.empty()) << run.output;
+    int names = 0;
+    for (size_t at = listed.find("tod_"); at != std::string::npos; at = listed.find("tod_", at + 1))
+        ++names;
+    EXPECT_EQ(names, 20) << listed;
+    EXPECT_NE(listed.find(" more"), std::string::npos) << listed;
+}
+
+// A widget that is not there: the message names at most 20 of the labels
+// drawn and how many more there were, instead of every modifier's row.
+TEST(SandboxRun, AFailedClickNamesAFewCandidates)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, "timecycleeditor true\nframe 2\nui_click no_such_widget\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.errors.find("\"no_such_widget\""), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find(" more labelled"), std::string::npos) << run.errors;
+    int quoted = 0;
+    for (size_t at = run.errors.find(", \""); at != std::string::npos; at = run.errors.find(", \"", at + 1))
+        ++quoted;
+    EXPECT_LE(quoted, 20) << run.errors;
+    EXPECT_LT(run.errors.size(), 4000u) << run.errors;
 }
 }
