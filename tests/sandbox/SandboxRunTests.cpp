@@ -224,6 +224,29 @@ ui_items
     EXPECT_TRUE(run.HasLine("[sandbox] 0 widgets in \"Console\"")) << "F8 closes the console\n" << run.output;
 }
 
+// F8 reopens the console with its input line focused: what is typed next
+// (here pasted, the driver types no text without a click) goes there. The
+// editor keeps frames running while the console is closed.
+TEST(SandboxRun, F8OpensTheConsoleReadyForInput)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunScript(folder, R"(timecycleeditor true
+ui_window Console
+ui_type ##console_input tc_state
+ui_key ctrl+a
+ui_key ctrl+c
+ui_key backspace
+ui_key f8
+frame 2
+ui_key f8
+frame
+ui_key ctrl+v
+ui_texts
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] { tc_state }")) << run.output;
+}
+
 // debug_fatal makes the sandbox itself fail through the shared diagnostics:
 // it stops at the site, and the record waits in the install root's
 // data/cache. Both kinds run in one test: they share the record's file.
