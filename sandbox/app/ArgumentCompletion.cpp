@@ -36,6 +36,7 @@ const CommandArguments kArguments[] = {
     { "tc_list", { ArgumentKind::Modifier } },
     { "tc_save", { ArgumentKind::Modifier, ArgumentKind::File } },
     { "tc_load", { ArgumentKind::File } },
+    { "script", { ArgumentKind::File } },
     { "screenshot", { ArgumentKind::File } },
     { "set", { ArgumentKind::Variable } },
     { "help", { ArgumentKind::Command } },

@@ -14,6 +14,7 @@ const CommandHelp kCommands[] = {
     { "frame", "frame [N]", "run N frames (1) and print what they took" },
     { "screenshot", "screenshot FILE", "draw the picture (backdrop and GUI) and write it as PNG" },
     { "quit", "quit", "leave the sandbox" },
+    { "script", "script FILE", "run the commands in FILE as --script does, stopping at a failing one" },
     { "window_size", "window_size WIDTHxHEIGHT", "resize the window, as a user dragging its border" },
     { "ui_windows", "ui_windows", "the GUI's windows with their position and size" },
     { "ui_window", "ui_window [NAME]", "window the UI commands act in (Timecycle Editor)" },

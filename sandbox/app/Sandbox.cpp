@@ -88,6 +88,7 @@ Sandbox::Sandbox(Display& display)
     AddDiagnosticsCommands(*this);
     AddHelpCommands(*this);
     AddWindowCommands(*this);
+    AddScriptCommands(*this);
     conhost::SetArgumentCompleter(CompleteArgument);
 }
 

@@ -88,4 +88,9 @@ void AddTimecycleCommands(Sandbox& sandbox);
 void AddDiagnosticsCommands(Sandbox& sandbox);
 void AddHelpCommands(Sandbox& sandbox);
 void AddWindowCommands(Sandbox& sandbox);
+void AddScriptCommands(Sandbox& sandbox);
+
+// Runs a script file's lines (ScriptRunner.h): 0 when it ran to its end, 1
+// when a line failed, 2 when the file cannot be read; each said on the console.
+int RunScriptFile(Sandbox& sandbox, const std::string& path);
 }

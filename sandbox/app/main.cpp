@@ -24,7 +24,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 namespace
@@ -110,29 +109,6 @@ void ReadCommands(Sandbox& sandbox)
         if (!command.empty())
             sandbox.RunLine(command);
     }
-}
-
-int RunScriptFile(Sandbox& sandbox, const std::string& path)
-{
-    std::ifstream file(path);
-    if (!file)
-    {
-        PrintWarning(kChannel, "cannot read the script %s: %s\n", path, std::strerror(errno));
-        return 2;
-    }
-    const ScriptResult result = RunScript(
-        file,
-        [&](const std::string& line) {
-            Printf("script", "%s\n", line);
-            return sandbox.RunLine(line);
-        },
-        [&] { return sandbox.quitRequested; });
-    if (!result.succeeded)
-    {
-        PrintWarning(kChannel, "%s:%d: the script stops here: %s\n", path, result.failedLine, result.failedText);
-        return 1;
-    }
-    return 0;
 }
 
 int Run(const SandboxOptions& options)

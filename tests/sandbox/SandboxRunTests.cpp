@@ -142,6 +142,9 @@ TEST_P(ScriptFailure, StopsAtTheLineWithItsNumberAndStatusOne)
     const SandboxRun run = RunScript(folder, std::string("# line 1\nframe\n") + GetParam().line + "\ntc_state\n");
     EXPECT_EQ(run.exitCode, 1) << run.output;
     EXPECT_EQ(run.CountContaining(":3: the script stops here: " + std::string(GetParam().line)), 1) << run.output;
+    // Where a shell or a CI log looks for what went wrong.
+    EXPECT_NE(run.errors.find(":3: the script stops here: " + std::string(GetParam().line)), std::string::npos)
+        << run.errors;
     EXPECT_EQ(run.CountContaining("primary:"), 0) << "the line after the failing one ran:\n" << run.output;
 }
 
@@ -326,7 +329,9 @@ TEST(SandboxRun, OptionsTakeAttachedValues)
 struct StartProblem
 {
     const char* description;
-    std::string (*arguments)(const std::string& folder, std::vector<std::string>& words);  // gives the path named
+    const char* option;  // ending in '=' when the value is attached
+    const char* given;   // in a folder with an empty folder "empty" and an empty file "data.xml"
+    const char* named;   // the path the error names
     const char* reason;
 };
 
@@ -339,51 +344,34 @@ class StartProblems : public testing::TestWithParam<StartProblem>
 // error, nothing on standard output.
 TEST_P(StartProblems, StopBeforeAnythingLoads)
 {
+    const StartProblem& problem = GetParam();
     const std::string folder = TestFolder();
+    std::filesystem::create_directories(folder + "/empty/modifiers");
+    WriteFile(folder, "data.xml", "");
+
     std::vector<std::string> words = { "--headless", "--frames", "1" };
-    const std::string path = GetParam().arguments(folder, words);
+    const std::string given = folder + "/" + problem.given;
+    if (std::string_view(problem.option).ends_with('='))
+        words.push_back(problem.option + given);
+    else
+        words.insert(words.end(), { problem.option, given });
     words.push_back("mosk");
+
     const SandboxRun run = RunSandbox(words);
     EXPECT_EQ(run.exitCode, 2) << run.output;
-    EXPECT_NE(run.errors.find(path + ": " + GetParam().reason), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find(folder + "/" + problem.named + ": " + problem.reason), std::string::npos) << run.errors;
     EXPECT_EQ(run.output, run.errors) << "something was printed besides the error";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SandboxRun, StartProblems,
     testing::Values(
-        StartProblem{ "MissingDataFolder",
-                      [](const std::string& folder, std::vector<std::string>& words) {
-                          words.insert(words.end(), { "--data", folder + "/missing" });
-                          return folder + "/missing";
-                      },
+        StartProblem{ "MissingDataFolder", "--data", "missing", "missing", "No such file or directory" },
+        StartProblem{ "DataFolderWithoutVariableTable", "--data=", "empty", "empty/variables.xml",
                       "No such file or directory" },
-        StartProblem{ "DataFolderWithoutVariableTable",
-                      [](const std::string& folder, std::vector<std::string>& words) {
-                          std::filesystem::create_directories(folder + "/empty/modifiers");
-                          words.insert(words.end(), { "--data=" + folder + "/empty" });
-                          return folder + "/empty/variables.xml";
-                      },
-                      "No such file or directory" },
-        StartProblem{ "DataFolderIsAFile",
-                      [](const std::string& folder, std::vector<std::string>& words) {
-                          const std::string file = WriteFile(folder, "data.xml", "");
-                          words.insert(words.end(), { "--data", file });
-                          return file;
-                      },
-                      "Not a directory" },
-        StartProblem{ "MissingScript",
-                      [](const std::string& folder, std::vector<std::string>& words) {
-                          words.insert(words.end(), { "--script", folder + "/none.txt" });
-                          return folder + "/none.txt";
-                      },
-                      "No such file or directory" },
-        StartProblem{ "ScriptIsAFolder",
-                      [](const std::string& folder, std::vector<std::string>& words) {
-                          words.insert(words.end(), { "--script", folder });
-                          return folder;
-                      },
-                      "Is a directory" }),
+        StartProblem{ "DataFolderIsAFile", "--data", "data.xml", "data.xml", "Not a directory" },
+        StartProblem{ "MissingScript", "--script", "none.txt", "none.txt", "No such file or directory" },
+        StartProblem{ "ScriptIsAFolder", "--script=", "empty", "empty", "Is a directory" }),
     [](const testing::TestParamInfo<StartProblem>& info) { return std::string(info.param.description); });
 
 // A data folder with a variable table but no modifiers loads, and says so.
@@ -399,14 +387,21 @@ TEST(SandboxRun, DataWithoutModifiersSaysSo)
     EXPECT_NE(run.errors.find("no modifiers in " + folder + "/modifiers"), std::string::npos) << run.output;
 }
 
-// A failing line and the reason go to standard error, where a shell looks.
-TEST(SandboxRun, AFailingScriptLineIsOnStandardError)
+// "script FILE" runs a file from the console; a script that runs itself
+// stops at a depth instead of exhausting the stack.
+TEST(SandboxRun, ScriptCommandRunsFilesAndStopsEndlessNesting)
 {
     const std::string folder = TestFolder();
-    const SandboxRun run = RunScript(folder, "frame\ntc_show no_such_modifier\n");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.errors.find("no_such_modifier"), std::string::npos) << run.errors;
-    EXPECT_NE(run.errors.find(":2: the script stops here: tc_show no_such_modifier"), std::string::npos) << run.errors;
+    const std::string inner = WriteFile(folder, "inner.txt", "tc_list tod_noon_clear\n");
+    const SandboxRun run = RunScript(folder, "script " + inner + "\n");
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] 1 of 2093 modifiers")) << run.output;
+
+    const std::string self = folder + "/self.txt";
+    WriteFile(folder, "self.txt", "script " + self + "\n");
+    const SandboxRun endless = RunSandbox({ "--headless", "--script", self });
+    EXPECT_EQ(endless.exitCode, 1) << endless.output;
+    EXPECT_EQ(endless.CountContaining("scripts nest 16 deep"), 1) << endless.output;
 }
 
 // help lists every command, the sandbox's and the component's, each with a
