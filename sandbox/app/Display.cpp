@@ -38,6 +38,29 @@ float DisplayScale(SDL_Window* window)
     return std::clamp(std::round(dpi / 96.0f * 2.0f) / 2.0f, 1.0f, 3.0f);
 }
 
+// Ctrl+= and Ctrl+- step the interface's scale by a tenth, Ctrl+0 goes back
+// to the display's: the new scale, or none for any other event.
+std::optional<float> ScaleShortcut(const SDL_Event& event, float scale, float displayScale)
+{
+    if (event.type != SDL_KEYDOWN || !(event.key.keysym.mod & KMOD_CTRL))
+        return std::nullopt;
+    switch (event.key.keysym.sym)
+    {
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+    case SDLK_KP_PLUS:
+        return std::min(kMaximumScale, std::round(scale * 1.1f * 20.0f) / 20.0f);
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+        return std::max(kMinimumScale, std::round(scale / 1.1f * 20.0f) / 20.0f);
+    case SDLK_0:
+    case SDLK_KP_0:
+        return displayScale;
+    default:
+        return std::nullopt;
+    }
+}
+
 bool FileExists(const char* path)
 {
     return std::ifstream(path).good();
@@ -195,27 +218,29 @@ bool Display::PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput)
     bool pending = SDL_PollEvent(&event) == 1;
     if (!pending && waitMilliseconds != 0)
         pending = (waitMilliseconds < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, waitMilliseconds)) == 1;
+    // The window system also sends the text of a shortcut's key ("-" of
+    // Ctrl+-); it is not typed into the focused field.
+    bool shortcutText = false;
     for (; pending; pending = SDL_PollEvent(&event) == 1)
     {
         hadInput = true;
-        const bool control = event.type == SDL_KEYDOWN && (event.key.keysym.mod & KMOD_CTRL);
-        const SDL_Keycode key = event.type == SDL_KEYDOWN ? event.key.keysym.sym : SDLK_UNKNOWN;
+        if (event.type == SDL_KEYDOWN)
+            shortcutText = false;
         if (event.type == SDL_QUIT ||
             (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
              event.window.windowID == SDL_GetWindowID(m_window)))
             open = false;
-        else if (key == SDLK_F8)
+        else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F8)
         {
             if (!event.key.repeat)
                 onF8();
         }
-        else if (control && (key == SDLK_EQUALS || key == SDLK_PLUS || key == SDLK_KP_PLUS))
-            m_scale = std::min(kMaximumScale, std::round(m_scale * 1.1f * 20.0f) / 20.0f);
-        else if (control && (key == SDLK_MINUS || key == SDLK_KP_MINUS))
-            m_scale = std::max(kMinimumScale, std::round(m_scale / 1.1f * 20.0f) / 20.0f);
-        else if (control && (key == SDLK_0 || key == SDLK_KP_0))
-            m_scale = m_displayScale;
-        else
+        else if (const std::optional<float> scale = ScaleShortcut(event, m_scale, m_displayScale))
+        {
+            m_scale = *scale;
+            shortcutText = true;
+        }
+        else if (!(event.type == SDL_TEXTINPUT && shortcutText))
             ImGui_ImplSDL2_ProcessEvent(&event);
     }
     return open;

@@ -76,7 +76,7 @@ private:
     std::unique_ptr<uidriver::UiDriver> m_ui;
     bool m_lastFrameDrewGui = false;
     bool m_lastFrameByDriver = false;
-    int m_framesToShowChange = 0;  // frames to draw before the window may wait
+    int m_framesToShowChange = 3;  // frames to draw before the window may wait; the first ones settle too
     std::vector<int> m_commandTokens;
 };
 

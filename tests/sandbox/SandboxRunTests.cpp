@@ -316,7 +316,8 @@ TEST(SandboxRun, HelpAndBadOptions)
 TEST(SandboxRun, OptionsTakeAttachedValues)
 {
     const std::string folder = TestFolder();
-    const std::string script = WriteFile(folder, "script.txt", "tc_list tod_noon_clear\n");
+    const std::string script =
+        WriteFile(folder, "script.txt", "tc_list tod_noon_clear\nscreenshot " + folder + "/picture.png\n");
     const SandboxRun run = RunSandbox({ "--headless", "--script=" + script, "--frames=2", "--size=800x500",
                                         "--data=" VESK_TIMECYCLE_DATA, "mosk" });
     ASSERT_EQ(run.exitCode, 0) << run.output;
@@ -324,6 +325,10 @@ TEST(SandboxRun, OptionsTakeAttachedValues)
     EXPECT_EQ(run.CountContaining("[sandbox] 2 frames, "), 1) << run.output;
     EXPECT_EQ(run.CountContaining("headless: the game and the GUI ran, nothing was drawn"), 1) << run.output;
     EXPECT_TRUE(run.errors.empty()) << run.errors;
+    int width = 0, height = 0, channels = 0;
+    ASSERT_TRUE(stbi_info((folder + "/picture.png").c_str(), &width, &height, &channels));
+    EXPECT_EQ(width, 800) << "--size sets the headless picture's size";
+    EXPECT_EQ(height, 500);
 }
 
 struct StartProblem
