@@ -3,7 +3,10 @@
 
   variables.xml      the variable table: one <variable name=".." default=".."/> per
                      variable, in variable-id order
-  modifiers/*.xml    themed modifier files in the timecycle_modifier_data format
+  modifiers/*.xml    themed modifier files in the timecycle_modifier_data format;
+                     each modifier's values fit its name (a warm sunrise has a
+                     low sun in an orange sky, a night is dark, a foggy one has
+                     dense fog, a rainy one a grey sky), see "Looks" below
 
 The output depends only on this script (fixed seed, fixed order), so running it
 again rewrites the same bytes. Stale modifier files are removed first.
@@ -779,7 +782,10 @@ def flatten(look):
     return values
 
 
-# --- Modifiers ------------------------------------------------------------
+# --- Parameters -----------------------------------------------------------
+
+VARIABLE_ORDER = {v[0]: i for i, v in enumerate(VARIABLES)}
+
 
 def near_default(rng, name):
     default = DEFAULTS[name]
@@ -822,9 +828,6 @@ def make_params(rng, look, favoured_prefixes):
         value2 = value1 if rng.random() < 0.7 else mix(value1, DEFAULTS[name], rng.uniform(0.2, 0.6))
         params.append((name, value1, value2))
     return params
-
-
-VARIABLE_ORDER = {v[0]: i for i, v in enumerate(VARIABLES)}
 
 
 def make_modifiers(rng, theme):

@@ -67,12 +67,12 @@ bool FileExists(const char* path)
 }
 }
 
-bool Display::OpenWindow(const DisplayOptions& options, std::string& note)
+void Display::OpenWindow(const DisplayOptions& options, std::string& note)
 {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     {
         note = std::string("cannot start SDL video (") + SDL_GetError() + "): running headless";
-        return false;
+        return;
     }
     m_sdlVideo = true;
 
@@ -89,7 +89,7 @@ bool Display::OpenWindow(const DisplayOptions& options, std::string& note)
     if (!m_window)
     {
         note = std::string("cannot open a window (") + SDL_GetError() + "): running headless";
-        return false;
+        return;
     }
     int top = 0, left = 0, bottom = 0, right = 0;
     if (!options.size && SDL_GetWindowBordersSize(m_window, &top, &left, &bottom, &right) == 0)
@@ -101,7 +101,6 @@ bool Display::OpenWindow(const DisplayOptions& options, std::string& note)
                               usable.y + top + (usable.h - top - bottom - height) / 2);
     }
     m_displayScale = DisplayScale(m_window);
-    return true;
 }
 
 std::unique_ptr<Display> Display::Open(const DisplayOptions& options, std::string& note)

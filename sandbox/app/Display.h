@@ -64,7 +64,8 @@ public:
 
 private:
     Display() = default;
-    bool OpenWindow(const DisplayOptions& options, std::string& note);
+    // Leaves m_window null, with `note` saying why, when no window opens.
+    void OpenWindow(const DisplayOptions& options, std::string& note);
     void Draw(ImDrawData* gui);
     // Builds the font atlas and the style for m_scale.
     void ApplyScale();
