@@ -262,7 +262,9 @@ TEST_F(TimecycleTest, DataFolderWithoutModifierFolderIsReported)
     timecycle::ResetManager();
     const LoadReport report = timecycle::LoadDataFolder(m_folder.string());
     EXPECT_EQ(report.variablesLoaded, kVariableCount);
-    EXPECT_TRUE(FindMessage(report, "modifiers", 0, "cannot list")) << Describe(report);
+    EXPECT_TRUE(FindMessage(report, "modifiers", 0, "cannot list the modifier folder: No such file or directory"))
+        << Describe(report);
+    EXPECT_FALSE(FindMessage(report, "modifiers", 0, "found so far")) << "nothing was found\n" << Describe(report);
 }
 
 // The editor's own export of its worked example, byte for byte.
