@@ -7,49 +7,45 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 namespace sandbox
 {
 namespace
 {
-// A whole decimal number in [minimum, maximum]; otherwise `error` says why.
-std::optional<long long> ParseWhole(const std::string& text, long long minimum, long long maximum, std::string& error)
+enum class Range
 {
-    long long value = 0;
+    Fits,
+    NotANumber,
+    TooSmall,
+    TooLarge,
+};
+
+// A whole decimal number, and whether it lies in [minimum, maximum].
+Range ParseWhole(std::string_view text, long long minimum, long long maximum, long long& value)
+{
     const auto [end, result] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (end != text.data() + text.size() || (result != std::errc() && result != std::errc::result_out_of_range))
-        error = "a whole number";
-    else if (result == std::errc::result_out_of_range || value > maximum)
-        error = text.starts_with('-') ? "too small" : "too large";
-    else if (value < minimum)
-        error = "too small";
-    else
-        return value;
-    return std::nullopt;
+    if (end != text.data() + text.size() || text.empty())
+        return Range::NotANumber;
+    if (result == std::errc::result_out_of_range)
+        return text.starts_with('-') ? Range::TooSmall : Range::TooLarge;
+    if (result != std::errc())
+        return Range::NotANumber;
+    return value < minimum ? Range::TooSmall : value > maximum ? Range::TooLarge : Range::Fits;
 }
 
-// "1280x720": both at least 1 and at most what SDL takes.
-std::optional<std::pair<int, int>> ParseSize(const std::string& text, std::string& error)
+// "1280x720": both sides whole numbers of pixels that SDL takes.
+Range ParseSize(std::string_view text, std::pair<int, int>& size)
 {
-    constexpr long long kLargest = 16384;
     const size_t x = text.find('x');
-    if (x == std::string::npos)
-    {
-        error = "WIDTHxHEIGHT, e.g. 1280x720";
-        return std::nullopt;
-    }
-    const std::optional<long long> width = ParseWhole(text.substr(0, x), 1, kLargest, error);
-    const std::optional<long long> height = width ? ParseWhole(text.substr(x + 1), 1, kLargest, error) : std::nullopt;
-    if (!height)
-    {
-        if (error == "too large")
-            error = "too large (at most " + std::to_string(kLargest) + " pixels a side)";
-        else if (error != "too small")
-            error = "WIDTHxHEIGHT, e.g. 1280x720";
-        return std::nullopt;
-    }
-    return std::pair{ int(*width), int(*height) };
+    if (x == std::string_view::npos)
+        return Range::NotANumber;
+    long long width = 0, height = 0;
+    const Range widthRange = ParseWhole(text.substr(0, x), 1, kLargestSize, width);
+    const Range heightRange = ParseWhole(text.substr(x + 1), 1, kLargestSize, height);
+    size = { int(width), int(height) };
+    return widthRange != Range::Fits ? widthRange : heightRange;
 }
 }
 
@@ -108,27 +104,36 @@ std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& argum
             const std::optional<std::string> count = value("a number");
             if (!count)
                 return std::nullopt;
-            std::string why;
-            const std::optional<long long> frames = ParseWhole(*count, 0, std::numeric_limits<int>::max(), why);
-            if (!frames)
+            constexpr long long kMostFrames = std::numeric_limits<int>::max();
+            long long frames = 0;
+            const Range range = ParseWhole(*count, 0, kMostFrames, frames);
+            if (range == Range::TooLarge)
+                return bad(*count, fmt::format("too large (at most {})", kMostFrames));
+            if (range != Range::Fits)
             {
-                if (why == "too large")
-                    return bad(*count, "too large (at most " + std::to_string(std::numeric_limits<int>::max()) + ")");
                 error = "--frames needs a number of 0 or more, not \"" + *count + "\"";
                 return std::nullopt;
             }
-            options.frames = int(*frames);
+            options.frames = int(frames);
         }
         else if (word == "--size")
         {
             const std::optional<std::string> text = value("a size, WIDTHxHEIGHT");
             if (!text)
                 return std::nullopt;
-            std::string why;
-            const std::optional<std::pair<int, int>> size = ParseSize(*text, why);
-            if (!size)
-                return bad(*text, why == "WIDTHxHEIGHT, e.g. 1280x720" ? "no size: give " + why : why);
-            options.size = size;
+            std::pair<int, int> size;
+            switch (ParseSize(*text, size))
+            {
+            case Range::Fits:
+                options.size = size;
+                break;
+            case Range::NotANumber:
+                return bad(*text, "no size: give WIDTHxHEIGHT in pixels, e.g. 1280x720");
+            case Range::TooSmall:
+                return bad(*text, "too small (at least 1 pixel a side)");
+            case Range::TooLarge:
+                return bad(*text, fmt::format("too large (at most {} pixels a side)", kLargestSize));
+            }
         }
         else if (word == "--scale")
         {

@@ -15,6 +15,7 @@ namespace sandbox
 {
 constexpr float kMinimumScale = 0.5f;
 constexpr float kMaximumScale = 4.0f;
+constexpr int kLargestSize = 16384;  // pixels a side of the window or picture
 
 struct SandboxOptions
 {

@@ -40,6 +40,7 @@ std::string WindowLayout(ImVec2 display)
     const int height = std::clamp(int(display.y * 0.66f) - 60, 400, 580);
     return fmt::format("[Window][Timecycle Editor]\nPos=30,30\nSize={},{}\n", width, height);
 }
+
 // The components the sandbox loads from its folder, in order.
 const char* const kComponents[] = { "devtools-vesk" };
 
@@ -162,21 +163,13 @@ int Run(const SandboxOptions& options)
 
         if (status == 0 && !sandbox.quitRequested)
         {
-            if (display->IsHeadless())
-            {
-                if (options.frames)
-                    sandbox.TimedFrames(*options.frames);
-                else if (options.scriptPath.empty())
-                    ReadCommands(sandbox);
-            }
-            else
-            {
-                if (options.frames)
-                    sandbox.TimedFrames(*options.frames);
-                else
-                    while (!sandbox.quitRequested)
-                        sandbox.Frame(true);
-            }
+            if (options.frames)
+                sandbox.TimedFrames(*options.frames);
+            else if (!display->IsHeadless())
+                while (!sandbox.quitRequested)
+                    sandbox.Frame(true);
+            else if (options.scriptPath.empty())
+                ReadCommands(sandbox);
         }
         for (LoadedComponent& component : components)
             StopComponent(component);
