@@ -22,7 +22,7 @@ constexpr float kFontPixels = 13.0f;
 
 bool HasDisplay()
 {
-    // SDL_VIDEODRIVER names a driver that needs no display server (offscreen).
+    // SDL_VIDEODRIVER may name a driver that needs no display server (dummy).
     for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER" })
         if (const char* value = std::getenv(variable); value && *value)
             return true;
