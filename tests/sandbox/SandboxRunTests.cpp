@@ -146,7 +146,7 @@ tc_diff w_clear_light
 )");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 3) << run.output;
-    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 2.534 2.534 -> 2.534 "), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.200 0.200 -> 0.200 "), 1) << run.output;
 }
 
 struct FailingLine
