@@ -125,7 +125,7 @@ void OpenEditor(TimecycleEditorState& state, bool filtered)
     // only inside a frame.
     ImGui::NewFrame();
     ImGui::SetNextWindowPos(ImVec2(40.0f, 40.0f), ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(ImVec2(1280.0f, 900.0f), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(kWorkingSize[0], kWorkingSize[1]), ImGuiCond_FirstUseEver);
     DrawTimecycleEditor(state);
     ImGui::Render();
 }
@@ -210,6 +210,14 @@ void TypeIntoVariableField(TimecycleEditorState& state, const char* text)
     RunEditorFrame(state);
     io.AddInputCharactersUTF8(text);
     RunEditorFrame(state);
+}
+
+void SetEditorSize(TimecycleEditorState& state, const float (&size)[2])
+{
+    ImGui::NewFrame();
+    ImGui::SetNextWindowSize(ImVec2(size[0], size[1]), ImGuiCond_Always);
+    DrawTimecycleEditor(state);
+    ImGui::Render();
 }
 
 void RunEditorFrame(TimecycleEditorState& state)
