@@ -223,3 +223,31 @@ TEST_F(ClippedViewTest, DownThroughManySuggestionsKeepsTheHighlightedOneInView)
     EXPECT_STREQ(state.varInput, Name(kPresses - 1).c_str());
     EXPECT_FALSE(PopupDrawn());
 }
+
+TEST_F(ClippedViewTest, AValueBeingTypedOutlivesScrollingItsRowOutOfView)
+{
+    tcModifier& modifier = ModifierWithEveryVariable();
+    Select(modifier);
+    const std::string label = Value1(modifier, 2);
+
+    // Ctrl+click turns the drag into a field for a typed value.
+    ui.Hover(kWindow, label);
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyCtrl = true;
+    io.MouseDown[0] = true;
+    ui.Frame();
+    io.MouseDown[0] = false;
+    ui.Frame();
+    io.KeyCtrl = false;
+    ASSERT_TRUE(ImGui::TempInputIsActive(ui.Find(kWindow, label).id));
+    ui.Key("ctrl+a");
+    io.AddInputCharactersUTF8("4.5");
+    ui.Frame();
+
+    ui.Hover(kWindow, Check(modifier, 100));
+    ASSERT_FALSE(RowDrawn(modifier, 3));
+    ui.Key("enter");
+
+    EXPECT_FLOAT_EQ(Live(modifier, 2)->value1, 4.5f);
+    EXPECT_FLOAT_EQ(state.selection.savedParams.at(2).value1, 4.5f);
+}
