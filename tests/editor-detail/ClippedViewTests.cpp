@@ -230,18 +230,10 @@ TEST_F(ClippedViewTest, AValueBeingTypedOutlivesScrollingItsRowOutOfView)
     Select(modifier);
     const std::string label = Value1(modifier, 2);
 
-    // Ctrl+click turns the drag into a field for a typed value.
-    ui.Hover(kWindow, label);
-    ImGuiIO& io = ImGui::GetIO();
-    io.KeyCtrl = true;
-    io.MouseDown[0] = true;
-    ui.Frame();
-    io.MouseDown[0] = false;
-    ui.Frame();
-    io.KeyCtrl = false;
+    BeginTypedValue(label);
     ASSERT_TRUE(ImGui::TempInputIsActive(ui.Find(kWindow, label).id));
     ui.Key("ctrl+a");
-    io.AddInputCharactersUTF8("4.5");
+    ImGui::GetIO().AddInputCharactersUTF8("4.5");
     ui.Frame();
 
     ui.Hover(kWindow, Check(modifier, 100));
