@@ -141,10 +141,17 @@ bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
         }
         else if (EnterPressed())
         {
+            // The list is last frame's: its variable is checked against the
+            // game's table as it is now.
             const std::vector<int32_t>& list = suggestions.List();
-            if (suggestions.highlighted >= 0 && suggestions.highlighted < static_cast<int>(list.size()))
+            const int highlighted = suggestions.highlighted;
+            if (highlighted >= 0 && highlighted < static_cast<int>(list.size()))
             {
-                if (const char* name = TimecycleManager::GetVarInfoName(varInfos[list[suggestions.highlighted]]))
+                const int32_t index = list[highlighted];
+                const char* name = index < TimecycleManager::GetConfigVarInfoCount()
+                                       ? TimecycleManager::GetVarInfoName(varInfos[index])
+                                       : nullptr;
+                if (name)
                     TakeSuggestion(state, name);
             }
             else
