@@ -7,8 +7,10 @@
 
 #include "EditHistory.h"
 #include "NameHashSet.h"
+#include "ParameterRows.h"
 #include "SessionChanges.h"
 #include "TextBuffer.h"
+#include "VariableSuggestions.h"
 
 #include <TimecycleManager.h>
 #include <tinyxml2.h>
@@ -78,6 +80,11 @@ struct TimecycleEditorState
         int32_t varId = -1;
         float initial = 0.0f;
     } typedValue;
+
+    // The parameter table's rows and the variable suggestions, gathered
+    // when their sources change.
+    ParameterRows tableRows;
+    VariableSuggestions variableSuggestions;
 
     // A click on a modifier's row in the browser.
     void SelectFromBrowser(tcModifier& modifier);
