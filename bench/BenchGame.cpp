@@ -4,18 +4,27 @@
 #include "EditorState.h"
 #include "ModifierSearch.h"
 
+#include <ImGuiItemHooks.h>
 #include <TimecycleControl.h>
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bench
 {
 namespace
 {
+// The number of modifiers LoadGame last made; -1 when the game holds
+// something else.
+int loadedCount = -1;
+
 [[noreturn]] void Fail(const std::string& message)
 {
     fprintf(stderr, "bench: %s\n", message.c_str());
@@ -82,7 +91,6 @@ void EnsureImGui()
 
 void LoadGame(int count)
 {
-    static int loadedCount = -1;
     if (count == loadedCount)
         return;
 
@@ -117,7 +125,97 @@ void OpenEditor(TimecycleEditorState& state, bool filtered)
     // only inside a frame.
     ImGui::NewFrame();
     ImGui::SetNextWindowPos(ImVec2(40.0f, 40.0f), ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(ImVec2(1280.0f, 900.0f), ImGuiCond_FirstUseEver);
+    ImGui::SetNextWindowSize(ImVec2(kWorkingSize[0], kWorkingSize[1]), ImGuiCond_FirstUseEver);
+    DrawTimecycleEditor(state);
+    ImGui::Render();
+}
+
+tcModifier& AddModifierWithParameters(const std::string& name, int count)
+{
+    tcModifier* modifier = TheTimecycleManager->CreateTimecycle(name);
+    if (!modifier)
+        Fail("could not add the modifier " + name);
+    for (int varId = 0; varId < count; ++varId)
+    {
+        const char* variable = TimecycleManager::GetVarInfoName(*TimecycleManager::GetConfigVarInfo(varId));
+        if (!variable || !TheTimecycleManager->AddTimecycleModData(*modifier, variable))
+            Fail("could not give " + name + " its parameter " + std::to_string(varId));
+    }
+    loadedCount = -1;
+    return *modifier;
+}
+
+void LoadVariables(int count)
+{
+    // The game reads its variable table from a file only: the data's table
+    // cut after `count` variables.
+    std::ifstream data(VESK_TIMECYCLE_DATA "/variables.xml");
+    std::string table;
+    int kept = 0;
+    for (std::string line; std::getline(data, line);)
+    {
+        const bool variable = line.find("<variable ") != std::string::npos;
+        if (!variable || kept++ < count)
+            table += line + "\n";
+    }
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("vesk-bench-variables-" + std::to_string(count) + ".xml");
+    std::ofstream(file, std::ios::binary) << table;
+
+    timecycle::ResetManager();
+    const timecycle::LoadReport report = timecycle::LoadVariableTable(file.string());
+    std::filesystem::remove(file);
+    if (report.variablesLoaded != count)
+        Fail("the game holds " + std::to_string(report.variablesLoaded) + " variables instead of " +
+             std::to_string(count));
+    loadedCount = -1;
+}
+
+void SelectModifier(TimecycleEditorState& state, tcModifier& modifier)
+{
+    state.SelectFromBrowser(modifier);
+    RunEditorFrame(state);
+}
+
+namespace
+{
+// Where the last frame drew the "Variable" field.
+void FindVariableField(const ImGuiItemEvent& event, void* found)
+{
+    if (event.kind == ImGuiItemEvent::Described && event.label && std::string_view(event.label) == "##input")
+    {
+        auto& centre = *static_cast<ImVec2*>(found);
+        centre = ImVec2((event.min.x + event.max.x) / 2.0f, (event.min.y + event.max.y) / 2.0f);
+    }
+}
+}
+
+void TypeIntoVariableField(TimecycleEditorState& state, const char* text)
+{
+    // Whatever a previous measurement left active lets go first.
+    ImGui::ClearActiveID();
+    ImVec2 field(-1.0f, -1.0f);
+    ImGuiSetItemCallback(&FindVariableField, &field);
+    RunEditorFrame(state);
+    ImGuiSetItemCallback(nullptr, nullptr);
+    if (field.x < 0.0f)
+        Fail("the detail pane shows no \"Variable\" field");
+
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = field;
+    RunEditorFrame(state);
+    io.MouseDown[0] = true;
+    RunEditorFrame(state);
+    io.MouseDown[0] = false;
+    RunEditorFrame(state);
+    io.AddInputCharactersUTF8(text);
+    RunEditorFrame(state);
+}
+
+void SetEditorSize(TimecycleEditorState& state, const float (&size)[2])
+{
+    ImGui::NewFrame();
+    ImGui::SetNextWindowSize(ImVec2(size[0], size[1]), ImGuiCond_Always);
     DrawTimecycleEditor(state);
     ImGui::Render();
 }

@@ -4,6 +4,10 @@
 // frames without a renderer.
 #pragma once
 
+#include <TimecycleManager.h>
+
+#include <string>
+
 struct TimecycleEditorState;
 
 namespace bench
@@ -24,9 +28,44 @@ constexpr const char* kFilterQuery = "S";
 void LoadGame(int count);
 
 // Opens the editor over the current game and runs the frame that shows its
-// window, at the size a developer would give it. With `filtered`, the name
+// window, at kWorkingSize the first time. With `filtered`, the name
 // field holds kFilterQuery and the filter is built first.
 void OpenEditor(TimecycleEditorState& state, bool filtered);
+
+// The editor window's size as it opens by itself (its smallest), and as a
+// developer working in it makes it.
+constexpr float kOpeningSize[] = { 1020.0f, 400.0f };
+constexpr float kWorkingSize[] = { 1280.0f, 900.0f };
+
+// The detail pane's measurements: a modifier with few parameters against
+// one with every variable of the data, and the variable suggestions over a
+// small variable table against the data's whole one.
+constexpr int kParameterCounts[] = { 15, 379 };
+constexpr int kVariableCounts[] = { 20, 379 };
+// Typed into the "Variable" field: every variable name of the data holds it,
+// so the suggestions are as many as the game has variables.
+constexpr const char* kVariableQuery = "_";
+// Parameters of the modifier selected under the suggestions; the
+// suggestions leave them out.
+constexpr int kSuggestionModifierParameters = 5;
+
+// A new modifier with the game's first `count` variables as parameters.
+// Stops the process when the game refuses one.
+tcModifier& AddModifierWithParameters(const std::string& name, int count);
+
+// Makes the game hold only the data's first `count` variables and no
+// modifiers. The next LoadGame loads the data again.
+void LoadVariables(int count);
+
+// Selects the modifier the way a click in the browser does and runs a frame.
+void SelectModifier(TimecycleEditorState& state, tcModifier& modifier);
+
+// Clicks into the detail pane's "Variable" field, types `text` and runs the
+// frames that show the suggestions under it; the mouse stays on the field.
+void TypeIntoVariableField(TimecycleEditorState& state, const char* text);
+
+// Gives the editor window this size and runs the frame that shows it.
+void SetEditorSize(TimecycleEditorState& state, const float (&size)[2]);
 
 // One GUI frame of the game's console host with only the editor in it:
 // NewFrame, DrawTimecycleEditor, Render.

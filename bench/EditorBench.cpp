@@ -1,9 +1,10 @@
 // The editor's cost per GUI frame: open over games of different sizes, with
-// and without a name filter, and closed.
+// and without a name filter, and closed; and what its edit history costs.
 #include "BenchGame.h"
 
 #include "EditorState.h"
 #include "ModifierSearch.h"
+#include "ModifierSnapshot.h"
 #include "TimecycleEditor.h"
 
 #include <CoreRTControl.h>
@@ -89,6 +90,42 @@ void ClosedEditorFrame(benchmark::State& state)
 }
 }
 
+// The edit history: the time to undo the deletion of a modifier that has
+// every variable of the data, and as counters the memory one recorded step
+// takes, a value step (the most frequent kind) and that deletion.
+void UndoModifierDeletion(benchmark::State& state)
+{
+    bench::LoadGame(bench::kModifierCounts[0]);
+    const int parameters = TimecycleManager::GetConfigVarInfoCount();
+    tcModifier& modifier = bench::AddModifierWithParameters("bench_deleted", parameters);
+    const std::string name = TheTimecycleManager->GetTimecycleName(modifier);
+    TimecycleEditorState editor;
+
+    constexpr int kValueSteps = 1000;
+    for (int i = 0; i < kValueSteps; ++i)
+        editor.history.SetValue(modifier, i % parameters, ValueColumn::Outdoor, static_cast<float>(i));
+    if (editor.history.StepCount() != kValueSteps)
+        state.SkipWithError("the history did not record every value step");
+    const double valueStepBytes = static_cast<double>(editor.history.Bytes()) / kValueSteps;
+    editor.history.Clear();
+
+    editor.history.DeleteModifier(modifier);
+    const double deletionBytes = static_cast<double>(editor.history.Bytes());
+    for (auto _ : state)
+    {
+        editor.Undo();
+        state.PauseTiming();
+        if (!FindModifierByName(name))
+            state.SkipWithError("the undo did not bring the modifier back");
+        editor.Redo();
+        state.ResumeTiming();
+    }
+    state.counters["value_step_bytes"] = valueStepBytes;
+    state.counters["deletion_step_bytes"] = deletionBytes;
+    state.counters["parameters"] = parameters;
+}
+
 BENCHMARK(EditorFrame)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(EditorFrameFiltered)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ClosedEditorFrame);
+BENCHMARK(UndoModifierDeletion)->Unit(benchmark::kMillisecond);

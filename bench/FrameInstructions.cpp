@@ -3,8 +3,14 @@
 //   valgrind --tool=callgrind --instr-atstart=no editor-frame-instructions FRAMES
 // Each measurement, FRAMES frames at one size with or without the name
 // filter, ends in a callgrind dump named after it ("frame/100",
-// "frame_filtered/100", ...). Without valgrind the program just runs the
-// frames.
+// "frame_filtered/100", ...). The detail pane is measured the same way: the
+// editor with a modifier of 15 and of 379 parameters selected, in the window
+// as it opens, where 15 rows already fill the table's view
+// ("frame_table/15", "frame_table/379"), and in the larger window of the
+// other measurements, where the table shows 15 rows against twice as many
+// ("frame_table_large/15", ...); and the variable suggestions open over a
+// game of 20 and of 379 variables ("frame_popup/20", "frame_popup/379").
+// Without valgrind the program just runs the frames.
 #include "BenchGame.h"
 
 #include "EditorState.h"
@@ -20,21 +26,56 @@ namespace
 // Frames a new window needs to lay itself out before its frames look alike.
 constexpr int kSettleFrames = 3;
 
-void CountFrames(int modifiers, bool filtered, int frames)
+// Counts `frames` frames of the editor as it is now, under `name`.
+void CountEditorFrames(TimecycleEditorState& editor, const std::string& name, int frames)
 {
-    bench::LoadGame(modifiers);
-    TimecycleEditorState editor;
-    bench::OpenEditor(editor, filtered);
     for (int i = 0; i < kSettleFrames; ++i)
         bench::RunEditorFrame(editor);
 
-    const std::string name = std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers);
     CALLGRIND_START_INSTRUMENTATION;
     CALLGRIND_ZERO_STATS;
     for (int i = 0; i < frames; ++i)
         bench::RunEditorFrame(editor);
     CALLGRIND_DUMP_STATS_AT(name.c_str());
     CALLGRIND_STOP_INSTRUMENTATION;
+}
+
+void CountFrames(int modifiers, bool filtered, int frames)
+{
+    bench::LoadGame(modifiers);
+    TimecycleEditorState editor;
+    bench::OpenEditor(editor, filtered);
+    bench::SetEditorSize(editor, bench::kWorkingSize);
+    CountEditorFrames(editor, std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers),
+                      frames);
+}
+
+// The open editor over the smallest game with a modifier of `parameters`
+// parameters selected, in a window of `size`.
+void CountTableFrames(int parameters, const float (&size)[2], const char* name, int frames)
+{
+    bench::LoadGame(bench::kModifierCounts[0]);
+    tcModifier& modifier = bench::AddModifierWithParameters("bench_parameters", parameters);
+    TimecycleEditorState editor;
+    bench::OpenEditor(editor, false);
+    bench::SetEditorSize(editor, size);
+    bench::SelectModifier(editor, modifier);
+    CountEditorFrames(editor, name + std::to_string(parameters), frames);
+}
+
+// The suggestions under the "Variable" field over a game of `variables`
+// variables, every one of them matching the typed text but those the
+// selected modifier has.
+void CountPopupFrames(int variables, int frames)
+{
+    bench::LoadVariables(variables);
+    tcModifier& modifier = bench::AddModifierWithParameters("bench_suggestions", bench::kSuggestionModifierParameters);
+    TimecycleEditorState editor;
+    bench::OpenEditor(editor, false);
+    bench::SetEditorSize(editor, bench::kWorkingSize);
+    bench::SelectModifier(editor, modifier);
+    bench::TypeIntoVariableField(editor, bench::kVariableQuery);
+    CountEditorFrames(editor, "frame_popup/" + std::to_string(variables), frames);
 }
 }
 
@@ -52,5 +93,12 @@ int main(int argc, char** argv)
         CountFrames(modifiers, false, frames);
         CountFrames(modifiers, true, frames);
     }
+    for (int parameters : bench::kParameterCounts)
+    {
+        CountTableFrames(parameters, bench::kOpeningSize, "frame_table/", frames);
+        CountTableFrames(parameters, bench::kWorkingSize, "frame_table_large/", frames);
+    }
+    for (int variables : bench::kVariableCounts)
+        CountPopupFrames(variables, frames);
     return 0;
 }

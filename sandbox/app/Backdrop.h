@@ -20,12 +20,20 @@ struct Scene
     Colour horizon;     // sky at the horizon
     Colour sun;
     float sunSize = 1.0f;
+    float sunHeight = 0.7f;  // 1 high in the sky, 0 on the horizon, below 0 set
+    Colour moon;
+    float moonStrength = 0.0f;
+    Colour cloud;
+    float cloudCover = 0.0f;
+    float fogDensity = 0.0f;  // veils the whole picture
     Colour farFog;
     float farFogAlpha = 0.0f;
     Colour nearFog;
     float nearFogAlpha = 0.0f;
     Colour ground;      // lit by the sun and the ambient light from below
     Colour grade;       // overall tint and brightness, multiplied into everything
+    float saturation = 1.0f;
+    float rain = 0.0f;
 };
 
 // The scene as the game's current timecycle state gives it; variables the

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace sandbox
 {
@@ -25,7 +26,12 @@ void Say(std::string_view format, const Args&... arguments)
 }
 
 std::optional<int> ParseInteger(const std::string& text);
+// " (too large)" for a whole number past what ParseInteger takes, else "".
+std::string TooLargeNote(const std::string& text);
 std::optional<float> ParseNumber(const std::string& text);
+// Console names (commands, variables) compare ignoring ASCII letter case.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
 // "on" / "off" (also "true" / "false", "1" / "0").
 std::optional<bool> ParseSwitch(const std::string& text);
 }

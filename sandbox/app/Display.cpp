@@ -1,49 +1,120 @@
 #include "Display.h"
 
 #include "Backdrop.h"
+#include "SandboxOptions.h"
 
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
 #include <imgui_impl_sdlrenderer.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <vector>
 
 namespace sandbox
 {
 namespace
 {
+// The interface's text height at scale 1, in pixels: Dear ImGui's own size.
+constexpr float kFontPixels = 13.0f;
+
 bool HasDisplay()
 {
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 && *x11) || (wayland && *wayland);
+    // SDL_VIDEODRIVER may name a driver that needs no display server (dummy).
+    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER" })
+        if (const char* value = std::getenv(variable); value && *value)
+            return true;
+    return false;
+}
+
+// The display's scale from its DPI, in halves: 1 on an ordinary screen.
+float DisplayScale(SDL_Window* window)
+{
+    float dpi = 0.0f;
+    if (SDL_GetDisplayDPI(SDL_GetWindowDisplayIndex(window), nullptr, &dpi, nullptr) != 0 || !(dpi > 0.0f))
+        return 1.0f;
+    return std::clamp(std::round(dpi / 96.0f * 2.0f) / 2.0f, 1.0f, 3.0f);
+}
+
+// Ctrl+= and Ctrl+- step the interface's scale by a tenth, Ctrl+0 goes back
+// to the display's: the new scale, or none for any other event.
+std::optional<float> ScaleShortcut(const SDL_Event& event, float scale, float displayScale)
+{
+    if (event.type != SDL_KEYDOWN || !(event.key.keysym.mod & KMOD_CTRL))
+        return std::nullopt;
+    switch (event.key.keysym.sym)
+    {
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+    case SDLK_KP_PLUS:
+        return std::min(kMaximumScale, std::round(scale * 1.1f * 20.0f) / 20.0f);
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS:
+        return std::max(kMinimumScale, std::round(scale / 1.1f * 20.0f) / 20.0f);
+    case SDLK_0:
+    case SDLK_KP_0:
+        return displayScale;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool FileExists(const char* path)
+{
+    return std::ifstream(path).good();
 }
 }
 
-std::unique_ptr<Display> Display::Open(bool headless, std::string& note)
+void Display::OpenWindow(const DisplayOptions& options, std::string& note)
+{
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+    {
+        note = std::string("cannot start SDL video (") + SDL_GetError() + "): running headless";
+        return;
+    }
+    m_sdlVideo = true;
+
+    // Without --size the window takes what the display offers, leaving room
+    // for the window manager's frame, up to the sandbox's usual size.
+    SDL_Rect usable{ 0, 0, kWidth, kHeight };
+    SDL_GetDisplayUsableBounds(0, &usable);
+    constexpr int kFrameAllowance = 40;
+    int width = options.size ? options.size->first : std::min(kWidth, usable.w);
+    int height = options.size ? options.size->second : std::min(kHeight, usable.h - kFrameAllowance);
+    m_window = SDL_CreateWindow("vesk-sandbox: Timecycle Editor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                std::max(width, 1), std::max(height, 1),
+                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!m_window)
+    {
+        note = std::string("cannot open a window (") + SDL_GetError() + "): running headless";
+        return;
+    }
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (!options.size && SDL_GetWindowBordersSize(m_window, &top, &left, &bottom, &right) == 0)
+    {
+        width = std::min(width, usable.w - left - right);
+        height = std::min(height, usable.h - top - bottom);
+        SDL_SetWindowSize(m_window, width, height);
+        SDL_SetWindowPosition(m_window, usable.x + left + (usable.w - left - right - width) / 2,
+                              usable.y + top + (usable.h - top - bottom - height) / 2);
+    }
+    m_displayScale = DisplayScale(m_window);
+}
+
+std::unique_ptr<Display> Display::Open(const DisplayOptions& options, std::string& note)
 {
     std::unique_ptr<Display> display(new Display());
 
+    bool headless = options.headless;
     if (!headless && !HasDisplay())
     {
         note = "no display (DISPLAY and WAYLAND_DISPLAY are unset): running headless";
         headless = true;
     }
     if (!headless)
-    {
-        if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
-            note = std::string("cannot start SDL video (") + SDL_GetError() + "): running headless";
-        else
-        {
-            display->m_sdlVideo = true;
-            display->m_window = SDL_CreateWindow("vesk-sandbox: Timecycle Editor", SDL_WINDOWPOS_CENTERED,
-                                                 SDL_WINDOWPOS_CENTERED, kWidth, kHeight,
-                                                 SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-            if (!display->m_window)
-                note = std::string("cannot open a window (") + SDL_GetError() + "): running headless";
-        }
-    }
+        display->OpenWindow(options, note);
 
     if (display->m_window)
     {
@@ -61,7 +132,8 @@ std::unique_ptr<Display> Display::Open(bool headless, std::string& note)
     else
     {
         // Same frames, drawn in software into memory.
-        display->m_surface = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ABGR8888);
+        const auto [width, height] = options.size.value_or(std::pair{ kWidth, kHeight });
+        display->m_surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ABGR8888);
         display->m_renderer = display->m_surface ? SDL_CreateSoftwareRenderer(display->m_surface) : nullptr;
         if (!display->m_renderer)
         {
@@ -69,15 +141,56 @@ std::unique_ptr<Display> Display::Open(bool headless, std::string& note)
             return nullptr;
         }
         ImGuiIO& io = ImGui::GetIO();
-        io.DisplaySize = ImVec2(float(kWidth), float(kHeight));
+        io.DisplaySize = ImVec2(float(width), float(height));
         io.DeltaTime = 1.0f / 60.0f;
     }
 
+    display->m_scale = options.scale.value_or(display->m_displayScale);
     display->m_rendererBackend = ImGui_ImplSDLRenderer_Init(display->m_renderer);
     // The font texture is needed before the first frame that someone else
     // (the UI driver) runs without the platform half.
-    ImGui_ImplSDLRenderer_CreateDeviceObjects();
+    display->ApplyScale();
     return display;
+}
+
+void Display::ApplyScale()
+{
+    ImGuiIO& io = ImGui::GetIO();
+    // On a display with more pixels than points the font is rasterised at
+    // the pixel size and drawn back at the point size, so it stays sharp.
+    float pixelsPerPoint = 1.0f;
+    if (m_window)
+    {
+        int points = 0, pixels = 0, ignored = 0;
+        SDL_GetWindowSize(m_window, &points, &ignored);
+        SDL_GetRendererOutputSize(m_renderer, &pixels, &ignored);
+        if (points > 0 && pixels > 0)
+            pixelsPerPoint = float(pixels) / float(points);
+    }
+
+    io.Fonts->Clear();
+    ImFontConfig config;
+    config.OversampleH = 1;
+    config.PixelSnapH = true;
+    const float size = std::round(kFontPixels * m_scale * pixelsPerPoint);
+    if (!FileExists(VESK_UI_FONT) || !io.Fonts->AddFontFromFileTTF(VESK_UI_FONT, size, &config))
+    {
+        config.SizePixels = size;
+        io.Fonts->AddFontDefault(&config);
+    }
+    io.FontGlobalScale = 1.0f / pixelsPerPoint;
+
+    ImGuiStyle style;
+    ImGui::StyleColorsDark(&style);
+    style.ScaleAllSizes(m_scale);
+    ImGui::GetStyle() = style;
+
+    if (m_rendererBackend)
+    {
+        ImGui_ImplSDLRenderer_DestroyFontsTexture();
+        ImGui_ImplSDLRenderer_CreateFontsTexture();
+    }
+    m_fontScale = m_scale;
 }
 
 Display::~Display()
@@ -96,12 +209,22 @@ Display::~Display()
         SDL_Quit();
 }
 
-bool Display::PumpEvents(void (*onF8)())
+bool Display::PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput)
 {
     SDL_Event event;
     bool open = true;
-    while (SDL_PollEvent(&event))
+    hadInput = false;
+    bool pending = SDL_PollEvent(&event) == 1;
+    if (!pending && waitMilliseconds != 0)
+        pending = (waitMilliseconds < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, waitMilliseconds)) == 1;
+    // The window system also sends the text of a shortcut's key ("-" of
+    // Ctrl+-); it is not typed into the focused field.
+    bool shortcutText = false;
+    for (; pending; pending = SDL_PollEvent(&event) == 1)
     {
+        hadInput = true;
+        if (event.type == SDL_KEYDOWN)
+            shortcutText = false;
         if (event.type == SDL_QUIT ||
             (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
              event.window.windowID == SDL_GetWindowID(m_window)))
@@ -111,7 +234,12 @@ bool Display::PumpEvents(void (*onF8)())
             if (!event.key.repeat)
                 onF8();
         }
-        else
+        else if (const std::optional<float> scale = ScaleShortcut(event, m_scale, m_displayScale))
+        {
+            m_scale = *scale;
+            shortcutText = true;
+        }
+        else if (!(event.type == SDL_TEXTINPUT && shortcutText))
             ImGui_ImplSDL2_ProcessEvent(&event);
     }
     return open;
@@ -119,9 +247,31 @@ bool Display::PumpEvents(void (*onF8)())
 
 void Display::BeginPlatformFrame()
 {
+    if (m_scale != m_fontScale)
+        ApplyScale();
     ImGui_ImplSDLRenderer_NewFrame();
     if (m_platformBackend)
         ImGui_ImplSDL2_NewFrame();
+}
+
+ImVec2 Display::Size() const
+{
+    if (!m_window)
+        return ImVec2(float(m_surface->w), float(m_surface->h));
+    int width = 0, height = 0;
+    SDL_GetWindowSize(m_window, &width, &height);
+    return ImVec2(float(width), float(height));
+}
+
+bool Display::Resize(int width, int height, std::string& error)
+{
+    if (!m_window)
+    {
+        error = "headless, the picture keeps its size (--size sets it)";
+        return false;
+    }
+    SDL_SetWindowSize(m_window, width, height);
+    return true;
 }
 
 void Display::Draw(ImDrawData* gui)

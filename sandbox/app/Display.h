@@ -1,18 +1,27 @@
 // Where the frames go: a window through SDL2 with Dear ImGui's SDL platform
 // and SDL_Renderer backends, or, headless, an SDL surface that a software
 // renderer draws into (no window, no GPU). Both draw the backdrop and then
-// the GUI, and both can write what they drew to a PNG file.
+// the GUI, and both can write what they drew to a PNG file. The display also
+// owns the interface's font and scale.
 #pragma once
 
 #include <SDL.h>
+#include <imgui.h>
 
 #include <memory>
+#include <optional>
 #include <string>
-
-struct ImDrawData;
+#include <utility>
 
 namespace sandbox
 {
+struct DisplayOptions
+{
+    bool headless = false;
+    std::optional<std::pair<int, int>> size;  // none: fit the display (headless: 1600 x 1000)
+    std::optional<float> scale;               // none: the display's scale
+};
+
 class Display
 {
 public:
@@ -23,7 +32,7 @@ public:
     // (no display); `note` then says why the sandbox runs headless. Null
     // when not even the headless surface could be made (`note` says why).
     // Needs the Dear ImGui context to exist.
-    static std::unique_ptr<Display> Open(bool headless, std::string& note);
+    static std::unique_ptr<Display> Open(const DisplayOptions& options, std::string& note);
     ~Display();
     Display(const Display&) = delete;
     Display& operator=(const Display&) = delete;
@@ -31,10 +40,21 @@ public:
     bool IsHeadless() const { return m_window == nullptr; }
 
     // Window only: hands pending input to Dear ImGui. F8 presses are given
-    // to `onF8` instead. False once the user closed the window.
-    bool PumpEvents(void (*onF8)());
-    // Window only: the platform half of a Dear ImGui frame (size, time, input).
+    // to `onF8` instead; Ctrl+= and Ctrl+- change the scale. With nothing
+    // pending it first waits up to `waitMilliseconds` for input (0: not at
+    // all, -1: until some arrives). False once the user closed the window;
+    // `hadInput` says whether anything arrived.
+    bool PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput);
+    // Window only: the platform half of a Dear ImGui frame (size, time,
+    // input), after a scale change the font made anew.
     void BeginPlatformFrame();
+
+    // Window only: resizes it as a user would; false with `error` headless.
+    bool Resize(int width, int height, std::string& error);
+
+    float Scale() const { return m_scale; }
+    // The size Dear ImGui draws in, in points.
+    ImVec2 Size() const;
 
     // Draws the backdrop and then `gui` (null: the backdrop alone), and shows
     // it in the window.
@@ -44,7 +64,11 @@ public:
 
 private:
     Display() = default;
+    // Leaves m_window null, with `note` saying why, when no window opens.
+    void OpenWindow(const DisplayOptions& options, std::string& note);
     void Draw(ImDrawData* gui);
+    // Builds the font atlas and the style for m_scale.
+    void ApplyScale();
 
     SDL_Window* m_window = nullptr;
     SDL_Surface* m_surface = nullptr;  // headless target
@@ -52,6 +76,9 @@ private:
     bool m_platformBackend = false;
     bool m_rendererBackend = false;
     bool m_sdlVideo = false;
+    float m_scale = 1.0f;
+    float m_fontScale = 0.0f;  // the scale the font was built for
+    float m_displayScale = 1.0f;
 };
 
 // Writes RGBA pixels (4 bytes each, rows `pitch` bytes apart) as a PNG file.

@@ -2,7 +2,6 @@
 #include "CommandSupport.h"
 #include "Sandbox.h"
 
-#include <chrono>
 #include <filesystem>
 
 namespace sandbox
@@ -15,15 +14,11 @@ void AddFrameCommands(Sandbox& sandbox)
         {
             const std::optional<int> parsed = ParseInteger(context.arguments[0]);
             if (!parsed || *parsed < 0)
-                return Fail(context,
-                            "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] + "\"");
+                return Fail(context, "frame: the number of frames must be 0 or more, not \"" + context.arguments[0] +
+                                         "\"" + TooLargeNote(context.arguments[0]));
             count = *parsed;
         }
-        const auto start = std::chrono::steady_clock::now();
-        sandbox.Frames(count);
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        if (count > 0)
-            Say("%d frames, %.3f ms each\n", count, took.count() / count);
+        sandbox.TimedFrames(count);
         return true;
     };
     sandbox.AddCommand("frame", 0, frames);

@@ -1,5 +1,6 @@
 #include "Sandbox.h"
 
+#include "ArgumentCompletion.h"
 #include "Display.h"
 
 #include <ConHostControl.h>
@@ -10,6 +11,7 @@
 
 #include <fmt/format.h>
 
+#include <chrono>
 #include <optional>
 
 namespace sandbox
@@ -84,6 +86,10 @@ Sandbox::Sandbox(Display& display)
     AddGameCommands(*this);
     AddTimecycleCommands(*this);
     AddDiagnosticsCommands(*this);
+    AddHelpCommands(*this);
+    AddWindowCommands(*this);
+    AddScriptCommands(*this);
+    conhost::SetArgumentCompleter(CompleteArgument);
 }
 
 Sandbox::~Sandbox()
@@ -91,6 +97,7 @@ Sandbox::~Sandbox()
     for (int token : m_commandTokens)
         corert::CommandManager().Unregister(token);
     conhost::SetLineRunner([](const std::string& line) { corert::CommandManager().Invoke(line); });
+    conhost::SetArgumentCompleter({});
 }
 
 void Sandbox::AddCommand(const std::string& name, size_t argumentCount, ConsoleCommandHandler handler)
@@ -117,10 +124,10 @@ bool Sandbox::RunLine(const std::string& line)
 }
 
 // What the game does every frame, whether or not a GUI is drawn: time passes
-// for the transition modifier.
-void Sandbox::GameFrame()
+// for the transition modifier. True when the picture changed.
+bool Sandbox::GameFrame()
 {
-    timecycle::AdvanceTransition(ImGui::GetIO().DeltaTime);
+    return timecycle::AdvanceTransition(ImGui::GetIO().DeltaTime);
 }
 
 uidriver::UiDriver& Sandbox::Ui()
@@ -162,26 +169,62 @@ void Sandbox::DriverFramesDone()
     conhost::RunTypedLines();
 }
 
-void Sandbox::Frame()
+// After input or a change Dear ImGui needs a few frames to settle (hover,
+// windows sizing to their contents); then nothing moves but a text field's
+// caret, which blinks at 0.4 s.
+int Sandbox::IdleWaitMilliseconds() const
 {
+    constexpr int kCaretMilliseconds = 400;
+    constexpr int kIdleMilliseconds = 1000;
+    if (m_framesToShowChange > 0)
+        return 0;
+    return ImGui::GetIO().WantTextInput ? kCaretMilliseconds : kIdleMilliseconds;
+}
+
+void Sandbox::Frame(bool waitWhenIdle)
+{
+    constexpr int kFramesToSettle = 3;
+    const size_t messagesBefore = corert::ConsoleMessageCount();
     if (!m_display.IsHeadless())
     {
-        if (!m_display.PumpEvents(conhost::ToggleConsole))
+        bool hadInput = false;
+        if (!m_display.PumpEvents(conhost::ToggleConsole, waitWhenIdle ? IdleWaitMilliseconds() : 0, hadInput))
             quitRequested = true;
+        if (hadInput)
+            m_framesToShowChange = kFramesToSettle;
         m_display.BeginPlatformFrame();
     }
-    GameFrame();
+    const bool gameMoved = GameFrame();
     m_lastFrameDrewGui = conhost::RunFrame();
     m_lastFrameByDriver = false;
     if (!m_display.IsHeadless())
         m_display.Show(m_lastFrameDrewGui ? ImGui::GetDrawData() : nullptr);
     conhost::RunTypedLines();
+
+    if (gameMoved || corert::ConsoleMessageCount() != messagesBefore)
+        m_framesToShowChange = kFramesToSettle;
+    else if (m_framesToShowChange > 0)
+        --m_framesToShowChange;
 }
 
 void Sandbox::Frames(int count)
 {
     for (int i = 0; i < count && !quitRequested; ++i)
         Frame();
+}
+
+void Sandbox::TimedFrames(int count)
+{
+    const auto start = std::chrono::steady_clock::now();
+    Frames(count);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    if (count <= 0)
+        return;
+    if (m_display.IsHeadless())
+        Printf("sandbox", "%d frames, %.3f ms each (headless: the game and the GUI ran, nothing was drawn)\n", count,
+               took.count() / count);
+    else
+        Printf("sandbox", "%d frames drawn in the window, %.3f ms each\n", count, took.count() / count);
 }
 
 bool Sandbox::Screenshot(const std::string& path, std::string& error)

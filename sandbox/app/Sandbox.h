@@ -39,9 +39,14 @@ public:
 
     // One frame of the game and its GUI, shown in the window (whose input
     // it takes; closing the window asks to quit). Then the lines typed into
-    // the console run.
-    void Frame();
+    // the console run. With `waitWhenIdle`, a window that showed everything
+    // there is to see first waits for input (or for a caret to blink).
+    void Frame(bool waitWhenIdle = false);
     void Frames(int count);
+    // Frames and a line saying what they did and how long each took.
+    void TimedFrames(int count);
+
+    Display& Screen() { return m_display; }
 
     // The UI driver over the sandbox's Dear ImGui context, made at first
     // use: it runs frames of its own in which it acts like a user and
@@ -62,7 +67,8 @@ public:
     void AddCommand(const std::string& name, size_t argumentCount, ConsoleCommandHandler handler);
 
 private:
-    void GameFrame();
+    bool GameFrame();
+    int IdleWaitMilliseconds() const;
     void DriverFramesDone();
 
     Display& m_display;
@@ -70,6 +76,7 @@ private:
     std::unique_ptr<uidriver::UiDriver> m_ui;
     bool m_lastFrameDrewGui = false;
     bool m_lastFrameByDriver = false;
+    int m_framesToShowChange = 3;  // frames to draw before the window may wait; the first ones settle too
     std::vector<int> m_commandTokens;
 };
 
@@ -79,4 +86,11 @@ void AddUiCommands(Sandbox& sandbox);
 void AddGameCommands(Sandbox& sandbox);
 void AddTimecycleCommands(Sandbox& sandbox);
 void AddDiagnosticsCommands(Sandbox& sandbox);
+void AddHelpCommands(Sandbox& sandbox);
+void AddWindowCommands(Sandbox& sandbox);
+void AddScriptCommands(Sandbox& sandbox);
+
+// Runs a script file's lines (ScriptRunner.h): 0 when it ran to its end, 1
+// when a line failed, 2 when the file cannot be read; each said on the console.
+int RunScriptFile(Sandbox& sandbox, const std::string& path);
 }

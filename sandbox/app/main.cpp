@@ -17,8 +17,13 @@
 
 #include <imgui.h>
 
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 
 namespace
@@ -26,21 +31,70 @@ namespace
 using namespace sandbox;
 
 constexpr const char* kChannel = "sandbox";
-// Window positions and sizes, in Dear ImGui's settings format, for a
-// 1600 x 1000 display.
-constexpr const char* kWindowLayout = "[Window][Timecycle Editor]\nPos=30,30\nSize=1200,580\n"
-                                       "[Window][Console]\nPos=0,660\nSize=1600,340\n";
+// Where the editor first opens, in Dear ImGui's settings format: 1200 x 580
+// where the display has room for it above the console, which docks itself
+// along the bottom of the display.
+std::string WindowLayout(ImVec2 display)
+{
+    const int width = std::clamp(int(display.x) - 60, 1020, 1200);
+    const int height = std::clamp(int(display.y * 0.66f) - 60, 400, 580);
+    return fmt::format("[Window][Timecycle Editor]\nPos=30,30\nSize={},{}\n", width, height);
+}
+
 // The components the sandbox loads from its folder, in order.
 const char* const kComponents[] = { "devtools-vesk" };
+
+// Why the path cannot be read as a file or used as a folder, in the system's
+// words; empty when it can.
+std::string PathProblem(const std::string& path, bool folder)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error)
+        return error.message();
+    if (folder != std::filesystem::is_directory(status))
+        return std::make_error_code(folder ? std::errc::not_a_directory : std::errc::is_a_directory).message();
+    if (!folder)
+    {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (!file)
+            return std::strerror(errno);
+        std::fclose(file);
+    }
+    return {};
+}
+
+// What stops the sandbox before anything loads: a data folder without its
+// variable table, a script that cannot be read.
+std::string StartProblem(const SandboxOptions& options)
+{
+    if (const std::string problem = PathProblem(options.dataFolder, true); !problem.empty())
+        return "cannot use the data folder " + options.dataFolder + ": " + problem;
+    const std::string table = (std::filesystem::path(options.dataFolder) / "variables.xml").string();
+    if (const std::string problem = PathProblem(table, false); !problem.empty())
+        return "the data folder " + options.dataFolder + " has no variable table: " + table + ": " + problem;
+    if (!options.scriptPath.empty())
+        if (const std::string problem = PathProblem(options.scriptPath, false); !problem.empty())
+            return "cannot read the script " + options.scriptPath + ": " + problem;
+    return {};
+}
 
 void LoadGameData(Sandbox& sandbox, const std::string& folder)
 {
     timecycle::ResetManager();
     const timecycle::LoadReport report = timecycle::LoadDataFolder(folder);
     for (const timecycle::LoadMessage& message : report.messages)
-        PrintWarning(kChannel, "%s:%d: %s\n", message.file, message.line, message.text);
+    {
+        if (message.line > 0)
+            PrintWarning(kChannel, "%s:%d: %s\n", message.file, message.line, message.text);
+        else
+            PrintWarning(kChannel, "%s: %s\n", message.file, message.text);
+    }
     Printf(kChannel, "timecycle data from %s: %d variables, %d modifiers\n", folder, report.variablesLoaded,
            report.modifiersLoaded);
+    if (report.modifiersLoaded == 0)
+        PrintWarning(kChannel, "no modifiers in %s: the editor has nothing to list\n",
+                     (std::filesystem::path(folder) / "modifiers").string());
     for (const std::string& name : LiveModifierNames())
         sandbox.Loaded().Record(name, *timecycle::FindModifier(name));
 }
@@ -58,31 +112,14 @@ void ReadCommands(Sandbox& sandbox)
     }
 }
 
-int RunScriptFile(Sandbox& sandbox, const std::string& path)
-{
-    std::ifstream file(path);
-    if (!file)
-    {
-        PrintWarning(kChannel, "cannot open the script %s\n", path);
-        return 1;
-    }
-    const ScriptResult result = RunScript(
-        file,
-        [&](const std::string& line) {
-            Printf("script", "%s\n", line);
-            return sandbox.RunLine(line);
-        },
-        [&] { return sandbox.quitRequested; });
-    if (!result.succeeded)
-    {
-        PrintWarning(kChannel, "%s:%d: the script stops here: %s\n", path, result.failedLine, result.failedText);
-        return 1;
-    }
-    return 0;
-}
-
 int Run(const SandboxOptions& options)
 {
+    if (const std::string problem = StartProblem(options); !problem.empty())
+    {
+        std::fprintf(stderr, "vesk-sandbox: %s\n", problem.c_str());
+        return 2;
+    }
+
     LaunchSetup launch;
     if (!launch.Problem().empty())
         PrintWarning(kChannel, "%s\n", launch.Problem());
@@ -92,16 +129,12 @@ int Run(const SandboxOptions& options)
     corert::ApplyLaunchArguments(options.arguments);
 
     ImGui::CreateContext();
-    // Every run starts from the same layout, as a game's settings would give
-    // it: the editor on top, the console along the bottom.
     ImGui::GetIO().IniFilename = nullptr;
-    ImGui::LoadIniSettingsFromMemory(kWindowLayout);
-    ImGui::StyleColorsDark();
 
     int status = 0;
     {
         std::string note;
-        std::unique_ptr<Display> display = Display::Open(options.headless, note);
+        std::unique_ptr<Display> display = Display::Open({ options.headless, options.size, options.scale }, note);
         if (!note.empty())
             Printf(kChannel, "%s\n", note);
         if (!display)
@@ -109,6 +142,10 @@ int Run(const SandboxOptions& options)
             ImGui::DestroyContext();
             return 1;
         }
+        // Every run starts from the same layout for its display, as a game's
+        // settings would give it: the editor on top, the console along the
+        // bottom.
+        ImGui::LoadIniSettingsFromMemory(WindowLayout(display->Size()).c_str());
 
         Sandbox sandbox(*display);
         LoadGameData(sandbox, options.dataFolder);
@@ -126,18 +163,13 @@ int Run(const SandboxOptions& options)
 
         if (status == 0 && !sandbox.quitRequested)
         {
-            if (display->IsHeadless())
-            {
-                if (options.frames)
-                    sandbox.Frames(*options.frames);
-                else if (options.scriptPath.empty())
-                    ReadCommands(sandbox);
-            }
-            else
-            {
-                for (int frame = 0; !sandbox.quitRequested && (!options.frames || frame < *options.frames); ++frame)
-                    sandbox.Frame();
-            }
+            if (options.frames)
+                sandbox.TimedFrames(*options.frames);
+            else if (!display->IsHeadless())
+                while (!sandbox.quitRequested)
+                    sandbox.Frame(true);
+            else if (options.scriptPath.empty())
+                ReadCommands(sandbox);
         }
         for (LoadedComponent& component : components)
             StopComponent(component);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <utility>
 
 namespace conhost
@@ -90,14 +91,23 @@ void ConsoleWindow::Draw()
     if (!open)
         return;
 
-    const ImVec2 display = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowPos(ImVec2(0.0f, display.y * 0.7f), ImGuiCond_FirstUseEver);
-    ImGui::SetNextWindowSize(ImVec2(display.x, display.y * 0.3f), ImGuiCond_FirstUseEver);
+    Dock();
+    if (m_focusWindow)
+    {
+        ImGui::SetNextWindowFocus();
+        m_focusWindow = false;
+    }
     if (!ImGui::Begin(kTitle, &open))
     {
         ImGui::End();
         return;
     }
+    // A user's drag of the top edge sets the share the console keeps; its
+    // position and width stay the display's.
+    const ImVec2 size = ImGui::GetWindowSize();
+    const float displayHeight = ImGui::GetIO().DisplaySize.y;
+    if (size.y != m_dockedSize.y && displayHeight > 0.0f && ImGui::IsMouseDown(ImGuiMouseButton_Left))
+        m_heightShare = std::clamp(size.y / displayHeight, 0.1f, 0.9f);
 
     // New lines show in the frame they arrive in: the output's height is
     // known before it is drawn, so it scrolls to the end at once.
@@ -141,6 +151,23 @@ void ConsoleWindow::Draw()
     ImGui::End();
 }
 
+void ConsoleWindow::TakeKeyboard()
+{
+    m_focusWindow = true;
+    m_focusInput = true;
+}
+
+// Along the bottom, as wide as the display, at its share of the height.
+void ConsoleWindow::Dock()
+{
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const float height = std::min(display.y, std::max(ImGui::GetFrameHeightWithSpacing() * 3.0f,
+                                                      std::round(display.y * m_heightShare)));
+    m_dockedSize = ImVec2(display.x, height);
+    ImGui::SetNextWindowPos(ImVec2(0.0f, display.y - height), ImGuiCond_Always);
+    ImGui::SetNextWindowSize(m_dockedSize, ImGuiCond_Always);
+}
+
 void ConsoleWindow::Submit()
 {
     std::string line(m_input);
@@ -165,20 +192,45 @@ int ConsoleWindow::OnInputEvent(ImGuiInputTextCallbackData* data)
     return 0;
 }
 
-// Completes the word before the cursor: a single match is written out with a
-// space after it; several are listed and the common start is filled in.
+// Completes the word before the cursor: the command name for the first
+// word, else the argument from the command's known set. A single match is
+// written out with a space after it (a folder with its '/'); several are
+// listed and the start they share is filled in.
 void ConsoleWindow::Complete(ImGuiInputTextCallbackData* data)
 {
     int start = data->CursorPos;
     while (start > 0 && !std::isspace(uint8_t(data->Buf[start - 1])))
         --start;
     const std::string word(data->Buf + start, size_t(data->CursorPos - start));
-    if (word.empty())
-        return;
 
-    // The console's commands; every declared variable has commands of its name.
+    std::vector<std::string> before;
+    for (const char* c = data->Buf; c < data->Buf + start;)
+    {
+        while (c < data->Buf + start && std::isspace(uint8_t(*c)))
+            ++c;
+        const char* end = c;
+        while (end < data->Buf + start && !std::isspace(uint8_t(*end)))
+            ++end;
+        if (end > c)
+            before.emplace_back(c, end);
+        c = end;
+    }
+
+    std::vector<std::string> candidates;
+    if (before.empty())
+    {
+        if (word.empty())
+            return;
+        // The console's commands; every declared variable has commands of its name.
+        candidates = corert::CommandNames();
+    }
+    else if (argumentCompleter)
+        candidates = argumentCompleter(before.front(), before.size() - 1, word);
+    if (candidates.empty() && !before.empty())
+        return;  // no known set for this argument
+
     std::vector<std::string> matches;
-    for (std::string& name : corert::CommandNames())
+    for (std::string& name : candidates)
         if (StartsWithIgnoreCase(name, word) && std::find(matches.begin(), matches.end(), name) == matches.end())
             matches.push_back(std::move(name));
     if (matches.empty())
@@ -190,7 +242,10 @@ void ConsoleWindow::Complete(ImGuiInputTextCallbackData* data)
     std::sort(matches.begin(), matches.end());
     std::string completion = matches.front();
     if (matches.size() == 1)
-        completion += ' ';
+    {
+        if (!completion.ends_with('/'))
+            completion += ' ';
+    }
     else
     {
         // Cut to the start all matches share.
@@ -202,15 +257,24 @@ void ConsoleWindow::Complete(ImGuiInputTextCallbackData* data)
                 ++common;
             completion.resize(common);
         }
-        std::string list;
-        for (const std::string& match : matches)
-            list += (list.empty() ? "" : "  ") + match;
-        AddLine("Possible matches: " + list, kEchoColour);
+        ListMatches(matches);
     }
     if (completion.size() < word.size())
         return;
     data->DeleteChars(start, int(word.size()));
     data->InsertChars(start, completion.c_str());
+}
+
+// One line of at most kListed matches and how many more there are.
+void ConsoleWindow::ListMatches(const std::vector<std::string>& matches)
+{
+    constexpr size_t kListed = 20;
+    std::string list;
+    for (size_t i = 0; i < matches.size() && i < kListed; ++i)
+        list += (list.empty() ? "" : "  ") + matches[i];
+    if (matches.size() > kListed)
+        list += "  ... and " + std::to_string(matches.size() - kListed) + " more";
+    AddLine("Possible matches: " + list, kEchoColour);
 }
 
 // Up and down walk through the lines typed before, newest first; down past

@@ -1,10 +1,12 @@
-// The console window: what was printed, coloured by channel, and an input
-// line with history and completion of command and variable names. Typed
-// lines wait until the frame is over.
+// The console window, docked along the bottom of the display: what was
+// printed, coloured by channel, and an input line with history and
+// completion of command names and arguments. Typed lines wait until the
+// frame is over.
 #pragma once
 
 #include <imgui.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,13 @@ public:
     static constexpr const char* kTitle = "Console";
 
     void Draw();
+    // The next frame focuses the window and its input line.
+    void TakeKeyboard();
 
     bool open = true;
+    // Candidates for a command's arguments (ConHostControl.h).
+    std::function<std::vector<std::string>(const std::string& command, size_t index, const std::string& typed)>
+        argumentCompleter;
 
     // Lines typed since the last call, in order.
     std::vector<std::string> TakeTypedLines();
@@ -34,12 +41,19 @@ private:
     void Submit();
     static int OnInputEvent(ImGuiInputTextCallbackData* data);
     void Complete(ImGuiInputTextCallbackData* data);
+    void ListMatches(const std::vector<std::string>& matches);
+    void Dock();
     void BrowseHistory(ImGuiInputTextCallbackData* data);
 
     std::vector<Line> m_lines;
     size_t m_messagesSeen = 0;
     bool m_scrollToBottom = true;
     bool m_focusInput = true;
+    bool m_focusWindow = false;
+    // The console's height as a share of the display's; a drag of its top
+    // edge changes it.
+    float m_heightShare = 0.34f;
+    ImVec2 m_dockedSize;
 
     char m_input[512] = {};
     std::vector<std::string> m_history;

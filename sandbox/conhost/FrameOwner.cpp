@@ -8,6 +8,10 @@
 #include <CoreRTConsole.h>
 
 #include <imgui.h>
+#include <imgui_internal.h>
+
+#include <algorithm>
+#include <string_view>
 
 namespace conhost
 {
@@ -20,6 +24,30 @@ std::function<void(const std::string&)>& LineRunner()
     };
     return runner;
 }
+
+// Windows the user moved or sized (or that the display shrank under) are put
+// back inside the display, so that no title bar is out of reach. The console
+// docks itself.
+void KeepWindowsInsideDisplay()
+{
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    if (display.x <= 0.0f || display.y <= 0.0f)
+        return;
+    for (ImGuiWindow* window : ImGui::GetCurrentContext()->Windows)
+    {
+        constexpr ImGuiWindowFlags kNotTopLevel =
+            ImGuiWindowFlags_ChildWindow | ImGuiWindowFlags_Tooltip | ImGuiWindowFlags_Popup;
+        if ((window->Flags & kNotTopLevel) || std::string_view(window->Name) == ConsoleWindow::kTitle)
+            continue;
+        const ImVec2 size(std::min(window->SizeFull.x, display.x), std::min(window->SizeFull.y, display.y));
+        if (size.x != window->SizeFull.x || size.y != window->SizeFull.y)
+            ImGui::SetWindowSize(window, size);
+        const ImVec2 position(std::clamp(window->Pos.x, 0.0f, std::max(0.0f, display.x - size.x)),
+                              std::clamp(window->Pos.y, 0.0f, std::max(0.0f, display.y - size.y)));
+        if (position.x != window->Pos.x || position.y != window->Pos.y)
+            ImGui::SetWindowPos(window, position);
+    }
+}
 }
 
 bool ComponentsWantGui()
@@ -31,6 +59,7 @@ bool ComponentsWantGui()
 
 void DrawGui(bool componentsWantGui)
 {
+    KeepWindowsInsideDisplay();
     if (componentsWantGui)
         ConHost::OnDrawGui();
     Console().Draw();
@@ -61,12 +90,19 @@ bool IsConsoleOpen()
 
 void SetConsoleOpen(bool open)
 {
+    if (open && !Console().open)
+        Console().TakeKeyboard();
     Console().open = open;
 }
 
 void ToggleConsole()
 {
-    Console().open = !Console().open;
+    SetConsoleOpen(!Console().open);
+}
+
+void SetArgumentCompleter(ArgumentCompleter completer)
+{
+    Console().argumentCompleter = std::move(completer);
 }
 
 void SetLineRunner(std::function<void(const std::string& line)> runner)

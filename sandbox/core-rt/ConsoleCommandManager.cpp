@@ -135,6 +135,24 @@ public:
         return names;
     }
 
+    // Every registered name once, in registration order, with what takes it.
+    std::vector<corert::CommandInfo> Infos()
+    {
+        std::lock_guard lock(m_mutex);
+        std::vector<corert::CommandInfo> infos;
+        for (const auto& [token, command] : m_commands)
+        {
+            auto it = std::find_if(infos.begin(), infos.end(),
+                                   [&](const corert::CommandInfo& info) { return info.name == command.name; });
+            if (it == infos.end())
+                it = infos.insert(infos.end(), { command.name, command.resource, {} });
+            it->argumentCounts.push_back(command.argumentCount);
+        }
+        for (corert::CommandInfo& info : infos)
+            std::sort(info.argumentCounts.begin(), info.argumentCounts.end());
+        return infos;
+    }
+
     void RegisterBuiltin(const std::string& name, size_t argumentCount, corert::BuiltinCommand command)
     {
         Add(Command{ name, "core", {}, std::move(command), argumentCount });
@@ -200,4 +218,9 @@ void corert::RegisterBuiltinCommand(const std::string& name, size_t argumentCoun
 std::vector<std::string> corert::CommandNames()
 {
     return Manager().Names();
+}
+
+std::vector<corert::CommandInfo> corert::Commands()
+{
+    return Manager().Infos();
 }

@@ -30,7 +30,9 @@ std::string Format(std::string_view format, fmt::printf_args arguments)
 void WriteToStandardOutput(const std::string& channel, const std::string& text, bool warning)
 {
     // One output line per text line, each with the channel, so that
-    // messages of different channels stay apart.
+    // messages of different channels stay apart. Warnings go to standard
+    // error, where a shell or a CI log looks for what went wrong.
+    FILE* stream = warning ? stderr : stdout;
     const std::string prefix = "[" + channel + "] " + (warning ? "warning: " : "");
     size_t start = 0;
     while (start < text.size())
@@ -39,10 +41,10 @@ void WriteToStandardOutput(const std::string& channel, const std::string& text, 
         if (end == std::string::npos)
             end = text.size();
         std::string line = prefix + text.substr(start, end - start) + "\n";
-        fwrite(line.data(), 1, line.size(), stdout);
+        fwrite(line.data(), 1, line.size(), stream);
         start = end + 1;
     }
-    fflush(stdout);
+    fflush(stream);
 }
 }
 

@@ -108,6 +108,16 @@ public:
         return it != m_variables.end() ? it->second.flags : 0;
     }
 
+    std::vector<std::string> Names()
+    {
+        std::lock_guard lock(m_mutex);
+        std::vector<std::string> names;
+        for (const auto& [name, variable] : m_variables)
+            if (variable.entry)
+                names.push_back(name);
+        return names;
+    }
+
     // "set NAME VALUE": through the entry's own rules when the name has one,
     // else a new text entry.
     void SetFromText(const std::string& name, const std::string& value)
@@ -151,6 +161,11 @@ const bool g_setCommand = (corert::RegisterBuiltinCommand("set", 2,
 ConsoleVariableManager& corert::VariableManager()
 {
     return Manager();
+}
+
+std::vector<std::string> corert::VariableNames()
+{
+    return Manager().Names();
 }
 
 void corert::ApplyLaunchArguments(const std::vector<std::string>& arguments)

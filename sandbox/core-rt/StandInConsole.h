@@ -36,6 +36,7 @@ struct IgnoreCaseLess
 using BuiltinCommand = std::function<void(const std::vector<std::string>& arguments)>;
 void RegisterBuiltinCommand(const std::string& name, size_t argumentCount, BuiltinCommand command);
 
-// Keeps the text as one console message and writes it to standard output.
+// Keeps the text as one console message and writes it to standard output
+// (a warning to standard error).
 void WriteConsole(const std::string& channel, const std::string& text, bool warning);
 }

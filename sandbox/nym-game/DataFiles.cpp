@@ -13,7 +13,10 @@ namespace timecycle
 {
 void FileMessages::Add(int line, std::string text)
 {
-    fmt::print(stderr, "{}:{}: {}\n", m_file, line, text);
+    if (line > 0)
+        fmt::print(stderr, "{}:{}: {}\n", m_file, line, text);
+    else
+        fmt::print(stderr, "{}: {}\n", m_file, text);
     m_report.messages.push_back({ m_file, line, std::move(text) });
 }
 

@@ -213,7 +213,9 @@ LoadReport LoadDataFolder(const std::string& folder)
             files.push_back(it->path());
     }
     if (error)
-        FileMessages(report, (root / "modifiers").string()).Add(0, "cannot list the modifier folder; only the files found so far are loaded");
+        FileMessages(report, (root / "modifiers").string())
+            .Add(0, "cannot list the modifier folder: " + error.message() +
+                        (files.empty() ? "" : "; only the files found so far are loaded"));
 
     std::sort(files.begin(), files.end());
     for (const auto& file : files)

@@ -52,17 +52,19 @@ std::optional<float> EffectiveValue(int varId)
     return value;
 }
 
-void AdvanceTransition(float seconds)
+bool AdvanceTransition(float seconds)
 {
     TimecycleStore* store = TimecycleStore::Current();
     if (!store || store->m_script.transitionIndex < 0)
-        return;
+        return false;
     TimecycleScriptData& script = store->m_script;
+    const float before = script.transitionStrength;
     const float next = script.transitionStrength + script.transitionParam * seconds;
     if (script.transitionParam > 0.0f && script.transitionStrength < 1.0f)
         script.transitionStrength = std::min(1.0f, next);
     else if (script.transitionParam < 0.0f && script.transitionStrength > 0.0f)
         script.transitionStrength = std::max(0.0f, next);
+    return script.transitionStrength != before;
 }
 
 bool HasBackup(const tcModifier& modifier)

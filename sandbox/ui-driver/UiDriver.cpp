@@ -187,6 +187,8 @@ void UiDriver::Record(const ImGuiItemEvent& event)
 void UiDriver::CaptureText(ImGuiWindow* window)
 {
     ImGuiContext& g = *GImGui;
+    if (!m_captureTexts)
+        return;
     if (!m_capturingText && !g.LogEnabled)
     {
         ImGui::LogToClipboard(0);

@@ -64,30 +64,42 @@ bool WindowDrawn(std::string_view name)
     return window && window->Active;
 }
 
-// What the last frame drew, window by window: the labels, and how many items
-// had none.
+// What the last frame drew, window by window: the labels (the first
+// kListedLabels of them, so that a long list stays readable), and how many
+// more items had one or none.
 std::string Inventory(const std::vector<UiItem>& items)
 {
+    constexpr int kListedLabels = 20;
     std::vector<const ImGuiWindow*> windows;
     for (const ImGuiWindow* window : GImGui->Windows)
         if (window->Active)
             windows.push_back(window);
 
     std::string text = "The last frame drew:";
+    int listed = 0;
     for (const ImGuiWindow* window : windows)
     {
         std::string labels;
         int unlabelled = 0;
+        int unlisted = 0;
         for (const UiItem& item : items)
         {
             if (item.window != window)
                 continue;
             if (item.label.empty())
                 ++unlabelled;
+            else if (listed == kListedLabels)
+                ++unlisted;
             else
+            {
                 labels += (labels.empty() ? "" : ", ") + Quoted(item.label);
+                ++listed;
+            }
         }
-        text += "\n  window " + Quoted(window->Name) + ": " + (labels.empty() ? "no labelled widgets" : labels);
+        text += "\n  window " + Quoted(window->Name) + ": " +
+                (labels.empty() && unlisted == 0 ? "no labelled widgets" : labels);
+        if (unlisted > 0)
+            text += (labels.empty() ? "" : ", ") + std::string("and ") + std::to_string(unlisted) + " more labelled";
         if (unlabelled > 0)
             text += " (and " + std::to_string(unlabelled) + " unlabelled)";
     }

@@ -120,6 +120,19 @@ protected:
         ui.Frame();
     }
 
+    // Ctrl+clicks a drag, which then takes a typed value until Enter.
+    void BeginTypedValue(const std::string& label)
+    {
+        ui.Hover(kWindow, label);
+        ImGuiIO& io = ImGui::GetIO();
+        io.KeyCtrl = true;
+        io.MouseDown[0] = true;
+        ui.Frame();
+        io.MouseDown[0] = false;
+        ui.Frame();
+        io.KeyCtrl = false;
+    }
+
     // The labelled widgets the last frame drew in the detail pane.
     std::vector<std::string> DetailWidgets() const
     {

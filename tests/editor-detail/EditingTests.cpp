@@ -441,15 +441,8 @@ TEST_F(EditingTest, TypingLeftForAnotherModifierIsDropped)
     Select(first);
 
     // Typing begins and the user picks another modifier before Enter.
-    ui.Hover(kWindow, Value1(first, kFogStart));
-    ImGuiIO& io = ImGui::GetIO();
-    io.KeyCtrl = true;
-    io.MouseDown[0] = true;
-    ui.Frame();
-    io.MouseDown[0] = false;
-    ui.Frame();
-    io.KeyCtrl = false;
-    io.AddInputCharactersUTF8("9");
+    BeginTypedValue(Value1(first, kFogStart));
+    ImGui::GetIO().AddInputCharactersUTF8("9");
     ui.Frame(2);
     ui.Click(kWindow, "second_mod");
 

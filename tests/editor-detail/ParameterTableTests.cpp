@@ -9,6 +9,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using testing::ElementsAre;
@@ -296,4 +297,25 @@ TEST_F(ParameterTableTest, NamesMatchingTheBrowsersParameterQueryAreHighlightedI
     EXPECT_FALSE(RowDrawsColour(modifier, kSkyTint, kHighlight));
     // Only the name: the rest of the row keeps the text colour.
     EXPECT_TRUE(RowDrawsColour(modifier, kSkyTint, ImGui::GetColorU32(ImGuiCol_Text)));
+}
+
+TEST_F(ParameterTableTest, ANameClippedByItsColumnShowsWholeInATooltip)
+{
+    tcModifier& modifier = MakeModifier("names_mod", { { kFogStart, 1.0f, 1.0f }, { kLongVar, 1.0f, 1.0f } });
+    Select(modifier);
+
+    for (const auto& [varId, name, tooltip] : { std::tuple{ kLongVar, LongVarName(), true },
+                                                std::tuple{ kFogStart, std::string("fog_start"), false } })
+    {
+        SCOPED_TRACE(name);
+        // Over the name's cell: the "Name" column of the table, in the row of
+        // the parameter's "Delete" button.
+        const ImGuiTable* table = GImGui->Tables.GetByIndex(0);
+        ASSERT_NE(table, nullptr);
+        const uidriver::UiItem row = ui.Find(kWindow, DeleteRow(modifier, varId));
+        ui.MoveMouse(ImVec2(table->Columns[1].MinX + 10.0f, (row.rect.Min.y + row.rect.Max.y) / 2.0f));
+
+        const std::vector<std::string> lines = ui.Texts(kWindow);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), name), tooltip ? 1 : 0);
+    }
 }

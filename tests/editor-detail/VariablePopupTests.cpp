@@ -1,10 +1,12 @@
-// The "Variable" field: its suggestion popup, "Add", and the cut of a
-// suggested name too long for the field.
+// The "Variable" field: its suggestion popup, "Add", the keys in the field,
+// and the cut of a suggested name too long for the field.
 #include "DetailPaneFixture.h"
 
 #include <gmock/gmock.h>
 
 #include <cstring>
+#include <string>
+#include <string_view>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -122,4 +124,103 @@ TEST_F(DetailPaneTest, SuggestionLongerThanTheFieldIsCutToFit)
     // The cut name names no variable.
     ui.Click(kWindow, "Add");
     EXPECT_EQ(modifier.numMods, 0);
+}
+
+// The suggestion the arrow keys moved to, drawn selected; empty for none.
+std::string HighlightedSuggestion(const uidriver::UiDriver& ui)
+{
+    for (const uidriver::UiItem& item : ui.Items())
+        if (std::string_view(item.TopWindowName()) == "##popup" && !item.label.empty() && item.highlighted)
+            return item.label;
+    return "";
+}
+
+TEST_F(DetailPaneTest, EnterInTheFieldAddsTheVariableItsTextNames)
+{
+    tcModifier& modifier = MakeModifier("enter_mod");
+    Select(modifier);
+
+    // A text that names no variable adds nothing and stays.
+    ui.Type(kWindow, "##input", "fog");
+    ui.Key("enter");
+    EXPECT_EQ(modifier.numMods, 0);
+    EXPECT_STREQ(state.varInput, "fog");
+    EXPECT_FALSE(PopupDrawn());
+
+    ui.Type(kWindow, "##input", "_start");
+    ui.Key("enter");
+
+    ASSERT_NE(Manager().GetTimecycleModData(modifier, kFogStart), nullptr);
+    EXPECT_STREQ(state.varInput, "");
+    EXPECT_TRUE(RowDrawn(modifier, kFogStart));
+    EXPECT_FALSE(PopupDrawn());
+    state.Undo();
+    EXPECT_EQ(modifier.numMods, 0);
+}
+
+TEST_F(DetailPaneTest, DownAndUpMoveThroughTheSuggestionsAndEnterTakesOne)
+{
+    tcModifier& modifier = MakeModifier("keys_mod");
+    Select(modifier);
+    ui.Type(kWindow, "##input", "fog");
+    ASSERT_THAT(Suggestions(), ElementsAre("fog_density", "fog_start", "water_fog_density"));
+    EXPECT_EQ(HighlightedSuggestion(ui), "");
+
+    const struct
+    {
+        const char* key;
+        const char* highlighted;
+    } steps[] = {
+        { "down", "fog_density" },       { "down", "fog_start" }, { "down", "water_fog_density" },
+        { "down", "water_fog_density" },  // the last stays
+        { "up", "fog_start" },           { "up", "fog_density" }, { "up", "" },  // back to none
+        { "down", "fog_density" },       { "down", "fog_start" },
+    };
+    for (const auto& step : steps)
+    {
+        ui.Key(step.key);
+        EXPECT_EQ(HighlightedSuggestion(ui), step.highlighted) << "after " << step.key;
+    }
+    EXPECT_STREQ(state.varInput, "fog");
+
+    ui.Key("enter");
+
+    EXPECT_STREQ(state.varInput, "fog_start");
+    EXPECT_FALSE(PopupDrawn());
+    // Taking a suggestion only fills the field.
+    EXPECT_EQ(modifier.numMods, 0);
+}
+
+TEST_F(DetailPaneTest, TypingAfterMovingStartsTheSuggestionsAfresh)
+{
+    Select(MakeModifier("keys_mod"));
+    ui.Type(kWindow, "##input", "fog");
+    ui.Key("down");
+    ui.Key("down");
+    ASSERT_EQ(HighlightedSuggestion(ui), "fog_start");
+
+    ui.Type(kWindow, "##input", "_");
+    EXPECT_THAT(Suggestions(), ElementsAre("fog_density", "fog_start", "water_fog_density"));
+    EXPECT_EQ(HighlightedSuggestion(ui), "");
+    ui.Key("down");
+    EXPECT_EQ(HighlightedSuggestion(ui), "fog_density");
+}
+
+TEST_F(DetailPaneTest, EscapeClosesTheSuggestionsAndKeepsTheText)
+{
+    Select(MakeModifier("escape_mod"));
+    ui.Type(kWindow, "##input", "fog");
+    ui.Key("down");
+    ASSERT_TRUE(PopupDrawn());
+
+    ui.Key("escape");
+
+    EXPECT_FALSE(PopupDrawn());
+    EXPECT_STREQ(state.varInput, "fog");
+    ui.Frame();
+    EXPECT_FALSE(PopupDrawn());
+    // Opened again, nothing is highlighted.
+    ui.Type(kWindow, "##input", "");
+    EXPECT_TRUE(PopupDrawn());
+    EXPECT_EQ(HighlightedSuggestion(ui), "");
 }

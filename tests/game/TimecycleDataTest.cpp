@@ -262,7 +262,11 @@ TEST_F(TimecycleTest, DataFolderWithoutModifierFolderIsReported)
     timecycle::ResetManager();
     const LoadReport report = timecycle::LoadDataFolder(m_folder.string());
     EXPECT_EQ(report.variablesLoaded, kVariableCount);
-    EXPECT_TRUE(FindMessage(report, "modifiers", 0, "cannot list")) << Describe(report);
+    // With the system's reason, in the system's words.
+    const std::optional<timecycle::LoadMessage> message = FindMessage(report, "modifiers", 0, "cannot list the modifier folder: ");
+    ASSERT_TRUE(message) << Describe(report);
+    EXPECT_GT(message->text.size(), std::string_view("cannot list the modifier folder: ").size()) << message->text;
+    EXPECT_FALSE(FindMessage(report, "modifiers", 0, "found so far")) << "nothing was found\n" << Describe(report);
 }
 
 // The editor's own export of its worked example, byte for byte.

@@ -491,14 +491,15 @@ TEST_F(TimecycleTest, TransitionFadesInAtItsRate)
     TimecycleScriptData* script = TimecycleManager::GetScriptData();
 
     *script = { -1, 1, -1, 0, 0.1f };
-    timecycle::AdvanceTransition(2.0f);
+    EXPECT_FALSE(timecycle::AdvanceTransition(2.0f));
     EXPECT_EQ(script->transitionStrength, 0.0f) << "no transition modifier";
 
     *script = { -1, 1, 0, 0, 0.1f };
-    timecycle::AdvanceTransition(2.0f);
+    EXPECT_TRUE(timecycle::AdvanceTransition(2.0f));
     EXPECT_FLOAT_EQ(script->transitionStrength, 0.2f);
     timecycle::AdvanceTransition(20.0f);
     EXPECT_EQ(script->transitionStrength, 1.0f);
+    EXPECT_FALSE(timecycle::AdvanceTransition(1.0f)) << "at full strength the picture stays";
 
     script->transitionParam = -0.5f;
     timecycle::AdvanceTransition(1.0f);
@@ -508,7 +509,7 @@ TEST_F(TimecycleTest, TransitionFadesInAtItsRate)
 
     script->transitionStrength = 3.0f;
     script->transitionParam = 0.1f;
-    timecycle::AdvanceTransition(1.0f);
+    EXPECT_FALSE(timecycle::AdvanceTransition(1.0f));
     EXPECT_EQ(script->transitionStrength, 3.0f) << "an overshoot set by a script stays";
 }
 

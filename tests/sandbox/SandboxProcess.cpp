@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
@@ -39,7 +40,7 @@ int SandboxRun::CountContaining(const std::string& text) const
     return count;
 }
 
-SandboxRun RunSandbox(const std::vector<std::string>& arguments)
+SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vector<std::string>& environment)
 {
     std::vector<std::string> words = { SANDBOX_EXECUTABLE };
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -48,33 +49,63 @@ SandboxRun RunSandbox(const std::vector<std::string>& arguments)
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
+    std::vector<std::string> variables = environment;
+    std::vector<char*> envp;
+    for (char** variable = environ; *variable; ++variable)
+        envp.push_back(*variable);
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    // One pipe per stream, read as the output arrives, so that `output`
+    // keeps the order of the lines and `errors` has standard error alone.
+    int outPipe[2];
+    int errorPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errorPipe) != 0)
         throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+    posix_spawn_file_actions_adddup2(&actions, outPipe[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
+    for (int end : { outPipe[0], outPipe[1], errorPipe[0], errorPipe[1] })
+        posix_spawn_file_actions_addclose(&actions, end);
 
     pid_t child = 0;
-    const int error = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
-    close(pipeEnds[1]);
+    close(outPipe[1]);
+    close(errorPipe[1]);
     if (error != 0)
     {
-        close(pipeEnds[0]);
+        close(outPipe[0]);
+        close(errorPipe[0]);
         throw std::runtime_error(std::string("cannot start ") + SANDBOX_EXECUTABLE);
     }
 
     SandboxRun run;
-    char buffer[8192];
-    ssize_t length = 0;
-    while ((length = read(pipeEnds[0], buffer, sizeof(buffer))) > 0)
-        run.output.append(buffer, size_t(length));
-    close(pipeEnds[0]);
+    pollfd streams[] = { { outPipe[0], POLLIN, 0 }, { errorPipe[0], POLLIN, 0 } };
+    int open = 2;
+    while (open > 0 && poll(streams, 2, -1) > 0)
+    {
+        for (pollfd& stream : streams)
+        {
+            if (stream.fd < 0 || !(stream.revents & (POLLIN | POLLHUP | POLLERR)))
+                continue;
+            char buffer[8192];
+            const ssize_t length = read(stream.fd, buffer, sizeof(buffer));
+            if (length <= 0)
+            {
+                close(stream.fd);
+                stream.fd = -1;
+                --open;
+                continue;
+            }
+            run.output.append(buffer, size_t(length));
+            if (&stream == &streams[1])
+                run.errors.append(buffer, size_t(length));
+        }
+    }
 
     int status = 0;
     waitpid(child, &status, 0);

@@ -10,6 +10,7 @@ struct SandboxRun
     int exitCode = -1;   // -1 when a signal ended it
     int signal = 0;      // the signal that ended it, or 0
     std::string output;  // standard output and standard error, interleaved
+    std::string errors;  // standard error alone
 
     std::vector<std::string> Lines() const;
     bool HasLine(const std::string& line) const;
@@ -18,8 +19,9 @@ struct SandboxRun
 };
 
 // Starts the sandbox with `arguments` after the program name, standard input
-// empty, and waits for it.
-SandboxRun RunSandbox(const std::vector<std::string>& arguments);
+// empty, and waits for it. `environment` adds "NAME=value" entries to the
+// test's own.
+SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {});
 
 // A fresh folder for one test's files.
 std::string TestFolder();

@@ -1,14 +1,13 @@
 // The detail pane: controls for the selected modifier (create, rename,
 // clone, delete, export, undo and redo, apply) and the variable field with
-// its suggestions, above the parameter table (ParameterTable.cpp). Every
-// change to the game goes through the edit history.
+// its suggestions (VariableSuggestions.cpp), above the parameter table
+// (ParameterTable.cpp). Every change to the game goes through the edit
+// history.
 #include "EditorPanes.h"
 #include "EditorState.h"
-#include "ModifierSearch.h"
 #include "XmlText.h"
 
 #include <imgui.h>
-#include <imgui_internal.h>
 
 #include <cstring>
 #include <string>
@@ -16,14 +15,7 @@
 
 namespace
 {
-// Whether the suggestion popup under the "Variable" field is shown; it
-// outlives the editor's resets on purpose.
-bool variablePopupOpen = false;
-
 constexpr float kLabelColumnWidth = 100.0f;
-constexpr float kPopupHeight = 450.0f;
-constexpr ImGuiWindowFlags kPopupFlags = ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoResize |
-                                         ImGuiWindowFlags_NoMove | ImGuiWindowFlags_Tooltip;
 
 const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
 const ImVec4 kReportColour(0.6f, 0.85f, 0.6f, 1.0f);
@@ -68,16 +60,6 @@ void BeginRow(const char* label, bool firstRow = false)
     ImGui::NextColumn();
 }
 
-bool HasLiveParameter(const tcModifier& modifier, int32_t varId)
-{
-    for (int i = 0; i < modifier.numMods; ++i)
-    {
-        if (modifier.modData[i].varId == varId)
-            return true;
-    }
-    return false;
-}
-
 // The valid selection, or null after dropping a stale one.
 tcModifier* CurrentSelection(ModifierSelection& selection)
 {
@@ -88,46 +70,6 @@ tcModifier* CurrentSelection(ModifierSelection& selection)
         return nullptr;
     }
     return modifier;
-}
-
-void DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
-{
-    ImGui::InputText("##input", state.varInput, kTextBufferSize, 0, nullptr);
-    ImGui::SameLine();
-    bool focused = ImGui::IsItemFocused();
-    if (ImGui::IsItemActive())
-        variablePopupOpen = true;
-
-    if (!variablePopupOpen)
-        return;
-
-    ImGui::SetNextWindowPos(ImVec2(ImGui::GetItemRectMin().x, ImGui::GetItemRectMax().y), 0, ImVec2(0.0f, 0.0f));
-    ImGui::SetNextWindowSize(ImVec2(ImGui::GetItemRectSize().x, kPopupHeight), 0);
-    if (ImGui::Begin("##popup", &variablePopupOpen, kPopupFlags))
-    {
-        ImGui::BringWindowToDisplayFront(ImGui::GetCurrentWindow());
-        if (ImGui::IsWindowFocused(0))
-            focused = true;
-
-        for (int i = 0; i < TimecycleManager::GetConfigVarInfoCount(); ++i)
-        {
-            const tcVarInfo& info = varInfos[i];
-            const char* name = TimecycleManager::GetVarInfoName(info);
-            if (!name || !ContainsIgnoreCase(name, state.varInput) || HasLiveParameter(modifier, info.varId))
-                continue;
-
-            const bool clicked = ImGui::Selectable(name, false, 0, ImVec2(0.0f, 0.0f));
-            if (clicked || (ImGui::IsItemFocused() && ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Enter), true)))
-            {
-                CopyToTextBuffer(state.varInput, name);
-                variablePopupOpen = false;
-            }
-        }
-    }
-    ImGui::End();
-
-    if (!focused)
-        variablePopupOpen = false;
 }
 
 // The status line, while there is one.
@@ -249,8 +191,8 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     }
 
     BeginRow("Variable");
-    DrawVariableField(state, *modifier, varInfos);
-    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)))
+    const bool addByEnter = DrawVariableField(state, *modifier, varInfos);
+    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
     {
         if (state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterRow::AddedOrDeleted))
             ClearTextBuffer(state.varInput);

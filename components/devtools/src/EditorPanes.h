@@ -19,6 +19,10 @@ void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos);
 // revert and compare.
 void DrawEditRow(TimecycleEditorState& state, tcModifier& modifier);
 
+// The detail pane's "Variable" field and its suggestions. True when Enter in
+// the field asks for the variable it names to be added.
+bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
+
 // The table of the selected modifier's parameters.
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
 

@@ -7,8 +7,10 @@
 
 #include "EditHistory.h"
 #include "NameHashSet.h"
+#include "ParameterRows.h"
 #include "SessionChanges.h"
 #include "TextBuffer.h"
+#include "VariableSuggestions.h"
 
 #include <TimecycleManager.h>
 #include <tinyxml2.h>
@@ -79,6 +81,11 @@ struct TimecycleEditorState
         int32_t varId = -1;
         float initial = 0.0f;
     } typedValue;
+
+    // The parameter table's rows and the variable suggestions, gathered
+    // when their sources change.
+    ParameterRows tableRows;
+    VariableSuggestions variableSuggestions;
 
     // The detail pane's status line: why the last action did nothing, or what
     // a paste or a save did. It goes once the history moves on.

@@ -1,12 +1,12 @@
 // The parameter table: every parameter of the selected modifier, edited live
 // through the edit history, switched off and on, or deleted. Values the
 // editor changed this session are marked, with the original in a tooltip,
-// and each value has a context menu to copy, paste and reset it.
+// and each value has a context menu to copy, paste and reset it. Only the
+// rows in view are drawn, from rows gathered when their source changes
+// (ParameterRows); the values they show are the game's live ones.
 #include "EditorPanes.h"
 #include "EditorState.h"
-#include "ModifierSearch.h"
-
-#include <Utils.h>
+#include "ParameterRows.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>
@@ -19,6 +19,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -167,28 +168,35 @@ void DrawValue(TimecycleEditorState& state, const Row& row, ValueColumn column, 
     DrawValueMenu(state, row, column, original);
 }
 
-// One parameter row. A row whose "Delete" the host accepted goes into
-// deletedVars, to be forgotten once the table is drawn.
-void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
-                      tcModData& saved, std::set<int32_t>& deletedVars)
+// A name the column is too narrow for shows whole in a tooltip.
+void DrawName(const char* name, bool highlighted)
 {
-    TimecycleManager& manager = *TheTimecycleManager;
-    ModifierSelection& selection = state.selection;
-    const int32_t varId = saved.varId;
-
-    const bool highlighted = state.searchParam[0] != '\0' && ContainsIgnoreCase(name, state.searchParam);
-
-    ImGui::TableNextRow(0, 0.0f);
-    ImGui::TableSetColumnIndex(0);
-    ImGui::Text("%d", info.varId);
-    ImGui::TableSetColumnIndex(1);
+    const float columnWidth = ImGui::GetContentRegionAvail().x;
     if (highlighted)
         ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
     ImGui::Text("%s", name);
     if (highlighted)
         ImGui::PopStyleColor(1);
+    if (ImGui::IsItemHovered() && ImGui::CalcTextSize(name).x > columnWidth)
+        ImGui::SetTooltip("%s", name);
+}
+
+// One parameter row. A row whose "Delete" the host accepted goes into
+// deletedVars, to be forgotten once the table is drawn.
+void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
+                      const ParameterRows::Row& texts, tcModData& saved, std::set<int32_t>& deletedVars)
+{
+    TimecycleManager& manager = *TheTimecycleManager;
+    ModifierSelection& selection = state.selection;
+    const int32_t varId = saved.varId;
+
+    ImGui::TableNextRow(0, 0.0f);
+    ImGui::TableSetColumnIndex(0);
+    ImGui::TextUnformatted(texts.varText.c_str());
+    ImGui::TableSetColumnIndex(1);
+    DrawName(name, texts.highlighted);
     ImGui::TableSetColumnIndex(2);
-    ImGui::Text("%f", info.defaultValue);
+    ImGui::TextUnformatted(texts.defaultText.c_str());
 
     const bool enabled = !selection.removedVars.contains(varId);
     tcModData* live = manager.GetTimecycleModData(modifier, varId);
@@ -207,16 +215,16 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     if (!enabled)
         ImGui::BeginDisabled(true);
     ImGui::TableSetColumnIndex(3);
-    DrawValue(state, row, ValueColumn::Outdoor, va("##%x-%d-1", modifier.nameHash, varId));
+    DrawValue(state, row, ValueColumn::Outdoor, texts.value1Label.c_str());
     ImGui::TableSetColumnIndex(4);
-    DrawValue(state, row, ValueColumn::Indoor, va("##%x-%d-2", modifier.nameHash, varId));
+    DrawValue(state, row, ValueColumn::Indoor, texts.value2Label.c_str());
 
     ImGui::TableSetColumnIndex(5);
     // Switched-off rows keep their switch and "Delete" usable.
     if (!enabled)
         ImGui::EndDisabled();
     bool checked = enabled;
-    if (ImGui::Checkbox(va("##%x-%d-check", modifier.nameHash, varId), &checked))
+    if (ImGui::Checkbox(texts.checkLabel.c_str(), &checked))
     {
         if (checked)
         {
@@ -230,7 +238,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     }
 
     ImGui::SameLine();
-    if (ImGui::Button(va("Delete##%x-%d-del", modifier.nameHash, varId), ImVec2(0.0f, 0.0f)))
+    if (ImGui::Button(texts.deleteLabel.c_str(), ImVec2(0.0f, 0.0f)))
     {
         // A switched-off parameter is already gone from the host, which then
         // has nothing to remove; the row is forgotten all the same.
@@ -245,12 +253,16 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
 {
     ModifierSelection& selection = state.selection;
     std::set<int32_t> deletedVars;
-    int drawnRows = 0;
+    int shownRows = 0;
 
     // Typing that ended away from its row (another modifier selected, a
     // button pressed) is dropped, as if it had been cancelled.
     if (state.typedValue.widget != 0 && ImGui::GetActiveID() != state.typedValue.widget)
         state.typedValue = {};
+
+    const std::vector<ParameterRows::Row>& rows =
+        state.tableRows.Update(selection.savedParams, modifier.nameHash, varInfos,
+                               TimecycleManager::GetConfigVarInfoCount(), state.paramFilter, state.searchParam);
 
     // While "Compare" shows the original, the table keeps the edit and
     // takes no input.
@@ -267,29 +279,30 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
             ImGui::Text("%s", headings[column]);
         }
 
-        for (auto& [varId, saved] : selection.savedParams)
+        // Only the rows in view are drawn; the one holding the keyboard
+        // focus stays, so a value being dragged or typed outlives a scroll.
+        ImGuiListClipper clipper;
+        clipper.Begin(static_cast<int>(rows.size()));
+        while (clipper.Step())
         {
-            // Only ids inside the variable table have a row; a negative one
-            // would index before the array.
-            if (varId < 0 || varId >= TimecycleManager::GetConfigVarInfoCount())
-                continue;
-            const tcVarInfo& info = varInfos[varId];
-            const char* name = TimecycleManager::GetVarInfoName(info);
-            if (!name)
-                continue;
-            if (state.paramFilter[0] != '\0' && !ContainsIgnoreCase(name, state.paramFilter))
-                continue;
-
-            DrawParameterRow(state, modifier, info, name, saved, deletedVars);
-            ++drawnRows;
+            for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
+            {
+                const int32_t varId = rows[i].varId;
+                auto saved = selection.savedParams.find(varId);
+                const tcVarInfo& info = varInfos[varId];
+                const char* name = TimecycleManager::GetVarInfoName(info);
+                if (saved != selection.savedParams.end() && name)
+                    DrawParameterRow(state, modifier, info, name, rows[i], saved->second, deletedVars);
+            }
         }
+        shownRows = static_cast<int>(rows.size());
         ImGui::EndTable();
     }
     if (comparing)
         ImGui::EndDisabled();
     ImGui::Columns(1);
 
-    if (drawnRows == 0 && state.paramFilter[0] != '\0')
+    if (shownRows == 0 && state.paramFilter[0] != '\0')
     {
         ImGui::Text("No parameters found");
         if (ImGui::Button("Clear filter query", ImVec2(0.0f, 0.0f)))

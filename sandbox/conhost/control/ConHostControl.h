@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace conhost
 {
@@ -26,7 +27,8 @@ bool RunFrame();
 // itself: the caller of a frame runs them once the frame is shown.
 void RunTypedLines();
 
-// The console window: open at start, toggled with F8 by the platform.
+// The console window: open at start, toggled with F8 by the platform. Opened,
+// it takes the keyboard, so that the next keys go to its input line.
 bool IsConsoleOpen();
 void SetConsoleOpen(bool open);
 void ToggleConsole();
@@ -34,4 +36,11 @@ void ToggleConsole();
 // How a typed line runs; by default the core runtime's command manager runs
 // it as typed.
 void SetLineRunner(std::function<void(const std::string& line)> runner);
+
+// What Tab offers for argument `index` (0-based) of `command` when `typed`
+// stands there so far; empty when the argument has no known set. By default
+// only command names complete.
+using ArgumentCompleter =
+    std::function<std::vector<std::string>(const std::string& command, size_t index, const std::string& typed)>;
+void SetArgumentCompleter(ArgumentCompleter completer);
 }

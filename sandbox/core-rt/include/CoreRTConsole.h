@@ -37,6 +37,17 @@ ConsoleCommandManager& CommandManager();
 // The names of the registered commands (a declared variable has commands of
 // its own name), each once: what the console completes.
 std::vector<std::string> CommandNames();
+// Who registered a command name ("core" for the console's own, else the
+// registering resource), and the argument counts it takes.
+struct CommandInfo
+{
+    std::string name;
+    std::string resource;
+    std::vector<size_t> argumentCounts;
+};
+std::vector<CommandInfo> Commands();
+// The names of the console variables that have a value, each once, sorted.
+std::vector<std::string> VariableNames();
 
 // Applies "+set NAME VALUE" triples of the process's arguments; the sandbox
 // calls it before it loads any component, so variables that components

@@ -88,8 +88,9 @@ std::optional<float> EffectiveValue(int varId);
 // Lets game time pass for the transition: its strength moves by
 // `transitionParam` per second, up to 1 (or, with a negative rate, down to
 // 0); a strength already past that end is left alone. Nothing happens
-// without a transition modifier.
-void AdvanceTransition(float seconds);
+// without a transition modifier. True when the strength moved (the picture
+// changes).
+bool AdvanceTransition(float seconds);
 
 // Backups taken by EnsureTimecycleBackup.
 bool HasBackup(const tcModifier& modifier);

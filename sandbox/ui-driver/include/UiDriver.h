@@ -136,6 +136,9 @@ public:
     // row.
     std::vector<std::string> Texts() const;
     std::vector<std::string> Texts(std::string_view window) const;
+    // Without text capture (it is on by default) frames keep no texts and a
+    // list clipper hands out only the rows in view, as in the game.
+    void CaptureTexts(bool on) { m_captureTexts = on; }
 
 private:
     struct TextBlock
@@ -180,6 +183,7 @@ private:
     std::vector<int> m_itemVertexStart;  // per item: its window's vertex count when it was added
     std::unordered_map<ImGuiID, size_t> m_lastItemWithId;  // index in m_items of the latest item of each id
 
+    bool m_captureTexts = true;
     bool m_capturingText = false;
     std::string m_blockWindow;
     std::vector<TextBlock> m_textBlocks;

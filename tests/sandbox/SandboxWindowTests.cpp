@@ -1,0 +1,88 @@
+// The sandbox's window, resized as a user would, through SDL's dummy video
+// driver (no display server; unlike the offscreen one it loads no EGL, whose
+// allocations outlive the library): the console stays docked along the
+// bottom at its share of the height and the editor stays inside.
+#include "SandboxProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace
+{
+struct Rect
+{
+    float x = 0, y = 0, width = 0, height = 0;
+};
+
+struct Layout
+{
+    float width = 0, height = 0;
+    std::map<std::string, Rect> windows;
+};
+
+// The layouts that "ui_windows" printed, in order.
+std::vector<Layout> Layouts(const SandboxRun& run)
+{
+    std::vector<Layout> layouts;
+    for (const std::string& line : run.Lines())
+    {
+        Layout layout;
+        Rect rect;
+        char name[64] = {};
+        if (std::sscanf(line.c_str(), "[sandbox] display %f x %f", &layout.width, &layout.height) == 2)
+            layouts.push_back(layout);
+        else if (!layouts.empty() && std::sscanf(line.c_str(), "[sandbox] \"%63[^\"]\" at (%f, %f) size %f x %f", name,
+                                                 &rect.x, &rect.y, &rect.width, &rect.height) == 5)
+            layouts.back().windows[name] = rect;
+    }
+    return layouts;
+}
+
+TEST(SandboxWindow, ConsoleDocksAndEditorStaysInsideAcrossResizes)
+{
+    const std::string folder = TestFolder();
+    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+frame 3
+ui_windows
+window_size 1100x650
+frame 2
+ui_windows
+window_size 1500x950
+frame 2
+ui_windows
+quit
+)");
+    const SandboxRun run =
+        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_EQ(run.CountContaining("frames drawn in the window"), 3) << "not a window\n" << run.output;
+
+    const std::vector<Layout> layouts = Layouts(run);
+    ASSERT_EQ(layouts.size(), 3u) << run.output;
+    const std::pair<float, float> sizes[] = { { 1600, 1000 }, { 1100, 650 }, { 1500, 950 } };
+    for (size_t i = 0; i < layouts.size(); ++i)
+    {
+        const Layout& layout = layouts[i];
+        SCOPED_TRACE(testing::Message() << layout.width << " x " << layout.height);
+        EXPECT_EQ(layout.width, sizes[i].first);
+        EXPECT_EQ(layout.height, sizes[i].second);
+
+        ASSERT_TRUE(layout.windows.contains("Console")) << run.output;
+        const Rect console = layout.windows.at("Console");
+        EXPECT_EQ(console.x, 0.0f);
+        EXPECT_EQ(console.width, layout.width);
+        EXPECT_EQ(console.y + console.height, layout.height) << "docked at the bottom";
+        EXPECT_NEAR(console.height / layout.height, 0.34f, 0.01f) << "at its share of the height";
+
+        ASSERT_TRUE(layout.windows.contains("Timecycle Editor")) << run.output;
+        const Rect editor = layout.windows.at("Timecycle Editor");
+        EXPECT_GE(editor.x, 0.0f);
+        EXPECT_GE(editor.y, 0.0f);
+        EXPECT_LE(editor.x + editor.width, layout.width);
+        EXPECT_LE(editor.y + editor.height, layout.height);
+    }
+}
+}
