@@ -356,3 +356,18 @@ TEST_F(RoundTripTest, RenamingToItsOwnNameIsNoRefusal)
     ui.Click(kWindow, "Rename");
     EXPECT_EQ(Status(), "");
 }
+
+TEST_F(RoundTripTest, EnterInTheVariableFieldSaysWhyNothingWasAdded)
+{
+    tcModifier& modifier = MakeModifier("enter_mod", { { kFogStart, 1.0f, 2.0f } });
+    Select(modifier);
+    const gamerecords::Records before = gamerecords::Read();
+
+    ui.SetText(kWindow, "##input", "zz_unknown");
+    ui.Key("escape");
+    ui.Click(kWindow, "##input");
+    ui.Key("enter");
+    EXPECT_EQ(Status(), "Add refused: no variable is named \"zz_unknown\"");
+    EXPECT_EQ(gamerecords::Read(), before);
+    EXPECT_STREQ(state.varInput, "zz_unknown");
+}
