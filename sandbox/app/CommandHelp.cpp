@@ -38,7 +38,7 @@ const CommandHelp kCommands[] = {
     { "tc_list", "tc_list [QUERY]", "modifiers with their index (names containing QUERY)" },
     { "tc_show", "tc_show NAME", "a modifier's parameters" },
     { "tc_state", "tc_state", "primary, transition and interior modifiers" },
-    { "tc_load", "tc_load FILE", "load a timecycle_modifier_data file" },
+    { "tc_load", "tc_load FILE", "load a timecycle_modifier_data file; modifiers it names that exist take its values" },
     { "tc_save", "tc_save NAME FILE", "save a modifier as timecycle_modifier_data" },
     { "tc_restore", "tc_restore NAME", "put back the game's backup of a modifier" },
     { "tc_diff", "tc_diff NAME", "a modifier against the data as loaded" },

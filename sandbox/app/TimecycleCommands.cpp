@@ -145,13 +145,15 @@ void AddTimecycleCommands(Sandbox& sandbox)
 
     sandbox.AddCommand("tc_load", 1, [&sandbox](ConsoleExecutionContext& context) {
         const std::vector<std::string> before = LiveModifierNames();
-        const timecycle::LoadReport report = timecycle::LoadModifierFile(context.arguments[0]);
+        const timecycle::LoadReport report = timecycle::LoadModifierFile(context.arguments[0], timecycle::ExistingModifiers::Replace);
         PrintReport(report);
         for (const std::string& name : LiveModifierNames())
             if (std::find(before.begin(), before.end(), name) == before.end())
                 if (tcModifier* modifier = timecycle::FindModifier(name))
                     sandbox.Loaded().Record(name, *modifier);
-        Say("%d modifiers loaded from %s\n", report.modifiersLoaded, context.arguments[0]);
+        Say("%d modifiers loaded from %s\n", report.modifiersLoaded + report.modifiersReplaced, context.arguments[0]);
+        if (report.modifiersReplaced > 0)
+            Say("%d of them took the place of the modifier of the same name\n", report.modifiersReplaced);
         if (report.filesSkipped > 0)
             return Fail(context, "tc_load: " + context.arguments[0] + " was not loaded");
         return true;

@@ -84,6 +84,7 @@ void Append(LoadReport& into, const LoadReport& from)
 {
     into.variablesLoaded += from.variablesLoaded;
     into.modifiersLoaded += from.modifiersLoaded;
+    into.modifiersReplaced += from.modifiersReplaced;
     into.filesSkipped += from.filesSkipped;
     into.messages.insert(into.messages.end(), from.messages.begin(), from.messages.end());
 }

@@ -38,7 +38,8 @@ bool ParseValues(const char* text, float& value1, float& value2)
     return count == 2 && ParseFloat(words[0], value1) && ParseFloat(words[1], value2);
 }
 
-void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, FileMessages& messages, LoadReport& report)
+void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, ExistingModifiers existing,
+                  FileMessages& messages, LoadReport& report)
 {
     const int line = element.GetLineNum();
     const char* nameText = element.Attribute("name");
@@ -48,7 +49,8 @@ void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, Fi
         messages.Add(line, "modifier without a name; skipped");
         return;
     }
-    if (store.FindLive(name))
+    ModifierRecord* replaced = existing == ExistingModifiers::Replace ? store.FindLive(name) : nullptr;
+    if (!replaced && store.FindLive(name))
     {
         messages.Add(line, fmt::format("a modifier named \"{}\" exists already; this one is skipped", name));
         return;
@@ -90,7 +92,7 @@ void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, Fi
     if (int numMods = 0; element.QueryIntAttribute("numMods", &numMods) == tinyxml2::XML_SUCCESS && numMods != paramElements)
         messages.Add(line, fmt::format("modifier \"{}\": numMods is {} but it holds {} parameters; loading those", name, numMods, paramElements));
 
-    ModifierRecord* record = store.AddModifier(name);
+    ModifierRecord* record = replaced ? replaced : store.AddModifier(name);
     if (!record)
     {
         messages.Add(line, fmt::format("modifier \"{}\": the modifier table is full; skipped", name));
@@ -98,7 +100,7 @@ void LoadModifier(TimecycleStore& store, const tinyxml2::XMLElement& element, Fi
     }
     record->userFlags = userFlags;
     TimecycleStore::SetParams(*record, std::move(params));
-    ++report.modifiersLoaded;
+    ++(replaced ? report.modifiersReplaced : report.modifiersLoaded);
 }
 
 bool WriteWholeFile(const std::string& path, const char* text, size_t size)
@@ -129,7 +131,7 @@ bool WriteWholeFile(const std::string& path, const char* text, size_t size)
 }
 }
 
-LoadReport LoadModifierFile(const std::string& path)
+LoadReport LoadModifierFile(const std::string& path, ExistingModifiers existing)
 {
     LoadReport report;
     FileMessages messages(report, path);
@@ -153,7 +155,7 @@ LoadReport LoadModifierFile(const std::string& path)
     for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
     {
         if (std::strcmp(element->Name(), "modifier") == 0)
-            LoadModifier(*store, *element, messages, report);
+            LoadModifier(*store, *element, existing, messages, report);
         else
             messages.Add(element->GetLineNum(), fmt::format("unexpected <{}>; skipped", element->Name()));
     }

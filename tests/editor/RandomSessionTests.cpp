@@ -247,7 +247,9 @@ TEST_F(RandomSession, UndoingEveryStepRestoresTheStartAndRedoingThemTheEnd)
         state.Undo();
         ASSERT_EQ(state.history.Message(), "") << replay();
         if (auto known = atStep.find(state.history.DoneCount()); known != atStep.end())
+        {
             ASSERT_EQ(gamerecords::Read(), known->second) << "undo of " << step << "\n" << replay();
+        }
     }
     ui.Frame(2);
     EXPECT_EQ(gamerecords::Read(), atStep[0]) << replay();
@@ -258,7 +260,9 @@ TEST_F(RandomSession, UndoingEveryStepRestoresTheStartAndRedoingThemTheEnd)
         state.Redo();
         ASSERT_EQ(state.history.Message(), "") << replay();
         if (auto known = atStep.find(state.history.DoneCount()); known != atStep.end())
+        {
             ASSERT_EQ(gamerecords::Read(), known->second) << "redo of " << step << "\n" << replay();
+        }
     }
     ui.Frame(2);
     EXPECT_EQ(gamerecords::Read(), end) << replay();

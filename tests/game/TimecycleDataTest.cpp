@@ -177,6 +177,43 @@ TEST_F(TimecycleTest, MessagesGoToStandardErrorWithFileAndLine)
     EXPECT_EQ(report.modifiersLoaded, 1);
 }
 
+TEST_F(TimecycleTest, ALoadThatReplacesGivesAnExistingModifierTheFilesValuesInPlace)
+{
+    const std::string path = WriteFile("session.xml", ModifierFile(
+        "    <modifier name=\"kept\" description=\"\" numMods=\"1\" userFlags=\"7\">\n"
+        "        <fog_density>0.250 0.500</fog_density>\n"
+        "    </modifier>\n"
+        "    <modifier name=\"brand_new\" description=\"\" numMods=\"0\" userFlags=\"0\"/>\n"));
+    const std::string original = WriteFile("original.xml", ModifierFile(
+        "    <modifier name=\"kept\" description=\"\" numMods=\"2\" userFlags=\"0\">\n"
+        "        <fog_start>1.000 2.000</fog_start>\n"
+        "        <fog_density>3.000 4.000</fog_density>\n"
+        "    </modifier>\n"));
+    ASSERT_EQ(timecycle::LoadModifierFile(original).modifiersLoaded, 1);
+    const tcModifier* kept = FindModifier("kept");
+    ASSERT_NE(kept, nullptr);
+    const int index = TheTimecycleManager->GetTimecycleIndex(*kept);
+
+    const LoadReport skipped = timecycle::LoadModifierFile(path);
+    EXPECT_EQ(skipped.modifiersLoaded, 1) << Describe(skipped);
+    EXPECT_EQ(skipped.modifiersReplaced, 0);
+    EXPECT_TRUE(FindMessage(skipped, "session.xml", 3, "exists already")) << Describe(skipped);
+    EXPECT_EQ(kept->numMods, 2) << "a plain load leaves an existing modifier alone";
+
+    TheTimecycleManager->RemoveTimecycle(*FindModifier("brand_new"));
+    const LoadReport replaced = timecycle::LoadModifierFile(path, timecycle::ExistingModifiers::Replace);
+    EXPECT_EQ(replaced.modifiersLoaded, 1) << Describe(replaced);
+    EXPECT_EQ(replaced.modifiersReplaced, 1);
+    EXPECT_TRUE(replaced.messages.empty()) << Describe(replaced);
+    EXPECT_EQ(FindModifier("kept"), kept) << "replaced in place, not removed and created again";
+    EXPECT_EQ(TheTimecycleManager->GetTimecycleIndex(*kept), index);
+    EXPECT_EQ(kept->userFlags, 7u);
+    ASSERT_EQ(kept->numMods, 1);
+    EXPECT_EQ(kept->modData[0].value1, 0.25f);
+    EXPECT_EQ(kept->modData[0].value2, 0.5f);
+    EXPECT_NE(FindModifier("brand_new"), nullptr);
+}
+
 TEST_F(TimecycleTest, ParameterValuesMustBeTwoFiniteNumbers)
 {
     const std::string path = WriteFile("values.xml", ModifierFile(

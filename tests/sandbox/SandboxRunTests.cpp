@@ -186,7 +186,17 @@ ui_texts
     EXPECT_EQ(loaded.CountContaining(" light_street_mult                        7.500 "), 1) << loaded.output;
     EXPECT_EQ(loaded.CountContaining("[sandbox] my_new_look: index "), 1) << loaded.output;
 
-    // The game started again from its data: the paste brings the edits back.
+    // The game started again from its data: the load puts the changed
+    // modifier's values in place and creates the new one.
+    const SandboxRun reloaded = RunSandbox({ "--headless", "--script", load, "mosk" });
+    EXPECT_EQ(reloaded.exitCode, 0) << reloaded.output;
+    EXPECT_TRUE(reloaded.HasLine("[sandbox] 2 modifiers loaded from " + saved)) << reloaded.output;
+    EXPECT_TRUE(reloaded.HasLine("[sandbox] 1 of them took the place of the modifier of the same name"))
+        << reloaded.output;
+    EXPECT_EQ(reloaded.CountContaining(" light_street_mult                        7.500 "), 1) << reloaded.output;
+    EXPECT_EQ(reloaded.CountContaining("[sandbox] my_new_look: index "), 1) << reloaded.output;
+
+    // And the same through the editor: the paste brings the edits back.
     const SandboxRun pasted = RunScript(folder, "clipboard_load " + saved + R"(
 timecycleeditor true
 frame

@@ -27,6 +27,7 @@ struct LoadReport
 {
     int variablesLoaded = 0;
     int modifiersLoaded = 0;
+    int modifiersReplaced = 0;
     int filesSkipped = 0;
     std::vector<LoadMessage> messages;
 };
@@ -42,8 +43,9 @@ void ResetManager();
 //   skipped whole;
 // - a variable without a valid name or finite default, or with a name
 //   already in the table, is skipped;
-// - a modifier without a name, or with a name that already exists, is
-//   skipped, as is one that no longer fits in the array;
+// - a modifier without a name, or with a name that already exists (unless
+//   the load replaces existing modifiers), is skipped, as is one that no
+//   longer fits in the array;
 // - a parameter with an unknown variable, a repeated variable, or values
 //   that are not two finite numbers is skipped, and its modifier is loaded
 //   without it (as is one past the 65535 a modifier can hold);
@@ -58,8 +60,16 @@ LoadReport LoadVariableTable(const std::string& path);
 // A timecycle_modifier_data file, as the timecycle editor exports it; the
 // console's `tc_load FILE`. Each <modifier> becomes a new modifier with its
 // name, userFlags and one parameter per child element (named after the
-// variable, text "value1 value2"); the description is not kept.
-LoadReport LoadModifierFile(const std::string& path);
+// variable, text "value1 value2"); the description is not kept. A modifier
+// whose name exists already is skipped, or, with Replace, takes the file's
+// userFlags and parameters in place (the editor's saved session changes
+// brought back into a game started from the same data).
+enum class ExistingModifiers
+{
+    Skip,
+    Replace,
+};
+LoadReport LoadModifierFile(const std::string& path, ExistingModifiers existing = ExistingModifiers::Skip);
 // A data folder: variables.xml, then every modifiers/*.xml in name order.
 LoadReport LoadDataFolder(const std::string& folder);
 // Writes the named modifier as a timecycle_modifier_data file, in the
