@@ -140,8 +140,9 @@ public:
     {
         std::lock_guard lock(m_mutex);
         std::vector<corert::CommandInfo> infos;
-        for (const auto& [token, command] : m_commands)
+        for (const auto& entry : m_commands)
         {
+            const auto& command = entry.second;
             auto it = std::find_if(infos.begin(), infos.end(),
                                    [&](const corert::CommandInfo& info) { return info.name == command.name; });
             if (it == infos.end())
