@@ -14,6 +14,9 @@ struct Overloaded : Handlers...
 {
     using Handlers::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Heap memory a string holds beyond itself; short strings hold none.
 size_t HeapBytes(const std::string& text)
