@@ -153,6 +153,17 @@ protected:
         return std::vector<std::string>(first, lines.end());
     }
 
+    // The status line's text, or empty when the pane shows none. The mouse
+    // leaves the buttons first: text drawn after a tooltip is not seen.
+    std::string Status()
+    {
+        ui.MoveMouse(ImVec2(1590.0f, 990.0f));
+        for (const std::string& line : DetailTexts())
+            if (line.starts_with("Status "))
+                return line.substr(7);
+        return {};
+    }
+
     // The suggestions the popup under the "Variable" field listed in the
     // last frame.
     std::vector<std::string> Suggestions() const

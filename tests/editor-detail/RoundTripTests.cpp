@@ -28,17 +28,6 @@ std::string Document(const std::string& modifiers)
 class RoundTripTest : public DetailPaneTest
 {
 protected:
-    // The status line's text, or empty when the pane shows none. The mouse
-    // leaves the buttons first: text drawn after a tooltip is not seen.
-    std::string Status()
-    {
-        ui.MoveMouse(ImVec2(1590.0f, 990.0f));
-        for (const std::string& line : DetailTexts())
-            if (line.starts_with("Status "))
-                return line.substr(7);
-        return {};
-    }
-
     void PasteXml(const std::string& text)
     {
         ui.SetClipboard(text);

@@ -85,17 +85,6 @@ protected:
 
     fs::path ChangesFolder() const { return InstallRoot() / "data" / "timecycle-changes"; }
 
-    // The status line's text, or empty. The mouse leaves the buttons first:
-    // text drawn after a tooltip is not seen.
-    std::string Status()
-    {
-        ui.MoveMouse(ImVec2(1590.0f, 990.0f));
-        for (const std::string& line : DetailTexts())
-            if (line.starts_with("Status "))
-                return line.substr(7);
-        return {};
-    }
-
     std::string Tooltip(const char* button)
     {
         ui.Hover(kWindow, button);
