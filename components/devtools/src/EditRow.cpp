@@ -27,9 +27,11 @@ bool EditButton(const char* label, bool enabled)
     return pressed && enabled;
 }
 
+// Called only while the button is hovered: a step's text is formatted for
+// its tooltip, not every frame.
 void StepTooltip(const char* verb, const std::string& step)
 {
-    if (!step.empty() && ImGui::IsItemHovered())
+    if (!step.empty())
         ImGui::SetTooltip("%s: %s", verb, step.c_str());
 }
 
@@ -55,17 +57,18 @@ void DrawSessionButtons(TimecycleEditorState& state)
     const int changed = state.changes.ChangedCount();
     const size_t removed = state.changes.Removed().size();
     const bool anything = changed > 0 || removed > 0;
-    const std::string count = ChangeCount(changed, removed);
+    // The count's text is made only when a tooltip or a status shows it.
+    const auto count = [&] { return ChangeCount(changed, removed); };
     const auto tooltip = [&](const char* what) {
         if (ImGui::IsItemHovered(ImGuiHoveredFlags_AllowWhenDisabled))
-            ImGui::SetTooltip("%s", anything ? (std::string(what) + " (" + count + ")").c_str() : "Nothing changed this session");
+            ImGui::SetTooltip("%s", anything ? (std::string(what) + " (" + count() + ")").c_str() : "Nothing changed this session");
     };
 
     ImGui::SameLine();
     if (EditButton("Copy changed", anything))
     {
         ImGui::SetClipboardText(ChangedModifiersText(state.changes).c_str());
-        state.SetStatus("Copied " + count, false);
+        state.SetStatus("Copied " + count(), false);
     }
     tooltip("Copies every modifier this session changed or created as one document");
 
@@ -74,7 +77,7 @@ void DrawSessionButtons(TimecycleEditorState& state)
     {
         const SaveOutcome outcome =
             SaveDocument(ChangedModifiersText(state.changes), ChangesFolder(GetInstallRoot()));
-        state.SetStatus(outcome.saved ? outcome.message + " (" + count + ")" : outcome.message, !outcome.saved);
+        state.SetStatus(outcome.saved ? outcome.message + " (" + count() + ")" : outcome.message, !outcome.saved);
     }
     tooltip("Saves the same document under data/timecycle-changes");
 }
@@ -84,16 +87,16 @@ void DrawEditRow(TimecycleEditorState& state, tcModifier& modifier)
 {
     EditHistory& history = state.history;
 
-    const std::string undoStep = history.UndoDescription();
     if (EditButton("Undo", history.CanUndo()))
         state.Undo();
-    StepTooltip("Undo", undoStep);
+    if (ImGui::IsItemHovered())
+        StepTooltip("Undo", history.UndoDescription());
 
     ImGui::SameLine();
-    const std::string redoStep = history.RedoDescription();
     if (EditButton("Redo", history.CanRedo()))
         state.Redo();
-    StepTooltip("Redo", redoStep);
+    if (ImGui::IsItemHovered())
+        StepTooltip("Redo", history.RedoDescription());
 
     // An undo or redo may have taken the modifier away.
     const bool valid = modifier.modData && state.selection.modifier == &modifier;
