@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace tceditor;
+
 namespace bench
 {
 namespace

@@ -8,10 +8,15 @@
 
 #include <string>
 
+namespace tceditor
+{
 struct TimecycleEditorState;
+}
 
 namespace bench
 {
+using tceditor::TimecycleEditorState;
+
 // The sizes the editor is measured at.
 constexpr int kModifierCounts[] = { 100, 1000, 10000 };
 

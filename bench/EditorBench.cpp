@@ -3,6 +3,7 @@
 #include "BenchGame.h"
 
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "ModifierSearch.h"
 #include "ModifierSnapshot.h"
 #include "TimecycleEditor.h"
@@ -12,6 +13,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace tceditor;
 
 namespace
 {
@@ -35,7 +38,7 @@ int ListedModifiers(bool filtered)
 void MeasureEditorFrame(benchmark::State& state, bool filtered)
 {
     bench::LoadGame(static_cast<int>(state.range(0)));
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
     bench::OpenEditor(editor, filtered);
     for (int i = 0; i < kSettleFrames; ++i)
         bench::RunEditorFrame(editor);
@@ -99,7 +102,7 @@ void UndoModifierDeletion(benchmark::State& state)
     const int parameters = TimecycleManager::GetConfigVarInfoCount();
     tcModifier& modifier = bench::AddModifierWithParameters("bench_deleted", parameters);
     const std::string name = TheTimecycleManager->GetTimecycleName(modifier);
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
 
     constexpr int kValueSteps = 1000;
     for (int i = 0; i < kValueSteps; ++i)
@@ -115,7 +118,7 @@ void UndoModifierDeletion(benchmark::State& state)
     {
         editor.Undo();
         state.PauseTiming();
-        if (!FindModifierByName(name))
+        if (!editor.game.FindModifierByName(name))
             state.SkipWithError("the undo did not bring the modifier back");
         editor.Redo();
         state.ResumeTiming();

@@ -14,12 +14,15 @@
 #include "BenchGame.h"
 
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 
 #include <valgrind/callgrind.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+using namespace tceditor;
 
 namespace
 {
@@ -43,7 +46,7 @@ void CountEditorFrames(TimecycleEditorState& editor, const std::string& name, in
 void CountFrames(int modifiers, bool filtered, int frames)
 {
     bench::LoadGame(modifiers);
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
     bench::OpenEditor(editor, filtered);
     bench::SetEditorSize(editor, bench::kWorkingSize);
     CountEditorFrames(editor, std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers),
@@ -56,7 +59,7 @@ void CountTableFrames(int parameters, const float (&size)[2], const char* name, 
 {
     bench::LoadGame(bench::kModifierCounts[0]);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_parameters", parameters);
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, size);
     bench::SelectModifier(editor, modifier);
@@ -70,7 +73,7 @@ void CountPopupFrames(int variables, int frames)
 {
     bench::LoadVariables(variables);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_suggestions", bench::kSuggestionModifierParameters);
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, bench::kWorkingSize);
     bench::SelectModifier(editor, modifier);

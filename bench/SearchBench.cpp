@@ -3,6 +3,7 @@
 #include "BenchGame.h"
 
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "ModifierSearch.h"
 
 #include <benchmark/benchmark.h>
@@ -10,6 +11,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using namespace tceditor;
 
 namespace
 {
@@ -19,7 +22,7 @@ constexpr const char* kWord = "Night";
 void RebuildNameFilter(benchmark::State& state)
 {
     bench::LoadGame(static_cast<int>(state.range(0)));
-    TimecycleEditorState editor;
+    TimecycleEditorState editor{ LiveGame() };
     CopyToTextBuffer(editor.searchName, bench::kFilterQuery);
 
     for (auto _ : state)

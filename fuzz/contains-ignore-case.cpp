@@ -3,11 +3,13 @@
 // then the query.
 #include "FuzzCheck.h"
 
-#include "ModifierSearch.h"
+#include "Text.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string>
+
+using namespace tceditor;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

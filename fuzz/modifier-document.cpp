@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace tceditor;
+
 namespace
 {
 // What a write keeps of what was read: parameters whose variable can be an

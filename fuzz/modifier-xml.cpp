@@ -12,6 +12,7 @@
 
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "ModifierDocument.h"
 #include "XmlText.h"
 
@@ -23,6 +24,8 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+
+using namespace tceditor;
 
 namespace
 {
@@ -93,11 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
 
-    TimecycleEditorState editor;
-    editor.selection.SelectModifier(modifier);
+    TimecycleEditorState editor{ LiveGame() };
+    editor.Select(modifier);
     GenerateModifierXml(editor);
 
-    const std::string text = editor.xmlPrinter.CStr();
+    const std::string text = editor.xmlOutput.c_str();
 
     tinyxml2::XMLDocument document;
     FUZZ_CHECK(document.Parse(text.c_str()) == tinyxml2::XML_SUCCESS);

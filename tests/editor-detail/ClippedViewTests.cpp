@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace tceditor;
+
 class ClippedViewTest : public DetailPaneTest
 {
 protected:
@@ -23,16 +25,13 @@ protected:
         DetailPaneTest::SetUp();
         // The small table is replaced by one of many variables: param_000,
         // param_001, ... with defaults 1.0.
-        const std::string path = (m_folder / "many-variables.xml").string();
-        std::ofstream file(path, std::ios::binary);
-        file << "<?xml version=\"1.0\"?>\n<timecycle_variables version=\"1\">\n";
+        std::vector<std::string> names;
         for (int i = 0; i < kManyVariables; ++i)
-            file << "    <variable name=\"" << Name(i) << "\" default=\"1.0\"/>\n";
-        file << "</timecycle_variables>\n";
-        file.close();
-        timecycle::ResetManager();
-        const timecycle::LoadReport report = timecycle::LoadVariableTable(path);
-        ASSERT_EQ(report.variablesLoaded, kManyVariables);
+            names.push_back(Name(i));
+        std::vector<smallgame::Variable> variables;
+        for (const std::string& name : names)
+            variables.push_back({ name.c_str(), 1.0f });
+        smallgame::LoadVariables(variables, m_folder / "many-variables.xml");
         ui.CaptureTexts(false);
     }
 
@@ -100,14 +99,14 @@ TEST_F(ClippedViewTest, TableDrawsOnlyTheRowsInViewAndRowsScrolledIntoViewAreEdi
     const std::string middle = Value2(modifier, 60);
     ui.Drag(kWindow, middle, ImVec2(40.0f, 0.0f));
     EXPECT_GT(Live(modifier, 60)->value2, 1.0f);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(60).value2, Live(modifier, 60)->value2);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(60).value2, Live(modifier, 60)->value2);
 
     ui.Click(kWindow, Check(modifier, 61));
     EXPECT_EQ(Live(modifier, 61), nullptr);
     ui.Click(kWindow, DeleteRow(modifier, 62));
     EXPECT_EQ(Live(modifier, 62), nullptr);
     EXPECT_FALSE(RowDrawn(modifier, 62));
-    EXPECT_FALSE(state.selection.savedParams.contains(62));
+    EXPECT_FALSE(state.selection.workingParams.contains(62));
 }
 
 TEST_F(ClippedViewTest, RowsKeepAscendingVarIdOrderWhereverThePaneIsScrolled)
@@ -183,7 +182,7 @@ TEST_F(ClippedViewTest, WhatTheGameChangesBehindTheEditorsBackReachesRowsScrolle
     EXPECT_FALSE(RowDrawn(modifier, kManyVariables - 1));
 
     ui.Hover(kWindow, Value1(modifier, kManyVariables - 1));
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kManyVariables - 1).value1, 7.0f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kManyVariables - 1).value1, 7.0f);
     ui.Drag(kWindow, Value1(modifier, kManyVariables - 1), ImVec2(20.0f, 0.0f));
     EXPECT_GT(Live(modifier, kManyVariables - 1)->value1, 7.0f);
 
@@ -241,5 +240,5 @@ TEST_F(ClippedViewTest, AValueBeingTypedOutlivesScrollingItsRowOutOfView)
     ui.Key("enter");
 
     EXPECT_FLOAT_EQ(Live(modifier, 2)->value1, 4.5f);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(2).value1, 4.5f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(2).value1, 4.5f);
 }

@@ -4,7 +4,7 @@
 
 #include "EditorPanes.h"
 #include "EditorState.h"
-
+#include "LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 #include "TimecycleControl.h"
 #include "TimecycleManager.h"
@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+using namespace tceditor;
 
 class DetailPaneTest : public testing::Test
 {
@@ -51,24 +53,12 @@ protected:
                    (std::string("vesk-detail-") + test->test_suite_name() + "-" + test->name() + "-" +
                     std::to_string(std::random_device()()));
         std::filesystem::create_directories(m_folder);
-        const std::string path = (m_folder / "variables.xml").string();
-        std::ofstream(path, std::ios::binary) << R"(<?xml version="1.0"?>
-<timecycle_variables version="1">
-    <variable name="zero_var" default="0.0"/>
-    <variable name="fog_density" default="0.5"/>
-    <variable name="fog_start" default="2.0"/>
-    <variable name="sky_tint" default="-2.0"/>
-    <variable name="water_fog_density" default="0.08"/>
-    <variable name="first_var" default="0.0"/>
-    <variable name="second_var" default="0.0"/>
-    <variable name=")" << LongVarName() << R"(" default="1.0"/>
-</timecycle_variables>
-)";
-
-        timecycle::ResetManager();
-        const timecycle::LoadReport report = timecycle::LoadVariableTable(path);
-        ASSERT_TRUE(report.messages.empty());
-        ASSERT_EQ(report.variablesLoaded, kVariableCount);
+        static const std::string longName = LongVarName();
+        const smallgame::Variable variables[kVariableCount] = {
+            { "zero_var", 0.0f },  { "fog_density", 0.5f }, { "fog_start", 2.0f },   { "sky_tint", -2.0f },
+            { "water_fog_density", 0.08f }, { "first_var", 0.0f }, { "second_var", 0.0f }, { longName.c_str(), 1.0f },
+        };
+        smallgame::LoadVariables(variables, m_folder / "variables.xml");
         state.isOpen = true;
     }
 
@@ -182,6 +172,6 @@ protected:
     }
 
     std::filesystem::path m_folder;
-    TimecycleEditorState state;
+    TimecycleEditorState state{ LiveGame() };
     uidriver::UiDriver ui{ [this] { DrawTimecycleEditor(state); } };
 };

@@ -11,6 +11,7 @@
 #include <ostream>
 #include <string>
 
+using namespace tceditor;
 using testing::HasSubstr;
 
 namespace
@@ -122,7 +123,7 @@ TEST_F(EditingTest, ButtonsUndoAndRedoAndTheirTooltipsNameTheStep)
 
     ui.Click(kWindow, "Undo");
     EXPECT_FLOAT_EQ(Live("tod_sunrise_warm", kFogStart)->value1, 1.0f);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 1.0f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 1.0f);
     EXPECT_TRUE(ui.Find(kWindow, "Undo").Disabled());
 
     ui.Hover(kWindow, "Redo");
@@ -277,7 +278,7 @@ TEST_F(EditingTest, UndoingADeletedModifierBringsItBackWhole)
     EXPECT_EQ(gamerecords::Read(), before);
     tcModifier* back = timecycle::FindModifier("doomed_mod");
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(state.selection.modifier, back);
+    EXPECT_EQ(state.SelectedModifier(), back);
     EXPECT_TRUE(RowDrawn(*back, kWaterFogDensity));
     EXPECT_THAT(DetailTexts(), testing::Contains(HasSubstr("Name { doomed_mod }")));
 }
@@ -297,7 +298,7 @@ TEST_F(EditingTest, RevertPutsTheModifierBackAsOneStep)
     ui.Click(kWindow, "Revert");
     EXPECT_EQ(gamerecords::Read(), original);
     EXPECT_TRUE(ui.Find(kWindow, "Revert").Disabled());
-    EXPECT_TRUE(state.selection.removedVars.empty());
+    EXPECT_TRUE(state.selection.switchedOff.empty());
 
     ui.Click(kWindow, "Undo");
     EXPECT_EQ(gamerecords::Read(), edited);
@@ -319,7 +320,7 @@ TEST_F(EditingTest, CompareShowsTheOriginalInTheGameOnlyWhileHeld)
 
     EXPECT_EQ(gamerecords::Read(), edited);
     EXPECT_EQ(state.history.StepCount(), steps);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 3.5f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 3.5f);
 
     // The edit comes back also when the window goes while the button is held.
     PressAndHold("Compare");
@@ -410,7 +411,7 @@ TEST_F(EditingTest, TypedValuesThatAreNotFiniteLeaveTheValueAlone)
     {
         ui.EnterValue(kWindow, Value1(modifier, kFogStart), typed);
         EXPECT_FLOAT_EQ(Live("finite_mod", kFogStart)->value1, 1.5f) << typed;
-        EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 1.5f) << typed;
+        EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 1.5f) << typed;
     }
     EXPECT_FALSE(state.history.CanUndo());
 }
@@ -422,7 +423,7 @@ TEST_F(EditingTest, AValueTheGameChangedIsShownAndADragStartsFromIt)
 
     Live("behind_mod", kFogStart)->value1 = 4.0f;
     ui.Frame();
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 4.0f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 4.0f);
     EXPECT_TRUE(ShowsPart("4.000"));
     EXPECT_FALSE(state.history.CanUndo()) << "taking the live value is no step";
 
@@ -451,7 +452,7 @@ TEST_F(EditingTest, TypingLeftForAnotherModifierIsDropped)
     // The other modifier's row still shows what the game has.
     Live("second_mod", kFogStart)->value1 = 4.0f;
     ui.Frame();
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 4.0f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 4.0f);
 }
 
 TEST_F(EditingTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)

@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+using namespace tceditor;
 using testing::ElementsAre;
 
 namespace
@@ -29,8 +30,8 @@ TEST_F(DetailPaneTest, ModifierRemovedBehindTheEditorIsDroppedWithoutIndex)
 
     ui.Frame();
 
-    EXPECT_EQ(state.selection.modifier, nullptr);
-    EXPECT_TRUE(state.selection.savedParams.empty());
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
+    EXPECT_TRUE(state.selection.workingParams.empty());
     EXPECT_THAT(DetailTexts(), ElementsAre("Name { short_lived }", "Controls [ Create ]", kSeparator));
 }
 
@@ -43,7 +44,7 @@ TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndEmptiesTheNameField)
 
     tcModifier* created = timecycle::FindModifier("fresh_mod");
     ASSERT_NE(created, nullptr);
-    EXPECT_EQ(state.selection.modifier, created);
+    EXPECT_EQ(state.SelectedModifier(), created);
     EXPECT_STREQ(state.nameInput, "");
     // Only a click in the browser takes a backup.
     EXPECT_FALSE(timecycle::HasBackup(*created));
@@ -61,7 +62,7 @@ TEST_F(DetailPaneTest, CloneSelectsTheCopyAndEmptiesTheNameField)
 
     tcModifier* clone = timecycle::FindModifier("copy_mod");
     ASSERT_NE(clone, nullptr);
-    EXPECT_EQ(state.selection.modifier, clone);
+    EXPECT_EQ(state.SelectedModifier(), clone);
     EXPECT_STREQ(state.nameInput, "");
     EXPECT_FALSE(timecycle::HasBackup(*clone));
     ASSERT_EQ(clone->numMods, 1);
@@ -82,7 +83,7 @@ TEST_F(DetailPaneTest, RenameKeepsTheSelectionAndTheNameField)
     ui.Click(kWindow, "Rename");
 
     EXPECT_EQ(Manager().GetTimecycleName(modifier), "new_name");
-    EXPECT_EQ(state.selection.modifier, &modifier);
+    EXPECT_EQ(state.SelectedModifier(), &modifier);
     EXPECT_STREQ(state.nameInput, "new_name");
 }
 
@@ -99,7 +100,7 @@ TEST_F(DetailPaneTest, NameTakenByAnotherModifierChangesNothing)
         ui.Click(kWindow, button);
 
         EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, 2);
-        EXPECT_EQ(state.selection.modifier, &modifier);
+        EXPECT_EQ(state.SelectedModifier(), &modifier);
         EXPECT_EQ(Manager().GetTimecycleName(modifier), "mine");
         EXPECT_EQ(Manager().GetTimecycleName(taken), "taken");
         EXPECT_STREQ(state.nameInput, "taken");
@@ -136,14 +137,14 @@ TEST_P(NameRuleTest, ButtonActsOnlyOnNamesOfTwoBytesOrMore)
     if (button == "Rename")
     {
         EXPECT_EQ(Manager().GetTimecycleName(base), param.accepted ? param.name : "base_mod");
-        EXPECT_EQ(state.selection.modifier, &base);
+        EXPECT_EQ(state.SelectedModifier(), &base);
         EXPECT_STREQ(state.nameInput, param.name);
         return;
     }
     tcModifier* made = timecycle::FindModifier(param.name);
     EXPECT_EQ(made != nullptr, param.accepted);
     EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, param.accepted ? 2 : 1);
-    EXPECT_EQ(state.selection.modifier, param.accepted ? made : &base);
+    EXPECT_EQ(state.SelectedModifier(), param.accepted ? made : &base);
     EXPECT_STREQ(state.nameInput, param.accepted ? "" : param.name);
 }
 
@@ -171,8 +172,8 @@ TEST_F(DetailPaneTest, DeleteRemovesAndDeselectsInTheSameFrameAndTheRestOfThePan
 
     EXPECT_EQ(timecycle::FindModifier("doomed"), nullptr);
     EXPECT_EQ(modifier.modData, nullptr);
-    EXPECT_EQ(state.selection.modifier, nullptr);
-    EXPECT_TRUE(state.selection.savedParams.empty());
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
+    EXPECT_TRUE(state.selection.workingParams.empty());
     EXPECT_STREQ(state.nameInput, "doomed");
     EXPECT_THAT(DetailTexts(), ElementsAre("Name { doomed } (index: 0)",
                                            "Controls [ Create ] [ Rename ] [ Clone ] [ Delete ] [ Generate XML ]"));

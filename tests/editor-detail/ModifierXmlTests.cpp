@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+using namespace tceditor;
 using testing::Contains;
 using testing::HasSubstr;
 using testing::Not;
@@ -29,7 +30,7 @@ std::string Document(const std::string& modifierLines)
 class ModifierXmlTest : public DetailPaneTest
 {
 protected:
-    std::string Printed() const { return state.xmlPrinter.CStr(); }
+    std::string Printed() const { return state.xmlOutput.c_str(); }
 };
 
 TEST_F(ModifierXmlTest, GenerateShowsTheOutputPaneAndCloseBringsTheDetailPaneBack)
@@ -44,7 +45,7 @@ TEST_F(ModifierXmlTest, GenerateShowsTheOutputPaneAndCloseBringsTheDetailPaneBac
 
     ui.Click(kWindow, "Close");
 
-    EXPECT_EQ(state.xmlPrinter.CStrSize(), 1);
+    EXPECT_FALSE(state.showingXmlOutput);
     EXPECT_FALSE(ui.Exists(kWindow, "##xml_output"));
     EXPECT_TRUE(ui.Exists(kWindow, "##detail_name"));
     EXPECT_TRUE(ui.Exists(kWindow, "Generate XML"));

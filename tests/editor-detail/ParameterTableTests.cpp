@@ -12,6 +12,7 @@
 #include <tuple>
 #include <vector>
 
+using namespace tceditor;
 using testing::ElementsAre;
 
 namespace
@@ -53,7 +54,7 @@ protected:
     }
 
     tcModData* Live(tcModifier& modifier, int varId) { return Manager().GetTimecycleModData(modifier, varId); }
-    const tcModData& Saved(int varId) { return state.selection.savedParams.at(varId); }
+    const tcModData& Saved(int varId) { return state.selection.workingParams.at(varId); }
 };
 
 TEST_F(ParameterTableTest, DragWritesTheLiveParameterInTheSameFrame)
@@ -141,7 +142,7 @@ TEST_F(ParameterTableTest, SwitchingARowOffRemovesTheParameterAndOnRestoresItsVa
     ui.Click(kWindow, Check(modifier, kFogStart));
 
     EXPECT_EQ(Live(modifier, kFogStart), nullptr);
-    EXPECT_THAT(state.selection.removedVars, ElementsAre(kFogStart));
+    EXPECT_THAT(state.selection.switchedOff, ElementsAre(kFogStart));
     EXPECT_TRUE(ui.Find(kWindow, Value1(modifier, kFogStart)).Disabled());
     EXPECT_TRUE(ui.Find(kWindow, Value2(modifier, kFogStart)).Disabled());
     EXPECT_FALSE(ui.Find(kWindow, Check(modifier, kFogStart)).Disabled());
@@ -160,7 +161,7 @@ TEST_F(ParameterTableTest, SwitchingARowOffRemovesTheParameterAndOnRestoresItsVa
     ASSERT_NE(Live(modifier, kFogStart), nullptr);
     EXPECT_FLOAT_EQ(Live(modifier, kFogStart)->value1, edited);
     EXPECT_FLOAT_EQ(Live(modifier, kFogStart)->value2, 1.0f);
-    EXPECT_TRUE(state.selection.removedVars.empty());
+    EXPECT_TRUE(state.selection.switchedOff.empty());
     EXPECT_FALSE(ui.Find(kWindow, Value1(modifier, kFogStart)).Disabled());
     EXPECT_TRUE(ui.Find(kWindow, Check(modifier, kFogStart)).Checked());
 }
@@ -175,7 +176,7 @@ TEST_F(ParameterTableTest, DeleteForgetsAnEnabledRowTheHostRemoved)
     EXPECT_EQ(Live(modifier, kFogStart), nullptr);
     ui.Frame();
     EXPECT_FALSE(RowDrawn(modifier, kFogStart));
-    EXPECT_FALSE(state.selection.savedParams.contains(kFogStart));
+    EXPECT_FALSE(state.selection.workingParams.contains(kFogStart));
     EXPECT_TRUE(RowDrawn(modifier, kSkyTint));
 }
 
@@ -192,7 +193,7 @@ TEST_F(ParameterTableTest, DeleteKeepsTheRowWhenTheHostRefuses)
     ui.Click(kWindow, DeleteRow(modifier, kFogStart));
 
     EXPECT_TRUE(RowDrawn(modifier, kFogStart));
-    EXPECT_TRUE(state.selection.savedParams.contains(kFogStart));
+    EXPECT_TRUE(state.selection.workingParams.contains(kFogStart));
 }
 
 TEST_F(ParameterTableTest, DeleteForgetsASwitchedOffRow)
@@ -205,8 +206,8 @@ TEST_F(ParameterTableTest, DeleteForgetsASwitchedOffRow)
     ui.Click(kWindow, DeleteRow(modifier, kFogStart));
 
     EXPECT_FALSE(RowDrawn(modifier, kFogStart));
-    EXPECT_TRUE(state.selection.savedParams.empty());
-    EXPECT_TRUE(state.selection.removedVars.empty());
+    EXPECT_TRUE(state.selection.workingParams.empty());
+    EXPECT_TRUE(state.selection.switchedOff.empty());
     EXPECT_EQ(Live(modifier, kFogStart), nullptr);
 }
 
@@ -224,8 +225,8 @@ TEST_F(ParameterTableTest, DeleteOnASwitchedOffRowAddedBackRemovesItFromTheHostA
 
     EXPECT_EQ(Live(modifier, kFogStart), nullptr);
     EXPECT_FALSE(RowDrawn(modifier, kFogStart));
-    EXPECT_TRUE(state.selection.savedParams.empty());
-    EXPECT_TRUE(state.selection.removedVars.empty());
+    EXPECT_TRUE(state.selection.workingParams.empty());
+    EXPECT_TRUE(state.selection.switchedOff.empty());
 }
 
 TEST_F(ParameterTableTest, FilterNarrowsTheRowsInAnyCaseAndOffersToClearAnEmptyResult)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <ostream>
 
+using namespace tceditor;
 using testing::HasSubstr;
 using testing::StartsWith;
 
@@ -65,13 +66,13 @@ TEST_F(RoundTripTest, CopyPutsExactlyTheOutputPanesTextOnTheClipboard)
                                        "        <fog_start>1.500 -2.000</fog_start>\n"
                                        "        <sky_tint>0.250 0.000</sky_tint>\n"
                                        "    </modifier>\n"));
-    EXPECT_EQ(ui.Clipboard(), state.xmlPrinter.CStr());
+    EXPECT_EQ(ui.Clipboard(), state.xmlOutput.c_str());
 
     // Selecting the text and copying it by hand still works.
     ui.Click(kWindow, "##xml_output");
     ui.Key("ctrl+a");
     ui.Key("ctrl+c");
-    EXPECT_EQ(ui.Clipboard(), state.xmlPrinter.CStr());
+    EXPECT_EQ(ui.Clipboard(), state.xmlOutput.c_str());
 }
 
 TEST_F(RoundTripTest, PasteXmlUpdatesExactlyCreatesSkipsUnknownVariablesAndUndoesAsOneStep)
@@ -100,8 +101,8 @@ TEST_F(RoundTripTest, PasteXmlUpdatesExactlyCreatesSkipsUnknownVariablesAndUndoe
     EXPECT_EQ(after, expected);
     EXPECT_EQ(bystander.userFlags, 0u);
     // The selected modifier's table follows the paste.
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value1, 3.25f);
-    EXPECT_FALSE(state.selection.savedParams.contains(kFogDensity));
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 3.25f);
+    EXPECT_FALSE(state.selection.workingParams.contains(kFogDensity));
     ui.Hover(kWindow, "Undo");
     EXPECT_THAT(ui.Texts(kWindow), testing::Contains(HasSubstr("Undo: paste of 2 modifiers")));
 
@@ -130,7 +131,7 @@ TEST_F(RoundTripTest, PastedModifierExportsThePastedText)
 
     ui.Click(kWindow, "round_trip");
     ui.Click(kWindow, "Generate XML");
-    EXPECT_EQ(std::string(state.xmlPrinter.CStr()), text);
+    EXPECT_EQ(std::string(state.xmlOutput.c_str()), text);
 
     // Pasting the same text again changes nothing and says so.
     ui.Click(kWindow, "Close");
@@ -238,7 +239,7 @@ TEST_F(RoundTripTest, CopyAndPasteParametersBetweenTwoModifiers)
     expected["target_mod"] = Record({ { kSkyTint, -3.0f, -4.0f }, { kFogStart, 7.5f, 8.25f } }, 5);
     EXPECT_EQ(gamerecords::Read(), expected);
     EXPECT_EQ(Manager().GetTimecycleName(target), "target_mod");
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(kFogStart).value2, 8.25f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value2, 8.25f);
 
     // The rows are still labelled with the modifiers' names alone.
     EXPECT_TRUE(ui.Exists(kWindow, "source_mod"));
@@ -307,11 +308,11 @@ INSTANTIATE_TEST_SUITE_P(
     Actions, RefusalTest,
     testing::Values(
         Refusal{ "CreateTooShort", "##detail_name", "a", "Create",
-                 "Create refused: \"a\" is too short; a modifier name needs 2 to 128 bytes" },
+                 "Create refused: \"a\" is too short; a modifier name needs 2 to 127 bytes" },
         Refusal{ "RenameTooShort", "##detail_name", "b", "Rename",
-                 "Rename refused: \"b\" is too short; a modifier name needs 2 to 128 bytes" },
+                 "Rename refused: \"b\" is too short; a modifier name needs 2 to 127 bytes" },
         Refusal{ "CloneEmpty", "##detail_name", "", "Clone",
-                 "Clone refused: \"\" is too short; a modifier name needs 2 to 128 bytes" },
+                 "Clone refused: \"\" is too short; a modifier name needs 2 to 127 bytes" },
         Refusal{ "CreateTaken", "##detail_name", "taken_name", "Create",
                  "Create refused: a modifier named \"taken_name\" exists already" },
         Refusal{ "RenameTaken", "##detail_name", "taken_name", "Rename",
@@ -330,11 +331,21 @@ TEST_F(RoundTripTest, WithNothingSelectedARefusedCreateSaysWhyAboveTheSeparator)
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Name { x }");
     EXPECT_EQ(lines[1], "Controls [ Create ]");
-    EXPECT_EQ(Status(), "Create refused: \"x\" is too short; a modifier name needs 2 to 128 bytes");
+    EXPECT_EQ(Status(), "Create refused: \"x\" is too short; a modifier name needs 2 to 127 bytes");
 
     ui.SetText(kWindow, "##detail_name", "xy");
     ui.Click(kWindow, "Create");
     EXPECT_NE(timecycle::FindModifier("xy"), nullptr);
+    EXPECT_EQ(Status(), "");
+}
+
+// The other end of the name rule: the longest name the field holds.
+TEST_F(RoundTripTest, TheLongestNameTheFieldHoldsIsTaken)
+{
+    const std::string longest(kTextBufferSize - 1, 'n');
+    ui.SetText(kWindow, "##detail_name", longest);
+    ui.Click(kWindow, "Create");
+    EXPECT_NE(timecycle::FindModifier(longest), nullptr);
     EXPECT_EQ(Status(), "");
 }
 

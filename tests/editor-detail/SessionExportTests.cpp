@@ -5,7 +5,8 @@
 // back through "Paste XML" and through the game's own loader.
 #include "DetailPaneFixture.h"
 #include "GameRecords.h"
-#include "SessionDocument.h"
+#include "ModifierDocumentFile.h"
+#include "ModifierDocumentOfGame.h"
 
 #include <LaunchEnvironment.h>
 #include <Platform.h>
@@ -15,6 +16,7 @@
 
 #include <regex>
 
+using namespace tceditor;
 using testing::HasSubstr;
 using testing::StartsWith;
 
@@ -152,7 +154,7 @@ TEST_F(SessionExportTest, CopyChangedGivesExactlyTheSessionsWorkUntilEverythingI
         ui.Key("ctrl+z");
     EXPECT_TRUE(ui.Find(kWindow, "Copy changed").Disabled());
     EXPECT_TRUE(ui.Find(kWindow, "Save changed").Disabled());
-    EXPECT_EQ(ChangedModifiersText(state.changes),
+    EXPECT_EQ(ChangedModifiersText(state.game, state.changes),
               "<?xml version=\"1.0\"?>\n<timecycle_modifier_data version=\"1.000000\"/>\n");
 }
 

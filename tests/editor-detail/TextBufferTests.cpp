@@ -1,11 +1,13 @@
 // Copying text into the editor's fixed 128-byte fields.
-#include "TextBuffer.h"
+#include "Text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <ostream>
 #include <string>
+
+using namespace tceditor;
 
 namespace
 {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::IsEmpty;
 

@@ -3,11 +3,12 @@
 // loader reads each back into the same modifier; and reading it as a paste
 // gives back the exact name.
 #include "AwkwardModifiers.h"
+#include "LiveTimecycle.h"
 
 #include "ChildProcess.h"
 #include "EditorPanes.h"
 #include "EditorState.h"
-#include "ModifierXml.h"
+#include "ModifierDocumentOfGame.h"
 #include "SmallTimecycleGame.h"
 #include "XmlText.h"
 
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
@@ -103,10 +105,10 @@ protected:
         }
         modifier.userFlags = kUserFlags;
 
-        TimecycleEditorState editor;
-        editor.selection.SelectModifier(modifier);
+        TimecycleEditorState editor{ LiveGame() };
+        editor.Select(modifier);
         GenerateModifierXml(editor);
-        return editor.xmlPrinter.CStr();
+        return editor.xmlOutput.c_str();
     }
 
     std::string WriteFile(const std::string& text) const
@@ -199,7 +201,7 @@ TEST_F(ExportedDocumentTest, ADocumentOfManyModifiersWithANameListLoadsWhole)
     for (const awkward::NamedCase& named : awkward::Names())
     {
         ExportNew(named.name);
-        modifiers.push_back(DocumentOfModifier(*timecycle::FindModifier(named.name)));
+        modifiers.push_back(DocumentOfModifier(LiveGame(), *timecycle::FindModifier(named.name)));
         removed.names.push_back(named.name);
     }
     const std::string path = WriteFile(ModifierDocumentText(modifiers, &removed));
@@ -223,10 +225,10 @@ TEST_F(ExportedDocumentTest, AnOrdinaryExportLoadsWithoutAMessage)
 {
     using namespace smallgame;
     tcModifier& modifier = AddModifier("example_mod", { { kFogStart, 0.5f, 1.0f }, { kSkyZenithR, -2.0f, 0.0f } });
-    TimecycleEditorState editor;
-    editor.selection.SelectModifier(modifier);
+    TimecycleEditorState editor{ LiveGame() };
+    editor.Select(modifier);
     GenerateModifierXml(editor);
-    const std::string path = WriteFile(editor.xmlPrinter.CStr());
+    const std::string path = WriteFile(editor.xmlOutput.c_str());
 
     ExpectStrictReaderAccepts(path);
     ResetWithVariables();

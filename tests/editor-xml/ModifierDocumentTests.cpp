@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;

@@ -4,6 +4,8 @@
 
 #include <gmock/gmock.h>
 
+using namespace tceditor;
+
 namespace
 {
 using ActiveModifierPanel = EditorOverSmallGame;

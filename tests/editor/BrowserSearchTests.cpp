@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 
@@ -86,7 +87,7 @@ TEST_F(BrowserSearch, ModifierSelectedAfterTheSearchIsListedOnlyIfItMatched)
     // Selecting does not search again: the stored result still holds.
     ui.SetText(kWindow, "##detail_name", "fog_copy");
     ui.Click(kWindow, "Clone");
-    ASSERT_EQ(state.selection.modifier, timecycle::FindModifier("fog_copy"));
+    ASSERT_EQ(state.SelectedModifier(), timecycle::FindModifier("fog_copy"));
     EXPECT_THAT(ListedRows(), ElementsAre("Foggy_Morning", "city_fog_night"));
 
     // The next edit of the search text takes the selection in.

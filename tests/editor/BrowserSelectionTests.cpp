@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 
+using namespace tceditor;
 using testing::ElementsAre;
 
 namespace
@@ -25,7 +26,7 @@ TEST_F(BrowserSelection, ClickSelectsTheRowsModifier)
     ui.Click(kWindow, "Foggy_Morning");
     MouseAway();
 
-    EXPECT_EQ(state.selection.modifier, foggy);
+    EXPECT_EQ(state.SelectedModifier(), foggy);
     EXPECT_TRUE(timecycle::HasBackup(*foggy)) << "the game keeps its own copy before the editor changes anything";
     EXPECT_FALSE(timecycle::HasBackup(*sunny));
     EXPECT_STREQ(state.nameInput, "Foggy_Morning");
@@ -36,9 +37,9 @@ TEST_F(BrowserSelection, ClickSelectsTheRowsModifier)
         EXPECT_EQ(ui.Find(kWindow, name).highlighted, name == "Foggy_Morning") << name;
 
     // Its parameters became the editor's working copy.
-    ASSERT_EQ(state.selection.savedParams.size(), 2u);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(smallgame::kFogDensity).value1, 0.9f);
-    EXPECT_FLOAT_EQ(state.selection.savedParams.at(smallgame::kFogStart).value2, 15.0f);
+    ASSERT_EQ(state.selection.workingParams.size(), 2u);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(smallgame::kFogDensity).value1, 0.9f);
+    EXPECT_FLOAT_EQ(state.selection.workingParams.at(smallgame::kFogStart).value2, 15.0f);
 }
 
 TEST_F(BrowserSelection, ClickOnAnotherRowMovesTheSelection)
@@ -48,11 +49,11 @@ TEST_F(BrowserSelection, ClickOnAnotherRowMovesTheSelection)
     ui.Click(kWindow, "vault_dark");
     MouseAway();
 
-    EXPECT_EQ(state.selection.modifier, vault);
+    EXPECT_EQ(state.SelectedModifier(), vault);
     EXPECT_STREQ(state.nameInput, "vault_dark");
     EXPECT_TRUE(ui.Find(kWindow, "vault_dark").highlighted);
     EXPECT_FALSE(ui.Find(kWindow, "Foggy_Morning").highlighted);
-    EXPECT_THAT(state.selection.savedParams, testing::SizeIs(1));
+    EXPECT_THAT(state.selection.workingParams, testing::SizeIs(1));
 }
 
 TEST_F(BrowserSelection, ClickingTheSelectedRowAgainForgetsSwitchedOffParameters)
@@ -60,17 +61,17 @@ TEST_F(BrowserSelection, ClickingTheSelectedRowAgainForgetsSwitchedOffParameters
     ui.Frame();
     ui.Click(kWindow, "Foggy_Morning");
     ui.Click(kWindow, SwitchOf(*foggy, smallgame::kFogStart));
-    ASSERT_THAT(state.selection.removedVars, ElementsAre(smallgame::kFogStart));
+    ASSERT_THAT(state.selection.switchedOff, ElementsAre(smallgame::kFogStart));
     ASSERT_EQ(Manager().GetTimecycleModData(*foggy, smallgame::kFogStart), nullptr);
 
     ui.Click(kWindow, "Foggy_Morning");
     MouseAway();
 
-    EXPECT_EQ(state.selection.modifier, foggy);
-    EXPECT_TRUE(state.selection.removedVars.empty());
+    EXPECT_EQ(state.SelectedModifier(), foggy);
+    EXPECT_TRUE(state.selection.switchedOff.empty());
     // The working copy is the live modifier again: the switched-off row is gone.
-    EXPECT_THAT(state.selection.savedParams, testing::SizeIs(1));
-    EXPECT_TRUE(state.selection.savedParams.contains(smallgame::kFogDensity));
+    EXPECT_THAT(state.selection.workingParams, testing::SizeIs(1));
+    EXPECT_TRUE(state.selection.workingParams.contains(smallgame::kFogDensity));
     EXPECT_FALSE(ui.Exists(kWindow, SwitchOf(*foggy, smallgame::kFogStart)));
     EXPECT_TRUE(ui.Find(kWindow, "Foggy_Morning").highlighted);
 }
@@ -83,13 +84,13 @@ TEST_F(BrowserSelection, ClickOnAnyRowClosesTheXmlOutput)
         ui.Frame();
         ui.Click(kWindow, "Foggy_Morning");
         ui.Click(kWindow, "Generate XML");
-        ASSERT_GT(state.xmlPrinter.CStrSize(), 1);
+        ASSERT_TRUE(state.showingXmlOutput);
         ASSERT_TRUE(ui.Exists(kWindow, "##xml_output"));
         ASSERT_FALSE(ui.Exists(kWindow, "##detail_name"));
 
         ui.Click(kWindow, row);
 
-        EXPECT_EQ(state.xmlPrinter.CStrSize(), 1) << "only the terminating NUL is left";
+        EXPECT_FALSE(state.showingXmlOutput) << "only the terminating NUL is left";
         EXPECT_FALSE(ui.Exists(kWindow, "##xml_output"));
         EXPECT_TRUE(ui.Exists(kWindow, "##detail_name"));
     }
@@ -109,12 +110,12 @@ TEST_F(BrowserSelection, SelectionOfARemovedModifierIsDropped)
 {
     ui.Frame();
     ui.Click(kWindow, "underwater");
-    ASSERT_EQ(state.selection.modifier, underwater);
+    ASSERT_EQ(state.SelectedModifier(), underwater);
 
     Manager().RemoveTimecycle(*underwater);
     ui.Frame();
 
-    EXPECT_EQ(state.selection.modifier, nullptr);
-    EXPECT_TRUE(state.selection.savedParams.empty());
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
+    EXPECT_TRUE(state.selection.workingParams.empty());
 }
 }

@@ -1,10 +1,10 @@
-// The edit history without frames: every step kind undone and redone with
-// the game's records as the judge, gestures, the bound, steps whose modifier
-// the game removed, and the session's originals and change marks.
+// The edit history without frames, over the in-memory game and over the
+// stand-in game: every step kind undone and redone with the game's records as
+// the judge, gestures, the bound, steps whose modifier the game removed, and
+// the session's originals and change marks.
 #include "EditHistory.h"
-#include "GameRecords.h"
+#include "EitherGame.h"
 #include "SessionChanges.h"
-#include "SmallTimecycleGame.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,46 +13,48 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
+using namespace tceditor;
 using namespace smallgame;
 using testing::HasSubstr;
 
 namespace
 {
-tcModifier& Named(const std::string& name)
-{
-    tcModifier* modifier = timecycle::FindModifier(name);
-    if (!modifier)
-        throw std::runtime_error("no modifier " + name);
-    return *modifier;
-}
-
-float Value1(const std::string& name, int varId)
-{
-    return Manager().GetTimecycleModData(Named(name), varId)->value1;
-}
-}
-
-class EditHistoryTest : public testing::Test
+// A history over a game with two modifiers, "foggy" and "clear".
+class HistoryOverGame
 {
 protected:
-    void SetUp() override
+    explicit HistoryOverGame(GameKind kind) : either(kind)
     {
-        ResetWithVariables();
-        AddModifier("foggy", { { kFogDensity, 0.9f, 0.2f }, { kFogStart, 5.0f, 15.0f }, { kSkyZenithR, 0.4f, 0.3f } })
+        either.Add("foggy", { { kFogDensity, 0.9f, 0.2f }, { kFogStart, 5.0f, 15.0f }, { kSkyZenithR, 0.4f, 0.3f } })
             .userFlags = 7;
-        AddModifier("clear", { { kLightDirMult, 2.0f, 1.5f } });
+        either.Add("clear", { { kLightDirMult, 2.0f, 1.5f } });
     }
-    void TearDown() override { timecycle::ResetManager(); }
 
-    SessionChanges changes;
-    EditHistory history{ changes };
+    tcModifier& Named(const std::string& name) { return either.Named(name); }
+    float Value1(const std::string& name, int varId) { return game.GetTimecycleModData(Named(name), varId)->value1; }
+    int IndexOf(const tcModifier& modifier) { return game.GetTimecycleIndex(modifier); }
+
+    EitherGame either;
+    GameTimecycle& game = either.Game();
+    SessionChanges changes{ game };
+    EditHistory history{ game, changes };
 };
+}
+
+class EditHistoryTest : public testing::TestWithParam<GameKind>, protected HistoryOverGame
+{
+protected:
+    EditHistoryTest() : HistoryOverGame(GetParam()) {}
+};
+
+INSTANTIATE_TEST_SUITE_P(Games, EditHistoryTest, testing::Values(GameKind::InMemory, GameKind::StandIn), GameKindName);
 
 struct StepCase
 {
     const char* name;
-    std::function<void(EditHistory&)> change;
+    std::function<void(EditHistory&, EitherGame&)> change;
 };
 
 void PrintTo(const StepCase& param, std::ostream* out)
@@ -60,25 +62,28 @@ void PrintTo(const StepCase& param, std::ostream* out)
     *out << param.name;
 }
 
-class StepKindTest : public EditHistoryTest, public testing::WithParamInterface<StepCase>
+class StepKindTest : public testing::TestWithParam<std::tuple<GameKind, StepCase>>, protected HistoryOverGame
 {
+protected:
+    StepKindTest() : HistoryOverGame(std::get<GameKind>(GetParam())) {}
+    const StepCase& Step() const { return std::get<StepCase>(GetParam()); }
 };
 
 TEST_P(StepKindTest, UndoRestoresTheGameExactlyAndRedoRepeatsTheChange)
 {
-    const gamerecords::Records before = gamerecords::Read();
-    GetParam().change(history);
-    const gamerecords::Records after = gamerecords::Read();
+    const auto before = either.Records();
+    Step().change(history, either);
+    const auto after = either.Records();
     ASSERT_NE(after, before);
     ASSERT_EQ(history.StepCount(), 1u);
 
     for (int round = 0; round < 2; ++round)
     {
         ASSERT_TRUE(history.Undo().has_value()) << history.Message();
-        EXPECT_EQ(gamerecords::Read(), before);
+        EXPECT_EQ(either.Records(), before);
         EXPECT_FALSE(history.CanUndo());
         ASSERT_TRUE(history.Redo().has_value()) << history.Message();
-        EXPECT_EQ(gamerecords::Read(), after);
+        EXPECT_EQ(either.Records(), after);
         EXPECT_FALSE(history.CanRedo());
     }
     EXPECT_TRUE(history.Message().empty());
@@ -86,52 +91,55 @@ TEST_P(StepKindTest, UndoRestoresTheGameExactlyAndRedoRepeatsTheChange)
 
 INSTANTIATE_TEST_SUITE_P(
     EditHistory, StepKindTest,
-    testing::Values(
-        StepCase{ "Value", [](EditHistory& h) { h.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f); } },
-        StepCase{ "IndoorValue", [](EditHistory& h) { h.SetValue(Named("foggy"), kFogStart, ValueColumn::Indoor, -1.0f); } },
+    testing::Combine(testing::Values(GameKind::InMemory, GameKind::StandIn), testing::Values(
+        StepCase{ "Value", [](EditHistory& h, EitherGame& g) { h.SetValue(g.Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f); } },
+        StepCase{ "IndoorValue", [](EditHistory& h, EitherGame& g) { h.SetValue(g.Named("foggy"), kFogStart, ValueColumn::Indoor, -1.0f); } },
         // From the middle of the array: the undo puts it back in its place.
-        StepCase{ "SwitchOff", [](EditHistory& h) { h.RemoveParameter(Named("foggy"), kFogStart, ParameterRow::Switched); } },
+        StepCase{ "SwitchOff", [](EditHistory& h, EitherGame& g) { h.RemoveParameter(g.Named("foggy"), kFogStart, ParameterChangeKind::Switched); } },
         StepCase{ "DeleteRow",
-                  [](EditHistory& h) { h.RemoveParameter(Named("foggy"), kFogDensity, ParameterRow::AddedOrDeleted); } },
+                  [](EditHistory& h, EitherGame& g) { h.RemoveParameter(g.Named("foggy"), kFogDensity, ParameterChangeKind::AddedOrDeleted); } },
         StepCase{ "AddParameter",
-                  [](EditHistory& h) {
-                      h.AddParameter(Named("foggy"), "water_fog_density", nullptr, ParameterRow::AddedOrDeleted);
+                  [](EditHistory& h, EitherGame& g) {
+                      h.AddParameter(g.Named("foggy"), "water_fog_density", nullptr, ParameterChangeKind::AddedOrDeleted);
                   } },
         StepCase{ "SwitchOnWithValues",
-                  [](EditHistory& h) {
+                  [](EditHistory& h, EitherGame& g) {
                       const tcModData values{ kFogStart, 3.0f, 4.0f };
-                      h.AddParameter(Named("clear"), "fog_start", &values, ParameterRow::Switched);
+                      h.AddParameter(g.Named("clear"), "fog_start", &values, ParameterChangeKind::Switched);
                   } },
-        StepCase{ "Create", [](EditHistory& h) { h.CreateModifier("fresh"); } },
-        StepCase{ "Clone", [](EditHistory& h) { h.CloneModifier(Named("foggy"), "foggy_copy"); } },
-        StepCase{ "Rename", [](EditHistory& h) { h.RenameModifier(Named("foggy"), "misty"); } },
-        StepCase{ "DeleteModifier", [](EditHistory& h) { h.DeleteModifier(Named("foggy")); } },
+        StepCase{ "Create", [](EditHistory& h, EitherGame&) { h.CreateModifier("fresh"); } },
+        StepCase{ "Clone", [](EditHistory& h, EitherGame& g) { h.CloneModifier(g.Named("foggy"), "foggy_copy"); } },
+        StepCase{ "Rename", [](EditHistory& h, EitherGame& g) { h.RenameModifier(g.Named("foggy"), "misty"); } },
+        StepCase{ "DeleteModifier", [](EditHistory& h, EitherGame& g) { h.DeleteModifier(g.Named("foggy")); } },
         StepCase{ "Replace",
-                  [](EditHistory& h) {
+                  [](EditHistory& h, EitherGame& g) {
                       ModifierSnapshot target{ "misty", 3, { { kSkyZenithR, 0.1f, 0.2f }, { kGradeSaturation, 1.0f, 0.5f } } };
-                      h.ReplaceModifier(Named("foggy"), target, "paste");
+                      h.ReplaceModifier(g.Named("foggy"), target, "paste");
                   } },
         StepCase{ "CreateWithContent",
-                  [](EditHistory& h) {
+                  [](EditHistory& h, EitherGame&) {
                       h.CreateModifier(ModifierSnapshot{ "fresh", 9, { { kFogStart, 1.0f, 2.0f }, { kFogDensity, 3.0f, 4.0f } } });
                   } },
         StepCase{ "Group",
-                  [](EditHistory& h) {
+                  [](EditHistory& h, EitherGame& g) {
                       h.BeginGroup("paste of 3 modifiers");
-                      h.ReplaceModifier(Named("foggy"), ModifierSnapshot{ "foggy", 1, { { kFogStart, 8.0f, 9.0f } } }, "paste");
+                      h.ReplaceModifier(g.Named("foggy"), ModifierSnapshot{ "foggy", 1, { { kFogStart, 8.0f, 9.0f } } }, "paste");
                       h.CreateModifier(ModifierSnapshot{ "fresh", 2, { { kSkyZenithR, 0.5f, 0.6f } } });
-                      h.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 4.0f);
+                      h.SetValue(g.Named("clear"), kLightDirMult, ValueColumn::Outdoor, 4.0f);
                       h.EndGroup();
-                  } }),
-    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+                  } })),
+    [](const testing::TestParamInfo<std::tuple<GameKind, StepCase>>& info) {
+        const GameKind kind = std::get<GameKind>(info.param);
+        return std::string(kind == GameKind::InMemory ? "InMemory" : "StandIn") + std::get<StepCase>(info.param).name;
+    });
 
-TEST_F(EditHistoryTest, StepsAreDescribedAsTheUserSeesThem)
+TEST_P(EditHistoryTest, StepsAreDescribedAsTheUserSeesThem)
 {
     history.SetValue(Named("foggy"), kSkyZenithR, ValueColumn::Outdoor, 0.844f);
     EXPECT_EQ(history.UndoDescription(), "sky_zenith_col_r 0.400 -> 0.844 in foggy");
     history.SetValue(Named("foggy"), kSkyZenithR, ValueColumn::Indoor, 0.5f);
     EXPECT_EQ(history.UndoDescription(), "sky_zenith_col_r (Value 2) 0.300 -> 0.500 in foggy");
-    history.RemoveParameter(Named("foggy"), kFogStart, ParameterRow::Switched);
+    history.RemoveParameter(Named("foggy"), kFogStart, ParameterChangeKind::Switched);
     EXPECT_EQ(history.UndoDescription(), "switch off fog_start in foggy");
     history.CloneModifier(Named("foggy"), "foggy_copy");
     EXPECT_EQ(history.UndoDescription(), "clone foggy as foggy_copy");
@@ -145,7 +153,7 @@ TEST_F(EditHistoryTest, StepsAreDescribedAsTheUserSeesThem)
     EXPECT_EQ(history.UndoDescription(), "rename foggy_copy to misty");
 }
 
-TEST_F(EditHistoryTest, AGroupIsOneStepNamedByItsAction)
+TEST_P(EditHistoryTest, AGroupIsOneStepNamedByItsAction)
 {
     const uint64_t start = history.Revision();
     history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 6.0f, 7);
@@ -165,7 +173,7 @@ TEST_F(EditHistoryTest, AGroupIsOneStepNamedByItsAction)
     EXPECT_EQ(undone->kind, StepEffect::Kind::Replaced);
     EXPECT_EQ(undone->modifier, "foggy");
     EXPECT_FLOAT_EQ(Value1("foggy", kFogStart), 6.0f);
-    EXPECT_EQ(timecycle::FindModifier("fresh"), nullptr);
+    EXPECT_EQ(game.FindModifierByName("fresh"), nullptr);
 
     // A group of one change is that change's step; an empty one is none.
     history.BeginGroup("paste of 1 modifier");
@@ -177,20 +185,20 @@ TEST_F(EditHistoryTest, AGroupIsOneStepNamedByItsAction)
     EXPECT_EQ(history.StepCount(), 2u);
 }
 
-TEST_F(EditHistoryTest, AGroupWhoseModifierTheGameRemovedIsUndoneInPartWithAMessage)
+TEST_P(EditHistoryTest, AGroupWhoseModifierTheGameRemovedIsUndoneInPartWithAMessage)
 {
     history.BeginGroup("paste of 2 modifiers");
     history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
     history.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 3.0f);
     history.EndGroup();
-    Manager().RemoveTimecycle(Named("foggy"));
+    game.RemoveTimecycle(Named("foggy"));
 
     EXPECT_TRUE(history.Undo().has_value());
     EXPECT_THAT(history.Message(), HasSubstr("Undo incomplete (the game no longer has foggy): paste of 2 modifiers"));
     EXPECT_FLOAT_EQ(Value1("clear", kLightDirMult), 2.0f);
 }
 
-TEST_F(EditHistoryTest, OneGestureIsOneStepAndANewChangeDropsWhatCouldBeRedone)
+TEST_P(EditHistoryTest, OneGestureIsOneStepAndANewChangeDropsWhatCouldBeRedone)
 {
     for (float value : { 5.5f, 6.0f, 6.5f })
         history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, value, 42);
@@ -212,7 +220,7 @@ TEST_F(EditHistoryTest, OneGestureIsOneStepAndANewChangeDropsWhatCouldBeRedone)
     EXPECT_EQ(history.StepCount(), 2u);
 }
 
-TEST_F(EditHistoryTest, TheBoundDropsTheOldestSteps)
+TEST_P(EditHistoryTest, TheBoundDropsTheOldestSteps)
 {
     history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 1.0f);
     const size_t stepBytes = history.Bytes();
@@ -230,11 +238,11 @@ TEST_F(EditHistoryTest, TheBoundDropsTheOldestSteps)
     EXPECT_FLOAT_EQ(Value1("foggy", kFogStart), 20.0f);
 }
 
-TEST_F(EditHistoryTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
+TEST_P(EditHistoryTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
 {
     history.SetValue(Named("clear"), kLightDirMult, ValueColumn::Outdoor, 3.0f);
     history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
-    Manager().RemoveTimecycle(Named("foggy"));
+    game.RemoveTimecycle(Named("foggy"));
 
     EXPECT_FALSE(history.Undo().has_value());
     EXPECT_THAT(history.Message(), HasSubstr("Undo skipped"));
@@ -251,9 +259,9 @@ TEST_F(EditHistoryTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
     EXPECT_THAT(history.Message(), HasSubstr("Redo skipped"));
 }
 
-TEST_F(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
+TEST_P(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
 {
-    TimecycleScriptData& script = *TimecycleManager::GetScriptData();
+    TimecycleScriptData& script = *game.GetScriptData();
     script.primaryIndex = IndexOf(Named("foggy"));
     script.transitionIndex = IndexOf(Named("clear"));
 
@@ -268,7 +276,7 @@ TEST_F(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
     EXPECT_EQ(script.transitionIndex, IndexOf(Named("clear")));
 }
 
-TEST_F(EditHistoryTest, SessionKeepsTheFirstStateOfEachModifierAndMarksWhatDiffers)
+TEST_P(EditHistoryTest, SessionKeepsTheFirstStateOfEachModifierAndMarksWhatDiffers)
 {
     EXPECT_EQ(changes.Find("foggy"), nullptr);
     history.SetValue(Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);

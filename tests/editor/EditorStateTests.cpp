@@ -1,6 +1,8 @@
-// The editor's state record: validating, capturing, selecting and clearing
+// The editor's state record: finding, capturing, selecting and clearing
 // the selection, the browser's selection sequence, and the reset.
 #include "EditorState.h"
+#include "EitherGame.h"
+#include "LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 
 #include <gmock/gmock.h>
@@ -9,232 +11,220 @@
 #include <cstring>
 #include <vector>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing::Pair;
+using testing::SizeIs;
 
 namespace
 {
-constexpr int32_t kV1 = 1, kV2 = 2, kV3 = 3;
-
-// A modifier record made by hand, so that a test can give it what the game
-// never would (the same variable twice).
-struct HandModifier
-{
-    explicit HandModifier(std::vector<tcModData> entries)
-        : params(std::move(entries))
-    {
-        // The game's modifiers never have a null array, even when empty.
-        params.reserve(8);
-        Sync();
-    }
-
-    void Sync()
-    {
-        record.modData = params.data();
-        record.numMods = static_cast<uint16_t>(params.size());
-    }
-    // As the game marks a removed modifier.
-    void Remove()
-    {
-        record.modData = nullptr;
-        record.numMods = 0;
-    }
-
-    std::vector<tcModData> params;
-    tcModifier record{};
-};
+using namespace smallgame;
 
 MATCHER_P3(Entry, varId, value1, value2, "")
 {
     return arg.varId == varId && arg.value1 == value1 && arg.value2 == value2;
 }
 
-// ModifierSelection alone: no game involved.
-class Selection : public testing::Test
+// ModifierSelection over the in-memory and the stand-in game, with the edit
+// history through which the editor writes switched-off values back.
+class Selection : public testing::TestWithParam<GameKind>
 {
 protected:
-    // Selects `modifier` and switches off `varId` as the parameter table
-    // does: the saved copy stays, the live entry goes.
-    void SelectAndSwitchOff(HandModifier& modifier, int32_t varId)
+    // Switches `varId` off as the parameter table does: the working copy
+    // stays, the game's entry goes through the history.
+    void SwitchOff(tcModifier& modifier, int32_t varId)
     {
-        selection.SelectModifier(modifier.record);
-        selection.removedVars.insert(varId);
-        std::erase_if(modifier.params, [&](const tcModData& entry) { return entry.varId == varId; });
-        modifier.Sync();
+        ASSERT_TRUE(history.RemoveParameter(modifier, varId, ParameterChangeKind::Switched));
+        selection.switchedOff.insert(varId);
     }
 
+    EitherGame either{ GetParam() };
+    GameTimecycle& game = either.Game();
+    SessionChanges changes{ game };
+    EditHistory history{ game, changes };
     ModifierSelection selection;
 };
 
-TEST_F(Selection, WithNothingSelectedValidateAndCaptureChangeNothing)
+TEST_P(Selection, WithNothingSelectedFindAndCaptureChangeNothing)
 {
-    selection.ValidateSelection();
-    selection.CaptureParams();
-    EXPECT_EQ(selection.modifier, nullptr);
-    EXPECT_THAT(selection.savedParams, IsEmpty());
-    EXPECT_THAT(selection.removedVars, IsEmpty());
+    either.Add("a", { { kFogStart, 1.0f, 1.0f } });
+    EXPECT_EQ(selection.Find(game), nullptr);
+    selection.CaptureParams(game);
+    EXPECT_TRUE(selection.IsEmpty());
+    EXPECT_THAT(selection.workingParams, IsEmpty());
+    EXPECT_THAT(selection.switchedOff, IsEmpty());
 }
 
-TEST_F(Selection, SelectCapturesEveryParameter)
+TEST_P(Selection, SelectCapturesEveryParameterAndFindsTheModifierByName)
 {
-    HandModifier a({ { kV2, 2.0f, 2.5f }, { kV1, 1.0f, 1.5f } });
-    selection.SelectModifier(a.record);
+    tcModifier& a = either.Add("a", { { kFogStart, 2.0f, 2.5f }, { kFogDensity, 1.0f, 1.5f } });
+    selection.Select(game, history, a);
 
-    EXPECT_EQ(selection.modifier, &a.record);
-    EXPECT_THAT(selection.savedParams,
-                ElementsAre(Pair(kV1, Entry(kV1, 1.0f, 1.5f)), Pair(kV2, Entry(kV2, 2.0f, 2.5f))));
+    EXPECT_EQ(selection.Name(), "a");
+    EXPECT_EQ(selection.Find(game), &a);
+    EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kFogDensity, Entry(kFogDensity, 1.0f, 1.5f)),
+                                                     Pair(kFogStart, Entry(kFogStart, 2.0f, 2.5f))));
 }
 
-TEST_F(Selection, DuplicateVarIdIsCapturedOnceFromTheFirstEntry)
+TEST_P(Selection, CaptureAddsNewParametersAndKeepsWorkingOnes)
 {
-    HandModifier a({ { kV1, 1.0f, 1.0f }, { kV1, 9.0f, 9.0f } });
-    selection.SelectModifier(a.record);
-    EXPECT_THAT(selection.savedParams, ElementsAre(Pair(kV1, Entry(kV1, 1.0f, 1.0f))));
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f } });
+    selection.Select(game, history, a);
+    selection.workingParams.at(kFogDensity).value1 = 5.0f;  // edited in the table
+    game.AddTimecycleModData(a, "fog_start");                // added by "Add"
+
+    selection.CaptureParams(game);
+
+    EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kFogDensity, Entry(kFogDensity, 5.0f, 1.0f)),
+                                                     Pair(kFogStart, Entry(kFogStart, 20.0f, 20.0f))));
 }
 
-TEST_F(Selection, CaptureAddsNewParametersAndKeepsEditedOnes)
-{
-    HandModifier a({ { kV1, 1.0f, 1.0f } });
-    selection.SelectModifier(a.record);
-    selection.savedParams.at(kV1).value1 = 5.0f;  // edited in the table
-    a.params.push_back({ kV2, 2.0f, 2.0f });       // added by "Add"
-    a.Sync();
-
-    selection.CaptureParams();
-
-    EXPECT_THAT(selection.savedParams,
-                ElementsAre(Pair(kV1, Entry(kV1, 5.0f, 1.0f)), Pair(kV2, Entry(kV2, 2.0f, 2.0f))));
-}
-
-TEST_F(Selection, RemovedModifierIsDroppedByValidateAndCapture)
+TEST_P(Selection, ARemovedModifierIsDroppedWhenFoundAgainOrCaptured)
 {
     for (bool byCapture : { false, true })
     {
-        HandModifier a({ { kV1, 1.0f, 1.0f } });
-        SelectAndSwitchOff(a, kV1);
-        a.Remove();
+        tcModifier& a = either.Add(byCapture ? "by_capture" : "by_find", { { kFogDensity, 1.0f, 1.0f } });
+        selection.Select(game, history, a);
+        SwitchOff(a, kFogDensity);
+        game.RemoveTimecycle(a);
 
         if (byCapture)
-            selection.CaptureParams();
+            selection.CaptureParams(game);
         else
-            selection.ValidateSelection();
+            EXPECT_EQ(selection.Find(game), nullptr);
 
-        EXPECT_EQ(selection.modifier, nullptr) << byCapture;
-        EXPECT_THAT(selection.savedParams, IsEmpty());
-        EXPECT_THAT(selection.removedVars, IsEmpty());
+        EXPECT_TRUE(selection.IsEmpty()) << byCapture;
+        EXPECT_THAT(selection.workingParams, IsEmpty());
+        EXPECT_THAT(selection.switchedOff, IsEmpty());
     }
 }
 
-TEST_F(Selection, ValidSelectionSurvivesValidate)
+TEST_P(Selection, ItFollowsTheModifierWhereverTheGameMovesIt)
 {
-    HandModifier a({ { kV1, 1.0f, 1.0f } });
-    SelectAndSwitchOff(a, kV1);
-    selection.ValidateSelection();
-    EXPECT_EQ(selection.modifier, &a.record);
-    EXPECT_THAT(selection.removedVars, ElementsAre(kV1));
-    EXPECT_THAT(selection.savedParams, testing::SizeIs(1));
+    tcModifier& first = either.Add("first");
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f } });
+    selection.Select(game, history, a);
+    game.RemoveTimecycle(first);
+    EXPECT_EQ(selection.Find(game), &a);
+    EXPECT_THAT(selection.workingParams, SizeIs(1));
 }
 
-TEST_F(Selection, ClearForgetsEverything)
+TEST_P(Selection, ARenameThroughTheEditorIsFollowedOneByTheGameIsNot)
 {
-    HandModifier a({ { kV1, 1.0f, 1.0f } });
-    SelectAndSwitchOff(a, kV1);
-    selection.ClearSelection();
-    EXPECT_EQ(selection.modifier, nullptr);
-    EXPECT_THAT(selection.savedParams, IsEmpty());
-    EXPECT_THAT(selection.removedVars, IsEmpty());
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f } });
+    selection.Select(game, history, a);
+    ASSERT_TRUE(history.RenameModifier(a, "b"));
+    selection.FollowRename("a", "b");
+    EXPECT_EQ(selection.Find(game), &a);
+
+    // The selection knows the modifier by name only.
+    game.RenameTimecycle(a, "c");
+    EXPECT_EQ(selection.Find(game), nullptr);
+    EXPECT_TRUE(selection.IsEmpty());
 }
 
-TEST_F(Selection, MovingOnRestoresASwitchedOffParameterThatCameBack)
+TEST_P(Selection, ClearForgetsEverything)
 {
-    HandModifier a({ { kV1, 1.0f, 1.5f }, { kV2, 2.0f, 2.5f } });
-    HandModifier b({ { kV3, 3.0f, 3.0f } });
-    SelectAndSwitchOff(a, kV2);
-    selection.savedParams.at(kV1).value1 = 7.0f;  // edits of a live row are not restored
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f } });
+    selection.Select(game, history, a);
+    SwitchOff(a, kFogDensity);
+    selection.Clear();
+    EXPECT_EQ(selection.Find(game), nullptr);
+    EXPECT_THAT(selection.workingParams, IsEmpty());
+    EXPECT_THAT(selection.switchedOff, IsEmpty());
+}
+
+TEST_P(Selection, MovingOnRestoresASwitchedOffParameterThatCameBackAsOneStepPerValue)
+{
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.5f }, { kFogStart, 2.0f, 2.5f } });
+    tcModifier& b = either.Add("b", { { kSkyZenithR, 3.0f, 3.0f } });
+    selection.Select(game, history, a);
+    SwitchOff(a, kFogStart);
+    selection.workingParams.at(kFogDensity).value1 = 7.0f;  // edits of a live row are not restored
     // Added back to A by another route while still switched off.
-    a.params.push_back({ kV2, 0.0f, 0.0f });
-    a.Sync();
+    game.AddTimecycleModData(a, "fog_start");
+    const size_t steps = history.StepCount();
 
-    selection.SelectModifier(b.record);
+    selection.Select(game, history, b);
 
-    EXPECT_THAT(a.params, ElementsAre(Entry(kV1, 1.0f, 1.5f), Entry(kV2, 2.0f, 2.5f)));
-    EXPECT_EQ(selection.modifier, &b.record);
-    EXPECT_THAT(selection.removedVars, IsEmpty());
-    EXPECT_THAT(selection.savedParams, ElementsAre(Pair(kV3, Entry(kV3, 3.0f, 3.0f))));
+    EXPECT_THAT(std::vector<tcModData>(a.modData, a.modData + a.numMods),
+                ElementsAre(Entry(kFogDensity, 1.0f, 1.5f), Entry(kFogStart, 2.0f, 2.5f)));
+    EXPECT_EQ(history.StepCount(), steps + 2) << "each value written back is a step of its own";
+    EXPECT_EQ(selection.Find(game), &b);
+    EXPECT_THAT(selection.switchedOff, IsEmpty());
+    EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kSkyZenithR, Entry(kSkyZenithR, 3.0f, 3.0f))));
+
+    history.Undo();
+    history.Undo();
+    EXPECT_THAT(std::vector<tcModData>(a.modData, a.modData + a.numMods),
+                ElementsAre(Entry(kFogDensity, 1.0f, 1.5f), Entry(kFogStart, 20.0f, 20.0f)));
 }
 
-TEST_F(Selection, MovingOnWritesNothingForAParameterStillAbsent)
+TEST_P(Selection, MovingOnWritesNothingForAParameterStillAbsent)
 {
-    HandModifier a({ { kV1, 1.0f, 1.5f }, { kV2, 2.0f, 2.5f } });
-    HandModifier b({});
-    SelectAndSwitchOff(a, kV2);
-    const std::vector<tcModData> before = a.params;
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.5f }, { kFogStart, 2.0f, 2.5f } });
+    tcModifier& b = either.Add("b");
+    selection.Select(game, history, a);
+    SwitchOff(a, kFogStart);
+    const auto before = either.Records();
+    const size_t steps = history.StepCount();
 
-    selection.SelectModifier(b.record);
+    selection.Select(game, history, b);
 
-    ASSERT_EQ(a.params.size(), before.size());
-    EXPECT_EQ(memcmp(a.params.data(), before.data(), sizeof(tcModData) * before.size()), 0);
-    EXPECT_EQ(selection.modifier, &b.record);
+    EXPECT_EQ(either.Records(), before);
+    EXPECT_EQ(history.StepCount(), steps);
+    EXPECT_EQ(selection.Find(game), &b);
 }
 
-TEST_F(Selection, RestoreWritesEveryEntryOfTheVariable)
+TEST_P(Selection, ASwitchedOffIdWithoutWorkingCopyIsSkipped)
 {
-    HandModifier a({ { kV2, 2.0f, 2.5f } });
-    HandModifier b({});
-    SelectAndSwitchOff(a, kV2);
-    a.params = { { kV2, 0.0f, 0.0f }, { kV1, 1.0f, 1.0f }, { kV2, 0.0f, 0.0f } };
-    a.Sync();
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f }, { kSkyZenithR, 3.0f, 3.0f } });
+    tcModifier& b = either.Add("b");
+    selection.Select(game, history, a);
+    selection.switchedOff.insert(kFogStart);
+    selection.workingParams.erase(kSkyZenithR);
+    selection.switchedOff.insert(kSkyZenithR);
+    const auto before = either.Records();
 
-    selection.SelectModifier(b.record);
+    selection.Select(game, history, b);
 
-    EXPECT_THAT(a.params, ElementsAre(Entry(kV2, 2.0f, 2.5f), Entry(kV1, 1.0f, 1.0f), Entry(kV2, 2.0f, 2.5f)));
+    EXPECT_EQ(either.Records(), before);
 }
 
-TEST_F(Selection, SwitchedOffIdWithoutSavedCopyIsSkipped)
+TEST_P(Selection, SelectingTheSameModifierAgainRestoresNothingAndRecaptures)
 {
-    HandModifier a({ { kV1, 1.0f, 1.0f }, { kV3, 3.0f, 3.0f } });
-    HandModifier b({});
-    selection.SelectModifier(a.record);
-    selection.removedVars.insert(kV2);
-    selection.savedParams.erase(kV3);
-    selection.removedVars.insert(kV3);
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f }, { kFogStart, 2.0f, 2.0f } });
+    selection.Select(game, history, a);
+    SwitchOff(a, kFogStart);
+    selection.workingParams.at(kFogDensity).value1 = 9.0f;
+    game.AddTimecycleModData(a, "fog_start");  // back while switched off
 
-    selection.SelectModifier(b.record);
+    selection.Select(game, history, a);
 
-    EXPECT_THAT(a.params, ElementsAre(Entry(kV1, 1.0f, 1.0f), Entry(kV3, 3.0f, 3.0f)));
+    EXPECT_THAT(std::vector<tcModData>(a.modData, a.modData + a.numMods),
+                ElementsAre(Entry(kFogDensity, 1.0f, 1.0f), Entry(kFogStart, 20.0f, 20.0f)));
+    EXPECT_THAT(selection.switchedOff, IsEmpty());
+    EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kFogDensity, Entry(kFogDensity, 1.0f, 1.0f)),
+                                                     Pair(kFogStart, Entry(kFogStart, 20.0f, 20.0f))));
 }
 
-TEST_F(Selection, SelectingTheSameModifierAgainRestoresNothingAndRecaptures)
+TEST_P(Selection, SelectingOverARemovedModifierActsAsFromNothing)
 {
-    HandModifier a({ { kV1, 1.0f, 1.0f }, { kV2, 2.0f, 2.0f } });
-    SelectAndSwitchOff(a, kV2);
-    selection.savedParams.at(kV1).value1 = 9.0f;
-    a.params.push_back({ kV2, 0.0f, 0.0f });  // back while switched off
-    a.Sync();
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f } });
+    tcModifier& b = either.Add("b", { { kFogStart, 2.0f, 2.0f } });
+    selection.Select(game, history, a);
+    SwitchOff(a, kFogDensity);
+    game.RemoveTimecycle(a);
 
-    selection.SelectModifier(a.record);
+    selection.Select(game, history, b);
 
-    EXPECT_THAT(a.params, ElementsAre(Entry(kV1, 1.0f, 1.0f), Entry(kV2, 0.0f, 0.0f)));
-    EXPECT_THAT(selection.removedVars, IsEmpty());
-    EXPECT_THAT(selection.savedParams,
-                ElementsAre(Pair(kV1, Entry(kV1, 1.0f, 1.0f)), Pair(kV2, Entry(kV2, 0.0f, 0.0f))));
+    EXPECT_EQ(selection.Find(game), &b);
+    EXPECT_THAT(selection.switchedOff, IsEmpty());
+    EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kFogStart, Entry(kFogStart, 2.0f, 2.0f))));
 }
 
-TEST_F(Selection, SelectingOverARemovedModifierActsAsFromNothing)
-{
-    HandModifier a({ { kV1, 1.0f, 1.0f } });
-    HandModifier b({ { kV2, 2.0f, 2.0f } });
-    SelectAndSwitchOff(a, kV1);
-    a.Remove();
-
-    selection.SelectModifier(b.record);
-
-    EXPECT_EQ(a.record.modData, nullptr);
-    EXPECT_EQ(selection.modifier, &b.record);
-    EXPECT_THAT(selection.removedVars, IsEmpty());
-    EXPECT_THAT(selection.savedParams, ElementsAre(Pair(kV2, Entry(kV2, 2.0f, 2.0f))));
-}
+INSTANTIATE_TEST_SUITE_P(Games, Selection, testing::Values(GameKind::InMemory, GameKind::StandIn), GameKindName);
 
 // The state record over the stand-in game.
 class EditorState : public testing::Test
@@ -243,38 +233,35 @@ protected:
     void SetUp() override { smallgame::ResetWithVariables(); }
     void TearDown() override { timecycle::ResetManager(); }
 
-    static void PrintSomeXml(tinyxml2::XMLPrinter& printer)
-    {
-        printer.OpenElement("timecycle_modifier_data");
-        printer.CloseElement();
-    }
+    static constexpr const char* kSomeXml = "<timecycle_modifier_data/>";
 
-    TimecycleEditorState state;
+    TimecycleEditorState state{ LiveGame() };
 };
 
 TEST_F(EditorState, StartsEmpty)
 {
     EXPECT_FALSE(state.isOpen);
-    EXPECT_EQ(state.selection.modifier, nullptr);
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
     EXPECT_THAT(state.filterHashes, IsEmpty());
     for (const char* field : { state.searchName, state.searchParam, state.nameInput, state.paramFilter, state.varInput })
         EXPECT_EQ(std::count(field, field + kTextBufferSize, '\0'), kTextBufferSize);
     EXPECT_FALSE(state.applySelected);
-    EXPECT_EQ(state.xmlPrinter.CStrSize(), 1);
+    EXPECT_FALSE(state.showingXmlOutput);
 }
 
 TEST_F(EditorState, SelectFromBrowserTakesBackupSelectsAndCopiesTheName)
 {
     tcModifier& fog = smallgame::AddModifier("fog_bank", { { smallgame::kFogDensity, 0.7f, 0.6f } });
-    PrintSomeXml(state.xmlPrinter);
-    ASSERT_GT(state.xmlPrinter.CStrSize(), 1);
+    state.ShowXmlOutput(kSomeXml);
+    ASSERT_TRUE(state.showingXmlOutput);
 
     state.SelectFromBrowser(fog);
 
-    EXPECT_EQ(state.xmlPrinter.CStrSize(), 1);
+    EXPECT_FALSE(state.showingXmlOutput);
+    EXPECT_TRUE(state.xmlOutput.empty());
     EXPECT_TRUE(timecycle::HasBackup(fog));
-    EXPECT_EQ(state.selection.modifier, &fog);
-    EXPECT_THAT(state.selection.savedParams, ElementsAre(Pair(smallgame::kFogDensity, Entry(1, 0.7f, 0.6f))));
+    EXPECT_EQ(state.SelectedModifier(), &fog);
+    EXPECT_THAT(state.selection.workingParams, ElementsAre(Pair(smallgame::kFogDensity, Entry(1, 0.7f, 0.6f))));
     EXPECT_STREQ(state.nameInput, "fog_bank");
 }
 
@@ -311,7 +298,7 @@ TEST_P(NameField, TakesTheNameCutAtACharacterBoundary)
     state.SelectFromBrowser(modifier);
 
     EXPECT_EQ(std::string(state.nameInput), GetParam().field);
-    EXPECT_EQ(state.selection.modifier, &modifier);
+    EXPECT_EQ(state.SelectedModifier(), &modifier);
 }
 
 const std::string k123(123, 'a'), k124(124, 'a'), k125(125, 'a'), k126(126, 'a'), k127(127, 'a');
@@ -341,12 +328,12 @@ TEST_F(EditorState, ResetClosesAndForgetsButLeavesAppliedModifiers)
     tcModifier& sun = smallgame::AddModifier("sun", {});
     state.isOpen = true;
     state.SelectFromBrowser(fog);
-    state.selection.removedVars.insert(smallgame::kFogDensity);
+    state.selection.switchedOff.insert(smallgame::kFogDensity);
     state.filterHashes.insert(fog.nameHash);
     for (char* field : { state.searchName, state.searchParam, state.nameInput, state.paramFilter, state.varInput })
         memset(field, 'q', kTextBufferSize - 1);
     state.applySelected = true;
-    PrintSomeXml(state.xmlPrinter);
+    state.ShowXmlOutput(kSomeXml);
     TimecycleScriptData& script = *TimecycleManager::GetScriptData();
     script = { smallgame::IndexOf(fog), 0.8f, smallgame::IndexOf(sun), 0.3f, 0.1f };
     smallgame::Manager().SetInteriorModifierOverride(smallgame::IndexOf(sun));
@@ -354,14 +341,14 @@ TEST_F(EditorState, ResetClosesAndForgetsButLeavesAppliedModifiers)
     state.ResetEditorState();
 
     EXPECT_FALSE(state.isOpen);
-    EXPECT_EQ(state.selection.modifier, nullptr);
-    EXPECT_THAT(state.selection.savedParams, IsEmpty());
-    EXPECT_THAT(state.selection.removedVars, IsEmpty());
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
+    EXPECT_THAT(state.selection.workingParams, IsEmpty());
+    EXPECT_THAT(state.selection.switchedOff, IsEmpty());
     EXPECT_THAT(state.filterHashes, IsEmpty());
     for (const char* field : { state.searchName, state.searchParam, state.nameInput, state.paramFilter, state.varInput })
         EXPECT_EQ(std::count(field, field + kTextBufferSize, '\0'), kTextBufferSize);
     EXPECT_FALSE(state.applySelected);
-    EXPECT_EQ(state.xmlPrinter.CStrSize(), 1);
+    EXPECT_FALSE(state.showingXmlOutput);
     EXPECT_EQ(smallgame::Manager().GetInteriorModifierOverride(), -1);
 
     EXPECT_EQ(script.primaryIndex, smallgame::IndexOf(fog));

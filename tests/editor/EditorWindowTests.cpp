@@ -5,6 +5,8 @@
 
 #include <gmock/gmock.h>
 
+using namespace tceditor;
+
 namespace
 {
 using EditorWindow = EditorOverSmallGame;

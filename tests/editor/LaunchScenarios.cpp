@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+using namespace tceditor;
+
 extern "C" Component* CreateComponent();
 
 namespace
@@ -240,7 +242,7 @@ TEST_F(LaunchScenario, KillNetworkDoneClosesAndResets)
 
     TimecycleEditorState& state = State();
     EXPECT_FALSE(state.isOpen);
-    EXPECT_EQ(state.selection.modifier, nullptr);
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
     EXPECT_STREQ(state.searchName, "");
     EXPECT_STREQ(state.nameInput, "");
     EXPECT_TRUE(state.filterHashes.empty());

@@ -1,6 +1,7 @@
 // The browser's search: the case-insensitive substring test and the cached
 // result of a search over the game's modifiers.
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "ModifierSearch.h"
 #include "SmallTimecycleGame.h"
 
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <locale>
 
+using namespace tceditor;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing::UnorderedElementsAre;
@@ -130,7 +132,7 @@ protected:
         RebuildFilter(state);
     }
 
-    TimecycleEditorState state;
+    TimecycleEditorState state{ LiveGame() };
     tcModifier* fogBank = nullptr;
     tcModifier* sunset = nullptr;
     tcModifier* seaFog = nullptr;
@@ -172,7 +174,7 @@ TEST_F(ModifierSearch, EmptyFieldsEmptyTheResult)
 
 TEST_F(ModifierSearch, SelectedModifierAlwaysPasses)
 {
-    state.selection.SelectModifier(*sunset);
+    state.Select(*sunset);
     Search("fog", "");
     EXPECT_THAT(state.filterHashes, UnorderedElementsAre(fogBank->nameHash, seaFog->nameHash, sunset->nameHash));
 
@@ -182,12 +184,12 @@ TEST_F(ModifierSearch, SelectedModifierAlwaysPasses)
 
 TEST_F(ModifierSearch, RemovedSelectionIsDroppedAndNotKept)
 {
-    state.selection.SelectModifier(*sunset);
+    state.Select(*sunset);
     smallgame::Manager().RemoveTimecycle(*sunset);
 
     Search("a", "");
 
-    EXPECT_EQ(state.selection.modifier, nullptr);
+    EXPECT_EQ(state.SelectedModifier(), nullptr);
     EXPECT_THAT(state.filterHashes, UnorderedElementsAre(fogBank->nameHash, seaFog->nameHash));
 }
 
@@ -215,7 +217,7 @@ TEST_F(ModifierSearch, HashesCompareUnsigned)
 
 TEST_F(ModifierSearch, WithoutAGameManagerNothingPasses)
 {
-    state.selection.SelectModifier(*sunset);
+    state.Select(*sunset);
     timecycle::SetGameManagerMissing(true);
     Search("fog", "");
     EXPECT_THAT(state.filterHashes, IsEmpty());

@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 
+using namespace tceditor;
 using testing::ElementsAre;
 
 TEST(NameHashSet, KeepsHashesOrderedAndUnique)

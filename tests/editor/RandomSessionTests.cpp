@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace tceditor;
+
 namespace
 {
 constexpr int kActions = 2000;

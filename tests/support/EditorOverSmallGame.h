@@ -6,6 +6,7 @@
 
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 #include "UiDriver.h"
 
@@ -15,6 +16,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+using namespace tceditor;
 
 class EditorOverSmallGame : public testing::Test
 {
@@ -93,6 +96,6 @@ protected:
     tcModifier* cityFog = nullptr;
     tcModifier* vault = nullptr;
 
-    TimecycleEditorState state;
+    TimecycleEditorState state{ LiveGame() };
     uidriver::UiDriver ui{ [this] { DrawTimecycleEditor(state); } };
 };

@@ -1,15 +1,19 @@
 // A fresh stand-in game timecycle over a small variable table, for tests of
 // the tools that work on it. Needs the game module's control header
-// (nym-game-control).
+// (nym-game-control). The table is given as a list of variables, so the
+// same table serves an in-memory game (InMemoryTimecycle.h), and other
+// tables load the same way (LoadVariables).
 #pragma once
 
 #include "TimecycleControl.h"
 #include "TimecycleManager.h"
+#include "TimecycleVariable.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <unistd.h>
@@ -28,37 +32,48 @@ enum VarId : int32_t
     kVariableCount
 };
 
-inline constexpr const char* kVariableTable = R"(<?xml version="1.0"?>
-<timecycle_variables version="1">
-    <variable name="light_dir_mult" default="1.000"/>
-    <variable name="fog_density" default="0.500"/>
-    <variable name="fog_start" default="20.000"/>
-    <variable name="sky_zenith_col_r" default="0.250"/>
-    <variable name="water_fog_density" default="0.080"/>
-    <variable name="grade_saturation" default="1.000"/>
-</timecycle_variables>
-)";
+using Variable = TimecycleVariable;
+
+inline constexpr Variable kVariables[kVariableCount] = {
+    { "light_dir_mult", 1.0f },   { "fog_density", 0.5f },        { "fog_start", 20.0f },
+    { "sky_zenith_col_r", 0.25f }, { "water_fog_density", 0.08f }, { "grade_saturation", 1.0f },
+};
 
 inline TimecycleManager& Manager()
 {
     return *TheTimecycleManager;
 }
 
-// Replaces the game's manager with a fresh one that has the small variable
-// table and no modifiers.
-inline void ResetWithVariables()
+// Replaces the game's manager with a fresh one that has these variables,
+// ids in their order, and no modifiers. The game reads its table from a file
+// only: it is written as `file` (a temporary one when empty) and, when
+// temporary, removed again.
+inline void LoadVariables(std::span<const Variable> variables, std::filesystem::path file = {})
 {
     timecycle::ResetManager();
 
-    // The game reads its table from a file only.
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() / ("vesk-small-game-" + std::to_string(getpid()) + ".xml");
-    std::ofstream(file, std::ios::binary) << kVariableTable;
+    const bool temporary = file.empty();
+    if (temporary)
+        file = std::filesystem::temp_directory_path() / ("vesk-small-game-" + std::to_string(getpid()) + ".xml");
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << "<?xml version=\"1.0\"?>\n<timecycle_variables version=\"1\">\n";
+        for (const Variable& variable : variables)
+            out << "    <variable name=\"" << variable.name << "\" default=\"" << variable.defaultValue << "\"/>\n";
+        out << "</timecycle_variables>\n";
+    }
     const timecycle::LoadReport report = timecycle::LoadVariableTable(file.string());
-    std::filesystem::remove(file);
+    if (temporary)
+        std::filesystem::remove(file);
 
-    if (report.variablesLoaded != kVariableCount || !report.messages.empty())
-        throw std::runtime_error("the small variable table did not load");
+    if (report.variablesLoaded != static_cast<int>(variables.size()) || !report.messages.empty())
+        throw std::runtime_error("the variable table did not load");
+}
+
+// The small table of kVariables.
+inline void ResetWithVariables()
+{
+    LoadVariables(kVariables);
 }
 
 // A new modifier with these parameters (varId, value1, value2).

@@ -3,6 +3,7 @@
 // frame.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "LiveTimecycle.h"
 #include "TimecycleEditor.h"
 
 #include <ConHost.h>
@@ -10,6 +11,8 @@
 #include <ICoreGameInit.h>
 #include <LaunchEnvironment.h>
 #include <NetworkEvents.h>
+
+using namespace tceditor;
 
 namespace
 {
@@ -24,7 +27,7 @@ void StartTimecycleEditor()
     if (GetPureLevel() > 0)
         return;
 
-    static TimecycleEditorState state;
+    static TimecycleEditorState state{ LiveGame() };
     g_editorState = &state;
 
     if (IsMoskLaunch() || IsSdkGuest())
@@ -47,7 +50,7 @@ TimecycleEditorState* GetTimecycleEditorState()
 bool HandleShouldDrawGui(bool* wantGui)
 {
     // The game is asked only when nothing else wants the GUI already.
-    *wantGui = *wantGui || g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor();
+    *wantGui = *wantGui || g_editorState->isOpen || g_editorState->game.ShouldActivateEditor();
     return true;
 }
 
@@ -55,7 +58,7 @@ bool HandleDrawGui()
 {
     ICoreGameInit* gameInit = GetInstance<ICoreGameInit>();
     const bool drawable = gameInit->IsGameReady() && !gameInit->m_gameInitVariables.contains("gameKilled");
-    if (drawable && (g_editorState->isOpen || TheTimecycleManager->ShouldActivateEditor()))
+    if (drawable && (g_editorState->isOpen || g_editorState->game.ShouldActivateEditor()))
         DrawTimecycleEditor(*g_editorState);
     else
         g_editorState->EndCompare(); // no window, no "Compare" held

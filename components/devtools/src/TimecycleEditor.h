@@ -2,7 +2,10 @@
 // attaches to the host's events.
 #pragma once
 
+namespace tceditor
+{
 struct TimecycleEditorState;
+}
 
 // Sets the editor up as the launch environment allows and attaches it to
 // the host's frame events; the component's start-up function.
@@ -10,7 +13,7 @@ void StartTimecycleEditor();
 
 // The editor's one state record; null until StartTimecycleEditor created it
 // (never, in a process with a pure level above 0).
-TimecycleEditorState* GetTimecycleEditorState();
+tceditor::TimecycleEditorState* GetTimecycleEditorState();
 
 // Sets *wantGui when the editor is open or the game asks for it.
 bool HandleShouldDrawGui(bool* wantGui);

@@ -1,0 +1,32 @@
+#include "GameTimecycle.h"
+
+namespace tceditor
+{
+tcModifier* GameTimecycle::FindModifierByName(std::string_view name)
+{
+    for (tcModifier* modifier : Modifiers())
+    {
+        if (modifier && modifier->modData && GetTimecycleName(*modifier) == name)
+            return modifier;
+    }
+    return nullptr;
+}
+
+const char* GameTimecycle::VariableName(int32_t varId)
+{
+    const tcVarInfo* info = GetConfigVarInfo(varId);
+    return info ? GetVarInfoName(*info) : nullptr;
+}
+
+int32_t GameTimecycle::VariableIdByName(std::string_view name)
+{
+    const int count = GetConfigVarInfoCount();
+    for (int varId = 0; varId < count; ++varId)
+    {
+        const char* candidate = VariableName(varId);
+        if (candidate && candidate == name)
+            return varId;
+    }
+    return -1;
+}
+}

@@ -1,0 +1,538 @@
+#include "EditHistory.h"
+
+#include "EditorAssert.h"
+#include "SessionChanges.h"
+
+#include <Utils.h>
+
+#include <algorithm>
+#include <utility>
+
+namespace tceditor
+{
+namespace
+{
+template <class... Handlers>
+struct Overloaded : Handlers...
+{
+    using Handlers::operator()...;
+};
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+// Heap memory a string holds beyond itself; short strings hold none.
+size_t HeapBytes(const std::string& text)
+{
+    return text.capacity() > 15 ? text.capacity() + 1 : 0;
+}
+
+std::string VariableLabel(GameTimecycle& game, int32_t varId)
+{
+    const char* name = game.VariableName(varId);
+    return name ? name : va("variable %d", varId);
+}
+
+int PositionOf(const tcModifier& modifier, int32_t varId)
+{
+    for (int i = 0; i < modifier.numMods; ++i)
+    {
+        if (modifier.modData[i].varId == varId)
+            return i;
+    }
+    return -1;
+}
+
+std::string Gone(const std::string& modifier)
+{
+    return "the game no longer has " + modifier;
+}
+}
+
+float& ValueIn(tcModData& entry, ValueColumn column)
+{
+    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
+}
+
+float ValueIn(const tcModData& entry, ValueColumn column)
+{
+    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
+}
+
+size_t EditHistory::Step::Bytes() const
+{
+    const size_t changeBytes = std::visit(
+        Overloaded{
+            [](const ValueChange&) { return size_t(0); },
+            [](const ParameterChange&) { return size_t(0); },
+            [](const std::unique_ptr<ModifierChange>& c) {
+                return sizeof(*c) - sizeof(c->snapshot) + c->snapshot.Bytes() + HeapBytes(c->cloneSource);
+            },
+            [](const std::unique_ptr<RenameChange>& c) { return sizeof(*c) + HeapBytes(c->newName); },
+            [](const std::unique_ptr<ReplaceChange>& c) {
+                return sizeof(*c) - 2 * sizeof(ModifierSnapshot) + c->before.Bytes() + c->after.Bytes();
+            },
+            [](const std::unique_ptr<GroupChange>& c) {
+                size_t bytes = sizeof(*c) + HeapBytes(c->action) + (c->steps.capacity() - c->steps.size()) * sizeof(Step);
+                for (const Step& step : c->steps)
+                    bytes += step.Bytes();
+                return bytes;
+            },
+        },
+        change);
+    return sizeof(Step) + HeapBytes(modifier) + changeBytes;
+}
+
+std::string EditHistory::Step::Describe(GameTimecycle& game) const
+{
+    const char* name = modifier.c_str();
+    return std::visit(
+        Overloaded{
+            [&](const ValueChange& c) -> std::string {
+                const char* column = c.column == ValueColumn::Indoor ? " (Value 2)" : "";
+                return va("%s%s %.3f -> %.3f in %s", VariableLabel(game, c.varId), column, c.before, c.after, name);
+            },
+            [&](const ParameterChange& c) -> std::string {
+                const std::string variable = VariableLabel(game, c.entry.varId);
+                if (c.kind == ParameterChangeKind::Switched)
+                    return va("switch %s %s in %s", c.presentAfter ? "on" : "off", variable, name);
+                return c.presentAfter ? va("add %s to %s", variable, name) : va("delete %s from %s", variable, name);
+            },
+            [&](const std::unique_ptr<ModifierChange>& c) -> std::string {
+                if (!c->existsAfter)
+                    return va("delete %s", name);
+                return c->cloneSource.empty() ? va("create %s", name) : va("clone %s as %s", c->cloneSource, name);
+            },
+            [&](const std::unique_ptr<RenameChange>& c) -> std::string {
+                return va("rename %s to %s", name, c->newName);
+            },
+            [&](const std::unique_ptr<ReplaceChange>& c) -> std::string { return va("%s %s", c->action, name); },
+            [&](const std::unique_ptr<GroupChange>& c) -> std::string { return c->action; },
+        },
+        change);
+}
+
+EditHistory::EditHistory(GameTimecycle& game, SessionChanges& changes, size_t byteLimit)
+    : m_game(game), m_changes(changes), m_byteLimit(byteLimit)
+{
+}
+
+EditHistory::~EditHistory() = default;
+
+bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture)
+{
+    tcModData* live = m_game.GetTimecycleModData(modifier, varId);
+    if (!live)
+        return false;
+    float& target = ValueIn(*live, column);
+    if (SameValue(target, value))
+        return true;
+
+    const std::string& name = m_game.GetTimecycleName(modifier);
+    m_changes.Touch(modifier);
+    const float before = target;
+    target = value;
+    m_changes.Refresh(modifier);
+
+    // The frames of one gesture extend its step.
+    if (gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0)
+    {
+        Step& last = m_steps.back();
+        auto* change = std::get_if<ValueChange>(&last.change);
+        if (change && change->varId == varId && change->column == column && last.modifier == name)
+        {
+            change->after = value;
+            m_message.clear();
+            return true;
+        }
+    }
+    Record({ name, ValueChange{ varId, column, before, value } });
+    m_openGesture = gesture;
+    return true;
+}
+
+void EditHistory::EndGesture()
+{
+    m_openGesture = 0;
+}
+
+bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind)
+{
+    if (!modifier.modData)
+        return false;
+    const int32_t varId = values ? values->varId : m_game.VariableIdByName(varName);
+    const bool hadIt = varId >= 0 && m_game.GetTimecycleModData(modifier, varId);
+
+    m_changes.Touch(modifier);
+    if (!m_game.AddTimecycleModData(modifier, varName))
+        return false;
+    if (hadIt || varId < 0)
+    {
+        // Nothing was added; only the values may change.
+        if (values)
+        {
+            SetValue(modifier, varId, ValueColumn::Outdoor, values->value1);
+            SetValue(modifier, varId, ValueColumn::Indoor, values->value2);
+        }
+        return true;
+    }
+
+    const int position = PositionOf(modifier, varId);
+    if (position < 0)
+        return true;
+    tcModData& added = modifier.modData[position];
+    if (values)
+    {
+        added.value1 = values->value1;
+        added.value2 = values->value2;
+    }
+    m_changes.Refresh(modifier);
+    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ added, uint16_t(position), true, kind } });
+    return true;
+}
+
+bool EditHistory::RemoveParameter(tcModifier& modifier, int32_t varId, ParameterChangeKind kind)
+{
+    const int position = modifier.modData ? PositionOf(modifier, varId) : -1;
+    const char* varName = m_game.VariableName(varId);
+    if (position < 0 || !varName)
+        return false;
+    const tcModData entry = modifier.modData[position];
+
+    m_changes.Touch(modifier);
+    // A switch removes by entry, a deleted row by name.
+    const bool removed = kind == ParameterChangeKind::Switched ? m_game.RemoveTimecycleModData(modifier, entry)
+                                                       : m_game.RemoveTimecycleModData(modifier, std::string(varName));
+    if (!removed)
+        return false;
+    m_changes.Refresh(modifier);
+    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ entry, uint16_t(position), false, kind } });
+    return true;
+}
+
+tcModifier* EditHistory::CreateModifier(const std::string& name)
+{
+    tcModifier* created = m_game.CreateTimecycle(name);
+    return created ? RecordCreated(*created, {}) : nullptr;
+}
+
+tcModifier* EditHistory::CreateModifier(const ModifierSnapshot& snapshot)
+{
+    tcModifier* created = CreateFromSnapshot(m_game, snapshot);
+    return created ? RecordCreated(*created, {}) : nullptr;
+}
+
+tcModifier* EditHistory::CloneModifier(tcModifier& source, const std::string& name)
+{
+    tcModifier* clone = m_game.CloneTimecycle(source, name);
+    return clone ? RecordCreated(*clone, m_game.GetTimecycleName(source)) : nullptr;
+}
+
+tcModifier* EditHistory::RecordCreated(tcModifier& created, std::string cloneSource)
+{
+    auto change = std::make_unique<ModifierChange>();
+    change->snapshot = ModifierSnapshot::Take(m_game, created);
+    change->cloneSource = std::move(cloneSource);
+    change->existsAfter = true;
+    m_changes.NoteCreated(change->snapshot.name);
+    m_changes.Refresh(created);
+    Record({ change->snapshot.name, std::move(change) });
+    return &created;
+}
+
+bool EditHistory::RenameModifier(tcModifier& modifier, const std::string& name)
+{
+    const std::string oldName = m_game.GetTimecycleName(modifier);
+    if (oldName == name)
+        return m_game.RenameTimecycle(modifier, name);
+
+    m_changes.Touch(modifier);
+    if (!m_game.RenameTimecycle(modifier, name))
+        return false;
+    const std::string& newName = m_game.GetTimecycleName(modifier);
+    m_changes.NoteRenamed(oldName, newName);
+    m_changes.Refresh(modifier);
+    Record({ oldName, std::make_unique<RenameChange>(RenameChange{ newName }) });
+    return true;
+}
+
+void EditHistory::DeleteModifier(tcModifier& modifier)
+{
+    const TimecycleScriptData* script = m_game.GetScriptData();
+    const int index = m_game.GetTimecycleIndex(modifier);
+
+    m_changes.Touch(modifier);
+    auto change = std::make_unique<ModifierChange>();
+    change->snapshot = ModifierSnapshot::Take(m_game, modifier);
+    change->wasPrimary = script && index != -1 && script->primaryIndex == index;
+    change->wasTransition = script && index != -1 && script->transitionIndex == index;
+
+    m_game.RemoveTimecycle(modifier);
+    if (modifier.modData)
+        return;
+    m_changes.NoteRemoved(change->snapshot.name);
+    Record({ change->snapshot.name, std::move(change) });
+}
+
+bool EditHistory::ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& target, const char* action)
+{
+    m_changes.Touch(modifier);
+    auto change = std::make_unique<ReplaceChange>();
+    change->before = ModifierSnapshot::Take(m_game, modifier);
+    change->action = action;
+    const bool complete = ApplySnapshot(m_game, modifier, target);
+    // What the game took is what a redo repeats.
+    change->after = ModifierSnapshot::Take(m_game, modifier);
+    if (change->after == change->before)
+        return complete;
+
+    if (change->after.name != change->before.name)
+        m_changes.NoteRenamed(change->before.name, change->after.name);
+    m_changes.Refresh(modifier);
+    Record({ change->before.name, std::move(change) });
+    return complete;
+}
+
+void EditHistory::BeginGroup(std::string action)
+{
+    TCE_ASSERT(!m_group);
+    m_group = std::make_unique<GroupChange>();
+    m_group->action = std::move(action);
+}
+
+void EditHistory::EndGroup()
+{
+    TCE_ASSERT(m_group);
+    std::unique_ptr<GroupChange> group = std::move(m_group);
+    if (group->steps.empty())
+        return;
+    if (group->steps.size() == 1)
+    {
+        Record(std::move(group->steps.front()));
+        return;
+    }
+    std::string first = group->steps.front().modifier;
+    Record({ std::move(first), std::move(group) });
+}
+
+std::string EditHistory::UndoDescription() const
+{
+    return CanUndo() ? m_steps[m_done - 1].Describe(m_game) : std::string();
+}
+
+std::string EditHistory::RedoDescription() const
+{
+    return CanRedo() ? m_steps[m_done].Describe(m_game) : std::string();
+}
+
+std::optional<StepEffect> EditHistory::Undo()
+{
+    return Move(false);
+}
+
+std::optional<StepEffect> EditHistory::Redo()
+{
+    return Move(true);
+}
+
+std::optional<StepEffect> EditHistory::Move(bool forward)
+{
+    if (forward ? !CanRedo() : !CanUndo())
+        return std::nullopt;
+    m_openGesture = 0;
+    const Step& step = forward ? m_steps[m_done] : m_steps[m_done - 1];
+    Outcome outcome = Apply(step, forward);
+    ++m_revision;
+    m_message.clear();
+    if (!outcome.skipped.empty())
+        m_message = va("%s %s (%s): %s", forward ? "Redo" : "Undo", outcome.effect ? "incomplete" : "skipped",
+                       outcome.skipped, step.Describe(m_game));
+    // A step that could not be applied is passed over all the same, so the
+    // ones behind it stay reachable.
+    m_done = forward ? m_done + 1 : m_done - 1;
+    return outcome.effect;
+}
+
+EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
+{
+    using Kind = StepEffect::Kind;
+    const std::string& name = step.modifier;
+
+    return std::visit(
+        Overloaded{
+            [&](const ValueChange& c) -> Outcome {
+                tcModifier* modifier = m_game.FindModifierByName(name);
+                if (!modifier)
+                    return { {}, Gone(name) };
+                tcModData* live = m_game.GetTimecycleModData(*modifier, c.varId);
+                if (!live)
+                    return { {}, VariableLabel(m_game, c.varId) + " is no longer in " + name };
+                m_changes.Touch(*modifier);
+                ValueIn(*live, c.column) = forward ? c.after : c.before;
+                m_changes.Refresh(*modifier);
+                return { StepEffect{ Kind::Value, name, *live }, {} };
+            },
+            [&](const ParameterChange& c) -> Outcome {
+                tcModifier* modifier = m_game.FindModifierByName(name);
+                if (!modifier)
+                    return { {}, Gone(name) };
+                const bool present = forward == c.presentAfter;
+                m_changes.Touch(*modifier);
+                if (present)
+                {
+                    // Whatever the game put there since gives way to the
+                    // parameter as it was.
+                    m_game.RemoveTimecycleModData(*modifier, c.entry);
+                    if (!InsertParameter(m_game, *modifier, c.entry, c.position))
+                        return { {}, "the game refused " + VariableLabel(m_game, c.entry.varId) };
+                }
+                else if (!m_game.RemoveTimecycleModData(*modifier, c.entry))
+                {
+                    return { {}, VariableLabel(m_game, c.entry.varId) + " is no longer in " + name };
+                }
+                m_changes.Refresh(*modifier);
+                return { StepEffect{ Kind::Parameter, name, c.entry, present, c.kind }, {} };
+            },
+            [&](const std::unique_ptr<ModifierChange>& c) -> Outcome {
+                if (forward != c->existsAfter)
+                {
+                    tcModifier* modifier = m_game.FindModifierByName(name);
+                    if (!modifier)
+                        return { {}, Gone(name) };
+                    m_changes.Touch(*modifier);
+                    m_game.RemoveTimecycle(*modifier);
+                    m_changes.NoteRemoved(name);
+                    return { StepEffect{ Kind::Modifier, name, {}, false }, {} };
+                }
+                if (m_game.FindModifierByName(name))
+                    return { {}, "the game has another " + name };
+                tcModifier* created = CreateFromSnapshot(m_game, c->snapshot);
+                if (!created)
+                    return { {}, "the game refused to create " + name };
+                // A deleted modifier comes back as what the game applied it as,
+                // unless something else took that place meanwhile.
+                TimecycleScriptData* script = m_game.GetScriptData();
+                const int index = m_game.GetTimecycleIndex(*created);
+                if (script && c->wasPrimary && script->primaryIndex == -1)
+                    script->primaryIndex = index;
+                if (script && c->wasTransition && script->transitionIndex == -1)
+                    script->transitionIndex = index;
+                m_changes.NoteCreated(name);
+                m_changes.Refresh(*created);
+                return { StepEffect{ Kind::Modifier, name, {}, true }, {} };
+            },
+            [&](const std::unique_ptr<RenameChange>& c) -> Outcome {
+                const std::string& from = forward ? name : c->newName;
+                const std::string& to = forward ? c->newName : name;
+                tcModifier* modifier = m_game.FindModifierByName(from);
+                if (!modifier)
+                    return { {}, Gone(from) };
+                m_changes.Touch(*modifier);
+                if (!m_game.RenameTimecycle(*modifier, to))
+                    return { {}, "the game has another " + to };
+                m_changes.NoteRenamed(from, to);
+                m_changes.Refresh(*modifier);
+                return { StepEffect{ Kind::Renamed, to, {}, false, {}, from }, {} };
+            },
+            [&](const std::unique_ptr<ReplaceChange>& c) -> Outcome {
+                const ModifierSnapshot& from = forward ? c->before : c->after;
+                const ModifierSnapshot& to = forward ? c->after : c->before;
+                tcModifier* modifier = m_game.FindModifierByName(from.name);
+                if (!modifier)
+                    return { {}, Gone(from.name) };
+                m_changes.Touch(*modifier);
+                const bool complete = ApplySnapshot(m_game, *modifier, to);
+                const std::string& now = m_game.GetTimecycleName(*modifier);
+                if (now != from.name)
+                    m_changes.NoteRenamed(from.name, now);
+                m_changes.Refresh(*modifier);
+                return { StepEffect{ Kind::Replaced, now }, complete ? "" : "the game refused a part of it" };
+            },
+            [&](const std::unique_ptr<GroupChange>& c) -> Outcome { return ApplyGroup(*c, forward); },
+        },
+        step.change);
+}
+
+// The group's changes in order, or undone in reverse order. The effect names
+// the first modifier the group leaves in the game, to be shown afresh.
+EditHistory::Outcome EditHistory::ApplyGroup(const GroupChange& group, bool forward)
+{
+    std::vector<Outcome> outcomes;
+    const size_t count = group.steps.size();
+    for (size_t i = 0; i < count; ++i)
+        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward));
+    if (!forward)
+        std::reverse(outcomes.begin(), outcomes.end());
+
+    Outcome result;
+    bool shown = false;
+    for (Outcome& outcome : outcomes)
+    {
+        if (!outcome.skipped.empty())
+            result.skipped += (result.skipped.empty() ? "" : "; ") + outcome.skipped;
+        if (!outcome.effect)
+            continue;
+        const bool gone = outcome.effect->kind == StepEffect::Kind::Modifier && !outcome.effect->present;
+        if (!gone && !shown)
+        {
+            result.effect = StepEffect{ StepEffect::Kind::Replaced, outcome.effect->modifier };
+            shown = true;
+        }
+        else if (!result.effect)
+        {
+            result.effect = outcome.effect;
+        }
+    }
+    return result;
+}
+
+void EditHistory::Record(Step step)
+{
+    m_message.clear();
+    if (m_group)
+    {
+        m_group->steps.push_back(std::move(step));
+        return;
+    }
+    ++m_revision;
+    // A new change drops the steps that could have been redone.
+    while (m_steps.size() > m_done)
+    {
+        m_bytes -= m_steps.back().Bytes();
+        m_steps.pop_back();
+    }
+    m_bytes += step.Bytes();
+    m_steps.push_back(std::move(step));
+    m_done = m_steps.size();
+    m_openGesture = 0;
+    DropOldest();
+}
+
+void EditHistory::DropOldest()
+{
+    while (m_bytes > m_byteLimit && m_steps.size() > 1)
+    {
+        m_bytes -= m_steps.front().Bytes();
+        m_steps.pop_front();
+        if (m_done > 0)
+            --m_done;
+    }
+}
+
+void EditHistory::Clear()
+{
+    m_steps.clear();
+    m_done = 0;
+    m_bytes = 0;
+    m_openGesture = 0;
+    m_message.clear();
+    m_group.reset();
+    ++m_revision;
+}
+
+void EditHistory::SetByteLimit(size_t bytes)
+{
+    m_byteLimit = bytes;
+    DropOldest();
+}
+}

@@ -1,0 +1,120 @@
+// Everything the Timecycle Editor knows: the window's open flag and pane
+// widths, the selected modifier with the editor's working copy of its
+// parameters, the search and the browser's rows, the text fields, the
+// generated XML, and the session's edit history and originals. One instance
+// exists for the life of the process; the game's data stays with the game,
+// reached through `game`.
+#pragma once
+
+#include "EditHistory.h"
+#include "GameTimecycle.h"
+#include "ListedModifiers.h"
+#include "ModifierSelection.h"
+#include "NameHashSet.h"
+#include "ParameterTableRows.h"
+#include "SessionChanges.h"
+#include "Text.h"
+#include "VariableSuggestions.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tceditor
+{
+struct TimecycleEditorState
+{
+    explicit TimecycleEditorState(GameTimecycle& game) : game(game) {}
+    TimecycleEditorState(const TimecycleEditorState&) = delete;
+    TimecycleEditorState& operator=(const TimecycleEditorState&) = delete;
+
+    GameTimecycle& game;
+
+    bool isOpen = false;
+    // The splitter's two sizes; they always add up to 1000 and outlive the
+    // editor's resets.
+    float leftPaneWidth = 400.0f;
+    float rightPaneWidth = 600.0f;
+
+    ModifierSelection selection;
+    // Name hashes of the modifiers that pass the current search.
+    NameHashSet filterHashes;
+    // The browser's rows, gathered when the game's array or the search
+    // changes.
+    ListedModifiers listedModifiers;
+    char searchName[kTextBufferSize] = {};
+    char searchParam[kTextBufferSize] = {};
+    char nameInput[kTextBufferSize] = {};
+    char paramFilter[kTextBufferSize] = {};
+    char varInput[kTextBufferSize] = {};
+    bool applySelected = false;
+
+    // The generated XML, and whether the right pane shows it instead of the
+    // detail pane. The output field edits the text in place, never making
+    // it longer than it was generated.
+    std::string xmlOutput;
+    bool showingXmlOutput = false;
+    void ShowXmlOutput(std::string text);
+    void CloseXmlOutput();
+
+    // Originals and change marks of this session, and the steps to undo.
+    SessionChanges changes{ game };
+    EditHistory history{ game, changes };
+    // While "Compare" is held the game shows the selected modifier's
+    // original; this is the edited state that comes back on release.
+    std::optional<ModifierSnapshot> comparedEdit;
+    bool compareHeldThisFrame = false;
+    // A value being typed into the table: the widget, and the value it had
+    // when typing began. The game gets the value once typing ends.
+    struct TypedValue
+    {
+        unsigned widget = 0;
+        int32_t varId = -1;
+        float initial = 0.0f;
+    } typedValue;
+
+    // The parameter table's rows and the variable suggestions, gathered
+    // when their sources change.
+    ParameterTableRows tableRows;
+    VariableSuggestions variableSuggestions;
+    // Whether the suggestion popup under the "Variable" field is shown; it
+    // outlives the editor's resets on purpose.
+    bool variablePopupOpen = false;
+
+    // The detail pane's status line: why the last action did nothing, or what
+    // a paste or a save did. It goes once the history moves on.
+    struct StatusLine
+    {
+        std::string text;
+        bool refusal = false;
+        uint64_t revision = 0;  // the history's when it was set
+    } status;
+    void SetStatus(std::string text, bool refusal);
+    // The status line's text while it stands, else empty.
+    const std::string& CurrentStatus();
+
+    // The selected modifier as the game has it now, or null.
+    tcModifier* SelectedModifier() { return selection.Find(game); }
+    // Selects the modifier (writing switched-off values back into the
+    // previous one).
+    void Select(tcModifier& modifier);
+    // A click on a modifier's row in the browser.
+    void SelectFromBrowser(tcModifier& modifier);
+    // The selected modifier's table starts again from the game, after a
+    // change that went round it.
+    void RefreshSelection();
+    // Closes the window and forgets selection, search and fields, the
+    // history and the session's originals.
+    void ResetEditorState();
+
+    // Undo and redo, with the selection following the step.
+    void Undo();
+    void Redo();
+    // The selected modifier's original into the game, and back.
+    void BeginCompare();
+    void EndCompare();
+
+private:
+    void FollowStep(const StepEffect& effect);
+};
+}

@@ -1,0 +1,79 @@
+// Modifiers as a timecycle_modifier_data document carries them: written in
+// the export's format, and read back from any text such as the clipboard's.
+// Plain values only: which variables exist, and what reaches the game, is for
+// the caller to decide.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tinyxml2
+{
+class XMLPrinter;
+}
+
+namespace tceditor
+{
+struct DocumentParameter
+{
+    std::string variable;
+    float value1 = 0.0f;
+    float value2 = 0.0f;
+};
+
+struct DocumentModifier
+{
+    std::string name;
+    uint32_t userFlags = 0;
+    // Written as "numMods": the game's entry count, which also counts entries
+    // left out of `parameters` (a variable the game gives no name). Reading
+    // sets it to the number of parameters read.
+    int numMods = 0;
+    // In the game's array order.
+    std::vector<DocumentParameter> parameters;
+};
+
+// A comment at the top of a document: a heading line and one name per line.
+struct DocumentNameList
+{
+    std::string heading;
+    std::vector<std::string> names;
+};
+
+// Prints the declaration and the document onto the printer, one "modifier"
+// element per modifier in order, after the comment when there is one.
+// A parameter the document cannot carry (a variable name that is no element
+// name, a value that is not finite) is left out, and a comment in its place
+// says which and why. Names are escaped as XmlText.h describes.
+void PrintModifierDocument(tinyxml2::XMLPrinter& printer, const std::vector<DocumentModifier>& modifiers,
+                           const DocumentNameList* comment = nullptr);
+
+// The same document as text, for the clipboard.
+std::string ModifierDocumentText(const std::vector<DocumentModifier>& modifiers,
+                                 const DocumentNameList* comment = nullptr);
+
+struct DocumentReading
+{
+    // Every usable modifier, in document order. Empty when `error` is set.
+    std::vector<DocumentModifier> modifiers;
+    // One line per item left out, each starting with "line N: ".
+    std::vector<std::string> notes;
+    // Set when the document as a whole is refused: nothing of it may be used.
+    std::string error;
+};
+
+// Reads every "modifier" element of a timecycle_modifier_data document.
+// Refused whole: text that is not well-formed XML (the line and tinyxml2's
+// error), another root element, or no usable modifier at all.
+// Left out with a note, the rest being read:
+// - an element of the root other than "modifier";
+// - a modifier without a name, with a broken escaped name, with a name
+//   already read, or whose userFlags is not an unsigned 32-bit number; a
+//   modifier with a parameter whose text is not two finite numbers, so that
+//   no parameter of it is dropped in silence;
+// - a parameter repeated within its modifier (the first one counts).
+// A missing userFlags reads as 0; "numMods" and "description" are not read.
+DocumentReading ReadModifierDocument(std::string_view text);
+}

@@ -1,0 +1,201 @@
+// Reading a timecycle_modifier_data document into plain modifier values. The
+// rules for names, flags and values are the game loader's, so that a document
+// the game loads is read the same way here.
+#include "ModifierDocument.h"
+#include "XmlText.h"
+
+#include <Utils.h>
+
+#include <tinyxml2.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <set>
+
+namespace tceditor
+{
+namespace
+{
+constexpr const char* kRootName = "timecycle_modifier_data";
+
+// Text without a length limit, unlike va: names may be of any length.
+template<typename... Args>
+std::string Format(const char* format, const Args&... args)
+{
+    return FormatPrintf(format, fmt::make_printf_args(args...));
+}
+
+class Notes
+{
+public:
+    explicit Notes(std::vector<std::string>& notes) : m_notes(notes) {}
+
+    template<typename... Args>
+    void Add(int line, const char* format, const Args&... args)
+    {
+        m_notes.push_back(Format("line %d: ", line) + Format(format, args...));
+    }
+
+private:
+    std::vector<std::string>& m_notes;
+};
+
+// A finite float in C notation, whatever the process's locale; a number past
+// the float range is refused, not turned into an infinity.
+bool ParseFloat(std::string_view text, float& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && next == end && std::isfinite(value);
+}
+
+// "0.500 1.000": exactly two numbers separated by white space.
+bool ParseValues(const char* text, float& value1, float& value2)
+{
+    constexpr std::string_view kSpace = " \t\r\n";
+    std::string_view rest = text ? text : "";
+    std::string_view words[3];
+    int count = 0;
+    while (count < 3)
+    {
+        const size_t start = rest.find_first_not_of(kSpace);
+        if (start == std::string_view::npos)
+            break;
+        rest.remove_prefix(start);
+        const size_t end = std::min(rest.find_first_of(kSpace), rest.size());
+        words[count++] = rest.substr(0, end);
+        rest.remove_prefix(end);
+    }
+    return count == 2 && ParseFloat(words[0], value1) && ParseFloat(words[1], value2);
+}
+
+bool ParseUnsigned(std::string_view text, uint32_t& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && next == end;
+}
+
+// The modifier's name as the document means it, or none with a note.
+std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& notes)
+{
+    const int line = element.GetLineNum();
+    const char* written = element.Attribute("name");
+    if (!written || !*written)
+    {
+        notes.Add(line, "a modifier without a name is skipped");
+        return std::nullopt;
+    }
+    bool escaped = false;
+    if (element.Attribute("nameEscaped") &&
+        element.QueryBoolAttribute("nameEscaped", &escaped) != tinyxml2::XML_SUCCESS)
+    {
+        notes.Add(line, "modifier \"%s\": nameEscaped is neither true nor false; the modifier is skipped",
+                  DisplayName(written));
+        return std::nullopt;
+    }
+    if (!escaped)
+        return std::string(written);
+
+    // Never empty: each escape stands for one byte.
+    std::optional<std::string> name = UnescapeName(written);
+    if (!name)
+        notes.Add(line, "modifier \"%s\": a backslash in the escaped name starts neither \\\\ nor \\xHH; "
+                        "the modifier is skipped", DisplayName(written));
+    return name;
+}
+
+std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element, Notes& notes)
+{
+    const int line = element.GetLineNum();
+    std::optional<std::string> name = ReadName(element, notes);
+    if (!name)
+        return std::nullopt;
+
+    DocumentModifier modifier;
+    modifier.name = std::move(*name);
+    const std::string shown = DisplayName(modifier.name);
+    if (const char* flags = element.Attribute("userFlags"); flags && !ParseUnsigned(flags, modifier.userFlags))
+    {
+        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; the modifier is skipped",
+                  shown, DisplayName(flags));
+        return std::nullopt;
+    }
+
+    std::set<std::string, std::less<>> variables;
+    for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+    {
+        DocumentParameter parameter{ child->Name() };
+        if (variables.contains(parameter.variable))
+        {
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown,
+                      DisplayName(parameter.variable));
+            continue;
+        }
+        if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
+        {
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the modifier is skipped",
+                      shown, DisplayName(parameter.variable));
+            return std::nullopt;
+        }
+        variables.insert(parameter.variable);
+        modifier.parameters.push_back(std::move(parameter));
+    }
+    modifier.numMods = static_cast<int>(modifier.parameters.size());
+    return modifier;
+}
+}
+
+DocumentReading ReadModifierDocument(std::string_view text)
+{
+    DocumentReading reading;
+    tinyxml2::XMLDocument document;
+    const tinyxml2::XMLError parsed = document.Parse(text.data(), text.size());
+    if (parsed == tinyxml2::XML_ERROR_EMPTY_DOCUMENT)
+    {
+        reading.error = "the text holds no XML";
+        return reading;
+    }
+    if (parsed != tinyxml2::XML_SUCCESS)
+    {
+        reading.error = Format("not well-formed XML at line %d: %s", document.ErrorLineNum(), document.ErrorStr());
+        return reading;
+    }
+
+    const tinyxml2::XMLElement* root = document.RootElement();
+    if (!root || std::strcmp(root->Name(), kRootName) != 0)
+    {
+        reading.error = root ? Format("line %d: the root element is <%s>, not <%s>", root->GetLineNum(),
+                                      DisplayName(root->Name()), kRootName)
+                             : Format("the text holds no <%s> element", kRootName);
+        return reading;
+    }
+
+    Notes notes(reading.notes);
+    std::set<std::string, std::less<>> names;
+    for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
+    {
+        if (std::strcmp(element->Name(), "modifier") != 0)
+        {
+            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", DisplayName(element->Name()));
+            continue;
+        }
+        std::optional<DocumentModifier> modifier = ReadModifier(*element, notes);
+        if (!modifier)
+            continue;
+        if (!names.insert(modifier->name).second)
+        {
+            notes.Add(element->GetLineNum(), "modifier \"%s\" is given twice; the second one is skipped",
+                      DisplayName(modifier->name));
+            continue;
+        }
+        reading.modifiers.push_back(std::move(*modifier));
+    }
+
+    if (reading.modifiers.empty())
+        reading.error = reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
+    return reading;
+}
+}

@@ -1,0 +1,126 @@
+#include "ModifierPaste.h"
+
+#include "EditHistory.h"
+#include "ModifierDocument.h"
+#include "XmlText.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace tceditor
+{
+namespace
+{
+// The document's modifier as the game can take it. Variables the game does
+// not know are left out and added to `unknown`.
+ModifierSnapshot SnapshotOf(GameTimecycle& game, const DocumentModifier& document, std::vector<std::string>& unknown)
+{
+    ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
+    for (const DocumentParameter& parameter : document.parameters)
+    {
+        const int32_t varId = game.VariableIdByName(parameter.variable);
+        if (varId >= 0)
+            snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
+        else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
+            unknown.push_back(parameter.variable);
+    }
+    return snapshot;
+}
+
+std::string NameList(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + DisplayName(name);
+    return text;
+}
+
+// What was left out: "; skipped unknown variable zz_unknown", then the
+// reader's notes.
+std::string SkippedText(const std::vector<std::string>& unknown, const std::vector<std::string>& notes)
+{
+    std::string text;
+    if (!unknown.empty())
+        text += (unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ") + NameList(unknown);
+    for (const std::string& note : notes)
+        text += "; " + note;
+    return text;
+}
+
+std::string Counted(size_t count, const char* what)
+{
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+PasteOutcome Failed(const DocumentReading& reading)
+{
+    return { "Paste failed: " + reading.error + SkippedText({}, reading.notes), true };
+}
+}
+
+PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::string_view text)
+{
+    const DocumentReading reading = ReadModifierDocument(text);
+    if (!reading.error.empty())
+        return Failed(reading);
+
+    std::vector<std::string> unknown;
+    std::vector<std::string> refused;
+    int updated = 0;
+    int unchanged = 0;
+    int created = 0;
+    history.BeginGroup("paste of " + Counted(reading.modifiers.size(), "modifier"));
+    for (const DocumentModifier& document : reading.modifiers)
+    {
+        const ModifierSnapshot target = SnapshotOf(game, document, unknown);
+        if (tcModifier* existing = game.FindModifierByName(target.name))
+        {
+            const ModifierSnapshot before = ModifierSnapshot::Take(game, *existing);
+            if (!history.ReplaceModifier(*existing, target, "paste"))
+                refused.push_back(target.name);
+            else if (ModifierSnapshot::Take(game, *existing) == before)
+                ++unchanged;
+            else
+                ++updated;
+        }
+        else if (history.CreateModifier(target))
+        {
+            ++created;
+        }
+        else
+        {
+            refused.push_back(target.name);
+        }
+    }
+    history.EndGroup();
+
+    const std::pair<int, const char*> tally[] = { { updated, "updated" }, { unchanged, "unchanged" }, { created, "created" } };
+    std::string counts;
+    for (const auto& [count, what] : tally)
+        if (count > 0)
+            counts += (counts.empty() ? "" : ", ") + std::to_string(count) + " " + what;
+    std::string message = "Pasted " + Counted(reading.modifiers.size(), "modifier") + ": " + counts;
+    if (!refused.empty())
+        message += (counts.empty() ? "" : "; ") + std::string("the game refused all or part of ") + NameList(refused);
+    return { message + SkippedText(unknown, reading.notes), refused.size() == reading.modifiers.size() };
+}
+
+PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifier& target, std::string_view text)
+{
+    const DocumentReading reading = ReadModifierDocument(text);
+    if (!reading.error.empty())
+        return Failed(reading);
+
+    std::vector<std::string> unknown;
+    const DocumentModifier& source = reading.modifiers.front();
+    ModifierSnapshot content = SnapshotOf(game, source, unknown);
+    content.name = game.GetTimecycleName(target);
+    const bool complete = history.ReplaceModifier(target, content, "paste parameters into");
+
+    std::string message = "Pasted the parameters of " + DisplayName(source.name) + " into " + DisplayName(content.name);
+    if (!complete)
+        message += "; the game refused a part of them";
+    return { message + SkippedText(unknown, reading.notes), false };
+}
+}

@@ -1,0 +1,52 @@
+// The modifier being edited. It is known by name, as the game knows it, and
+// found again in the game whenever it is needed, so no pointer to a game
+// record outlives the call that found it. The editor's working copy of its
+// parameters stays here across frames.
+#pragma once
+
+#include "GameTimecycle.h"
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+
+namespace tceditor
+{
+class EditHistory;
+
+class ModifierSelection
+{
+public:
+    // Every parameter the modifier has had since it was selected, by var id:
+    // the parameter table edits these copies.
+    std::map<int32_t, tcModData> workingParams;
+    // Parameters switched off in the table; their values stay in
+    // workingParams.
+    std::set<int32_t> switchedOff;
+
+    // The selected modifier's name; empty while nothing is selected.
+    const std::string& Name() const { return m_name; }
+    bool IsEmpty() const { return m_name.empty(); }
+
+    // The selected modifier as the game has it now; null, with the selection
+    // cleared, once the game no longer has a modifier of that name.
+    tcModifier* Find(GameTimecycle& game);
+    // The selected modifier was renamed through the editor.
+    void FollowRename(const std::string& from, const std::string& to);
+    void Clear();
+    // Adds live parameters not yet in workingParams; working ones are kept.
+    void CaptureParams(GameTimecycle& game);
+    // Selects `next`, first writing switched-off values back into the
+    // previous one through the history where the game has them again.
+    void Select(GameTimecycle& game, EditHistory& history, tcModifier& next);
+
+private:
+    void RestoreSwitchedOffValues(EditHistory& history, tcModifier& previous) const;
+
+    std::string m_name;
+    // Where the modifier stood when last found: tried first, so finding it
+    // again costs one name comparison while the game's array stays put.
+    size_t m_indexHint = 0;
+};
+}

@@ -1,0 +1,53 @@
+// The rows of the parameter table, in the order the table shows them: the
+// working parameters whose variable the game has and whose name passes the
+// table's filter, each with whether its name matches the browser's parameter
+// query, and the texts and widget labels that stay the same from frame to
+// frame. Gathered again only when what they come from changes, so that a
+// frame costs what the table shows, not what the modifier holds.
+#pragma once
+
+#include "GameTimecycle.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tceditor
+{
+// What one row of the parameter table shows besides the live values.
+struct ParameterRowView
+{
+    int32_t varId;
+    bool highlighted;
+    std::string varText;      // the variable's id, "%d"
+    std::string defaultText;  // its default, "%f"
+    // Widget labels, made of the modifier's name hash and the var id.
+    std::string value1Label, value2Label, checkLabel, deleteLabel;
+};
+
+class ParameterTableRows
+{
+public:
+    // The rows for these working parameters (by var id) of the modifier with
+    // this name hash, the game's variable table, the table's filter and the
+    // browser's parameter query. Checking that nothing changed walks the
+    // working var ids once.
+    const std::vector<ParameterRowView>& Update(GameTimecycle& game, const std::map<int32_t, tcModData>& workingParams,
+                                                uint32_t nameHash, const char* filter, const char* query);
+
+private:
+    bool SameSource(const std::map<int32_t, tcModData>& workingParams, uint32_t nameHash, const tcVarInfo* varInfos,
+                    int varCount, const char* filter, const char* query) const;
+
+    // What the rows were gathered from.
+    std::vector<int32_t> m_workingVars;
+    uint32_t m_nameHash = 0;
+    const tcVarInfo* m_varInfos = nullptr;
+    int m_varCount = -1;
+    std::string m_filter;
+    std::string m_query;
+
+    std::vector<ParameterRowView> m_rows;
+};
+}

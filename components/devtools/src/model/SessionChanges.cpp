@@ -1,0 +1,94 @@
+#include "SessionChanges.h"
+
+#include <algorithm>
+
+namespace tceditor
+{
+const tcModData* SessionChanges::Record::OriginalParameter(int32_t varId) const
+{
+    auto found = std::lower_bound(originalByVar.begin(), originalByVar.end(), varId,
+                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
+    return found != originalByVar.end() && found->varId == varId ? &*found : nullptr;
+}
+
+void SessionChanges::Touch(const tcModifier& modifier)
+{
+    const std::string& name = m_game.GetTimecycleName(modifier);
+    if (m_live.contains(name))
+        return;
+    // A modifier under the name of one the editor removed takes that record
+    // back: the session's original of the name stays the first one.
+    if (auto removed = m_removed.find(name); removed != m_removed.end())
+    {
+        m_live.insert(m_removed.extract(removed));
+        return;
+    }
+
+    Record& record = m_live[name];
+    record.original = ModifierSnapshot::Take(m_game, modifier);
+    record.originalByVar = record.original->params;
+    std::sort(record.originalByVar.begin(), record.originalByVar.end(),
+              [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
+}
+
+void SessionChanges::Refresh(const tcModifier& modifier)
+{
+    auto found = m_live.find(m_game.GetTimecycleName(modifier));
+    if (found == m_live.end())
+        return;
+    Record& record = found->second;
+    record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
+}
+
+void SessionChanges::NoteCreated(const std::string& name)
+{
+    if (auto removed = m_removed.find(name); removed != m_removed.end())
+        m_live.insert(m_removed.extract(removed));
+    Record& record = m_live[name];
+    record.changed = record.changed || !record.original;
+}
+
+void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
+{
+    auto found = m_live.extract(from);
+    if (found.empty())
+        return;
+    found.key() = to;
+    m_live.erase(to);
+    m_live.insert(std::move(found));
+}
+
+void SessionChanges::NoteRemoved(const std::string& name)
+{
+    auto found = m_live.extract(name);
+    // One created this session leaves nothing behind.
+    if (found.empty() || !found.mapped().original)
+        return;
+    m_removed.erase(name);
+    m_removed.insert(std::move(found));
+}
+
+const SessionChanges::Record* SessionChanges::Find(const std::string& name) const
+{
+    auto found = m_live.find(name);
+    return found != m_live.end() ? &found->second : nullptr;
+}
+
+bool SessionChanges::IsChanged(const std::string& name) const
+{
+    const Record* record = Find(name);
+    return record && record->changed;
+}
+
+int SessionChanges::ChangedCount() const
+{
+    return static_cast<int>(
+        std::count_if(m_live.begin(), m_live.end(), [](const auto& entry) { return entry.second.changed; }));
+}
+
+void SessionChanges::Clear()
+{
+    m_live.clear();
+    m_removed.clear();
+}
+}

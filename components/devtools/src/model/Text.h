@@ -1,0 +1,40 @@
+// The editor's text helpers: its text fields, fixed 128-byte buffers, and
+// the search's comparison that ignores letter case.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+namespace tceditor
+{
+constexpr size_t kTextBufferSize = 128;
+
+// Copies text into a field with its terminating NUL. Text that does not fit
+// is cut at the last whole UTF-8 character that does.
+inline void CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view text)
+{
+    size_t length = text.size();
+    if (length > kTextBufferSize - 1)
+    {
+        length = kTextBufferSize - 1;
+        // Step back over continuation bytes (10xxxxxx) to the start of the
+        // character that would be cut. A character has at most three of
+        // them; text that is not UTF-8 is cut there instead of losing more.
+        for (int stepped = 0; stepped < 3 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80; ++stepped)
+            --length;
+    }
+    memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+}
+
+inline void ClearTextBuffer(char (&buffer)[kTextBufferSize])
+{
+    memset(buffer, 0, sizeof(buffer));
+}
+
+// The first place in `text` where `query` appears, comparing letters through
+// the global locale's toupper; null when there is none, when the query is
+// empty, or when either is null.
+const char* ContainsIgnoreCase(const char* text, const char* query);
+}

@@ -1,0 +1,212 @@
+// The detail pane: controls for the selected modifier (create, rename,
+// clone, delete, export, undo and redo, apply) and the variable field with
+// its suggestions (VariableSuggestions.cpp), above the parameter table
+// (ParameterTable.cpp). Every change to the game goes through the edit
+// history.
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "XmlText.h"
+
+#include <imgui.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+
+namespace tceditor
+{
+namespace
+{
+constexpr float kLabelColumnWidth = 100.0f;
+
+const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
+const ImVec4 kReportColour(0.6f, 0.85f, 0.6f, 1.0f);
+
+// Names for "Create", "Rename" and "Clone" need 2 bytes or more; the name
+// field holds at most kTextBufferSize - 1 = 127, so no name is too long.
+// Returns why the name cannot be used, or an empty text.
+std::string NameProblem(const char* action, const char* name)
+{
+    static_assert(kTextBufferSize - 1 == 127, "the message below names the field's limit");
+    if (strnlen(name, kTextBufferSize) >= 2)
+        return {};
+    return std::string(action) + " refused: \"" + DisplayName(name) +
+           "\" is too short; a modifier name needs 2 to 127 bytes";
+}
+
+// Why the game did not take a name it was given.
+std::string NameRefusal(GameTimecycle& game, const char* action, const std::string& name)
+{
+    if (game.FindModifierByName(name))
+        return std::string(action) + " refused: a modifier named \"" + DisplayName(name) + "\" exists already";
+    return std::string(action) + " refused: the game did not take the name \"" + DisplayName(name) + "\"";
+}
+
+// Why "Add" did nothing.
+std::string AddRefusal(GameTimecycle& game, const char* varName, const tcModifier& modifier)
+{
+    if (!*varName)
+        return "Add refused: the variable field is empty";
+    if (game.VariableIdByName(varName) < 0)
+        return "Add refused: no variable is named \"" + DisplayName(varName) + "\"";
+    return "Add refused: the game did not add " + DisplayName(varName) + " to " +
+           DisplayName(game.GetTimecycleName(modifier));
+}
+
+// Starts a row of the two-column layout: label left, controls right.
+void BeginRow(const char* label, bool firstRow = false)
+{
+    if (!firstRow)
+        ImGui::NextColumn();
+    ImGui::Text("%s", label);
+    ImGui::SameLine();
+    ImGui::NextColumn();
+}
+
+// The status line, while there is one.
+void DrawStatusRow(TimecycleEditorState& state)
+{
+    const std::string& text = state.CurrentStatus();
+    if (text.empty())
+        return;
+    BeginRow("Status");
+    ImGui::PushStyleColor(ImGuiCol_Text, state.status.refusal ? kRefusalColour : kReportColour);
+    ImGui::TextWrapped("%s", text.c_str());
+    ImGui::PopStyleColor(1);
+}
+
+void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
+{
+    GameTimecycle& game = state.game;
+
+    ImGui::Columns(2, nullptr, true);
+    ImGui::SetColumnWidth(0, kLabelColumnWidth);
+
+    BeginRow("Name", true);
+    ImGui::InputText("##detail_name", state.nameInput, kTextBufferSize, 0, nullptr);
+    if (const tcModifier* selected = state.SelectedModifier())
+    {
+        ImGui::SameLine();
+        ImGui::Text("(index: %d)", game.GetTimecycleIndex(*selected));
+    }
+
+    BeginRow("Controls");
+    if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)))
+    {
+        if (std::string problem = NameProblem("Create", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
+        {
+            state.Select(*created);
+            ClearTextBuffer(state.nameInput);
+        }
+        else
+            state.SetStatus(NameRefusal(game, "Create", state.nameInput), true);
+    }
+
+    tcModifier* modifier = state.SelectedModifier();
+    if (!modifier)
+    {
+        DrawStatusRow(state);
+        ImGui::Separator();
+        return;
+    }
+
+    ImGui::SameLine();
+    if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)))
+    {
+        const std::string oldName = game.GetTimecycleName(*modifier);
+        const bool sameName = oldName == state.nameInput;
+        if (std::string problem = NameProblem("Rename", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (state.history.RenameModifier(*modifier, state.nameInput))
+            state.selection.FollowRename(oldName, game.GetTimecycleName(*modifier));
+        else if (!sameName)
+            state.SetStatus(NameRefusal(game, "Rename", state.nameInput), true);
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)))
+    {
+        if (std::string problem = NameProblem("Clone", state.nameInput); !problem.empty())
+            state.SetStatus(std::move(problem), true);
+        else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
+        {
+            state.Select(*clone);
+            ClearTextBuffer(state.nameInput);
+        }
+        else
+            state.SetStatus(NameRefusal(game, "Clone", state.nameInput), true);
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Delete", ImVec2(0.0f, 0.0f)))
+    {
+        state.history.DeleteModifier(*modifier);
+        state.selection.Clear();
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Generate XML", ImVec2(0.0f, 0.0f)))
+        GenerateModifierXml(state);
+
+    // The buttons may have changed the selection: the rest acts on what is
+    // selected now.
+    if (!(modifier = state.SelectedModifier()))
+        return;
+
+    BeginRow("Edit");
+    DrawEditButtonsRow(state, *modifier);
+    DrawStatusRow(state);
+    // An undo or redo may have selected another modifier, or none.
+    if (!(modifier = state.SelectedModifier()))
+        return;
+    state.selection.CaptureParams(game);
+
+    BeginRow("Filter");
+    ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
+    ImGui::SameLine();
+    ImGui::PushID("filter");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.paramFilter);
+    ImGui::PopID();
+
+    if (TimecycleScriptData* scriptData = game.GetScriptData())
+    {
+        BeginRow("Apply");
+        if (ImGui::Button("As primary", ImVec2(0.0f, 0.0f)))
+            scriptData->primaryIndex = game.GetTimecycleIndex(*modifier);
+        ImGui::SameLine();
+        if (ImGui::Button("As transition", ImVec2(0.0f, 0.0f)))
+        {
+            scriptData->transitionIndex = game.GetTimecycleIndex(*modifier);
+            scriptData->transitionParam = 0.1f;
+            scriptData->transitionStrength = 0.0f;
+        }
+    }
+
+    BeginRow("Variable");
+    const bool addByEnter = DrawVariableField(state, *modifier, varInfos);
+    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
+    {
+        if (state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted))
+            ClearTextBuffer(state.varInput);
+        else
+            state.SetStatus(AddRefusal(game, state.varInput, *modifier), true);
+    }
+    ImGui::SameLine();
+    ImGui::PushID("variable");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.varInput);
+    ImGui::PopID();
+
+    ImGui::Separator();
+    ImGui::Columns(1);
+    DrawParameterTable(state, *modifier, varInfos);
+}
+}
+
+void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos)
+{
+    if (ImGui::BeginChild("detail", ImVec2(-1.0f, -1.0f), true, 0))
+        DrawDetailContents(state, varInfos);
+    ImGui::EndChild();
+}
+}

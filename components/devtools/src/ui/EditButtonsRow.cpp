@@ -1,0 +1,174 @@
+// The "Edit" buttons row of the detail pane (Undo, Redo, Revert, Compare, Paste XML,
+// Copy changed, Save changed) and the editor's undo and redo keys.
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ModifierPaste.h"
+#include "ModifierDocumentFile.h"
+#include "ModifierDocumentOfGame.h"
+
+#include <LaunchEnvironment.h>
+
+#include <imgui.h>
+
+#include <string>
+#include <utility>
+
+namespace tceditor
+{
+namespace
+{
+const ImVec4 kMessageColour(1.0f, 0.7f, 0.3f, 1.0f);
+
+// A button that is greyed out while it cannot act; returns whether it was
+// pressed.
+bool EditButton(const char* label, bool enabled)
+{
+    ImGui::BeginDisabled(!enabled);
+    const bool pressed = ImGui::Button(label, ImVec2(0.0f, 0.0f));
+    ImGui::EndDisabled();
+    return pressed && enabled;
+}
+
+// Called only while the button is hovered: a step's text is formatted for
+// its tooltip, not every frame.
+void StepTooltip(const char* verb, const std::string& step)
+{
+    if (!step.empty())
+        ImGui::SetTooltip("%s: %s", verb, step.c_str());
+}
+
+void PasteXml(TimecycleEditorState& state)
+{
+    const char* clipboard = ImGui::GetClipboardText();
+    PasteOutcome outcome = PasteModifiers(state.game, state.history, clipboard ? clipboard : "");
+    state.RefreshSelection();
+    state.SetStatus(std::move(outcome.message), outcome.failed);
+}
+
+std::string ChangeCount(int changed, size_t removed)
+{
+    std::string text = std::to_string(changed) + (changed == 1 ? " modifier" : " modifiers") + " changed or created";
+    if (removed > 0)
+        text += ", " + std::to_string(removed) + " removed";
+    return text;
+}
+
+// "Copy changed" and "Save changed": the session's work as one document.
+void DrawSessionButtons(TimecycleEditorState& state)
+{
+    const int changed = state.changes.ChangedCount();
+    const size_t removed = state.changes.Removed().size();
+    const bool anything = changed > 0 || removed > 0;
+    // The count's text is made only when a tooltip or a status shows it.
+    const auto count = [&] { return ChangeCount(changed, removed); };
+    const auto tooltip = [&](const char* what) {
+        if (ImGui::IsItemHovered(ImGuiHoveredFlags_AllowWhenDisabled))
+            ImGui::SetTooltip("%s", anything ? (std::string(what) + " (" + count() + ")").c_str() : "Nothing changed this session");
+    };
+
+    ImGui::SameLine();
+    if (EditButton("Copy changed", anything))
+    {
+        ImGui::SetClipboardText(ChangedModifiersText(state.game, state.changes).c_str());
+        state.SetStatus("Copied " + count(), false);
+    }
+    tooltip("Copies every modifier this session changed or created as one document");
+
+    ImGui::SameLine();
+    if (EditButton("Save changed", anything))
+    {
+        const SaveOutcome outcome =
+            SaveDocument(ChangedModifiersText(state.game, state.changes), ChangesFolder(GetInstallRoot()));
+        state.SetStatus(outcome.saved ? outcome.message + " (" + count() + ")" : outcome.message, !outcome.saved);
+    }
+    tooltip("Saves the same document under data/timecycle-changes");
+}
+}
+
+void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
+{
+    EditHistory& history = state.history;
+
+    if (EditButton("Undo", history.CanUndo()))
+        state.Undo();
+    if (ImGui::IsItemHovered())
+        StepTooltip("Undo", history.UndoDescription());
+
+    ImGui::SameLine();
+    if (EditButton("Redo", history.CanRedo()))
+        state.Redo();
+    if (ImGui::IsItemHovered())
+        StepTooltip("Redo", history.RedoDescription());
+
+    // An undo or redo may have taken the modifier away.
+    const bool valid = state.SelectedModifier() == &modifier;
+    const std::string& name = state.game.GetTimecycleName(modifier);
+    const SessionChanges::Record* record = valid ? state.changes.Find(name) : nullptr;
+    const bool hasChanges = record && record->original && record->changed;
+
+    ImGui::SameLine();
+    if (EditButton("Revert", hasChanges))
+    {
+        const ModifierSnapshot original = *record->original;
+        state.history.ReplaceModifier(modifier, original, "revert");
+        // The table starts again from the modifier as it is now.
+        state.Select(modifier);
+    }
+    if (hasChanges && ImGui::IsItemHovered())
+        ImGui::SetTooltip("Puts %s back as it was before this session's changes", name.c_str());
+
+    ImGui::SameLine();
+    const bool comparing = state.comparedEdit.has_value();
+    ImGui::BeginDisabled(!hasChanges && !comparing);
+    ImGui::Button("Compare", ImVec2(0.0f, 0.0f));
+    const bool held = ImGui::IsItemActive();
+    ImGui::EndDisabled();
+    if (hasChanges && ImGui::IsItemHovered() && !held)
+        ImGui::SetTooltip("Hold to show the original of %s in the game", name.c_str());
+    if (held)
+    {
+        state.compareHeldThisFrame = true;
+        state.BeginCompare();
+    }
+    else
+    {
+        state.EndCompare();
+    }
+
+    ImGui::SameLine();
+    if (ImGui::Button("Paste XML", ImVec2(0.0f, 0.0f)))
+        PasteXml(state);
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Applies the timecycle_modifier_data document on the clipboard as one step");
+
+    DrawSessionButtons(state);
+
+    if (!history.Message().empty())
+    {
+        ImGui::SameLine();
+        ImGui::TextColored(kMessageColour, "%s", history.Message().c_str());
+    }
+}
+
+void HandleEditShortcuts(TimecycleEditorState& state)
+{
+    // Inside a text field, during a drag or while "Compare" is held, the
+    // keys belong to the widget.
+    if (!ImGui::IsWindowFocused(ImGuiFocusedFlags_RootAndChildWindows) || ImGui::IsAnyItemActive())
+        return;
+    const ImGuiIO& io = ImGui::GetIO();
+    if (!io.KeyCtrl || io.KeyAlt)
+        return;
+    if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Z), true))
+    {
+        if (io.KeyShift)
+            state.Redo();
+        else
+            state.Undo();
+    }
+    else if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Y), true))
+    {
+        state.Redo();
+    }
+}
+}

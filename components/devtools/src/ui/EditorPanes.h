@@ -1,0 +1,41 @@
+// The parts of the Timecycle Editor window, each drawn for one frame.
+#pragma once
+
+#include <TimecycleManager.h>
+
+namespace tceditor
+{
+struct TimecycleEditorState;
+
+// The whole window: browser on the left, detail or XML output on the right.
+void DrawTimecycleEditor(TimecycleEditorState& state);
+
+// Left pane: search fields, what the game applies, and the modifier list.
+void DrawModifierBrowser(TimecycleEditorState& state);
+
+// Right pane while no XML is shown: the selected modifier's controls and
+// parameter table. `varInfos` is the game's variable-info array.
+void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos);
+
+// The detail pane's "Edit" buttons for the selected modifier: undo, redo,
+// revert, compare, paste and the session's documents.
+void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier);
+
+// The detail pane's "Variable" field and its suggestions. True when Enter in
+// the field asks for the variable it names to be added.
+bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
+
+// The table of the selected modifier's parameters.
+void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, while the current window has
+// the focus and no widget has the keyboard or the mouse.
+void HandleEditShortcuts(TimecycleEditorState& state);
+
+// Right pane while XML is shown.
+void DrawOutputPane(TimecycleEditorState& state);
+
+// The selected modifier as timecycle_modifier_data XML, shown in the output
+// pane.
+void GenerateModifierXml(TimecycleEditorState& state);
+}

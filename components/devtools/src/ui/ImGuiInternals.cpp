@@ -1,0 +1,46 @@
+#include "ImGuiInternals.h"
+
+#include <imgui_internal.h>
+
+namespace tceditor::internals
+{
+void Splitter(const char* id, float& leftWidth, float& rightWidth, float thickness, float minWidth)
+{
+    ImGuiWindow* window = ImGui::GetCurrentWindow();
+    const ImVec2 min(window->DC.CursorPos.x + leftWidth, window->DC.CursorPos.y);
+    const ImVec2 size = ImGui::CalcItemSize(ImVec2(thickness, -1.0f), 0.0f, 0.0f);
+    const ImRect bounds(min, ImVec2(min.x + size.x, min.y + size.y));
+    ImGui::SplitterBehavior(bounds, window->GetID(id), ImGuiAxis_X, &leftWidth, &rightWidth, minWidth, minWidth,
+                            0.0f, 0.0f);
+}
+
+void EndColumns()
+{
+    ImGui::EndColumns();
+}
+
+ImGuiID LastItemId()
+{
+    return ImGui::GetItemID();
+}
+
+ImGuiID ActiveId()
+{
+    return ImGui::GetActiveID();
+}
+
+bool IsTypingInto(ImGuiID widget)
+{
+    return ImGui::TempInputIsActive(widget);
+}
+
+void BringCurrentWindowToFront()
+{
+    ImGui::BringWindowToDisplayFront(ImGui::GetCurrentWindow());
+}
+
+void ScrollLastItemIntoView()
+{
+    ImGui::ScrollToItem(ImGuiScrollFlags_KeepVisibleEdgeY);
+}
+}

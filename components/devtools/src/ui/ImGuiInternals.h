@@ -1,0 +1,27 @@
+// The few things the editor needs from Dear ImGui's internal API
+// (imgui_internal.h), behind one door: a version of Dear ImGui that changes
+// them changes this file only.
+#pragma once
+
+#include <imgui.h>
+
+namespace tceditor::internals
+{
+// A vertical splitter at the cursor, `leftWidth` from the window's left edge,
+// that moves width between the two panes; neither gets narrower than
+// `minWidth`.
+void Splitter(const char* id, float& leftWidth, float& rightWidth, float thickness, float minWidth);
+// Ends the current window's columns.
+void EndColumns();
+// The last item's id.
+ImGuiID LastItemId();
+// The widget that holds the mouse or keyboard now, 0 for none.
+ImGuiID ActiveId();
+// Whether the widget is a drag turned into a text field by a double click
+// or Ctrl+click.
+bool IsTypingInto(ImGuiID widget);
+// Draws the current window above every other one.
+void BringCurrentWindowToFront();
+// Scrolls the current window just enough to show the last item.
+void ScrollLastItemIntoView();
+}

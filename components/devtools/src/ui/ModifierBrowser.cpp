@@ -1,0 +1,225 @@
+// The browser: search fields, the modifiers the host applies, and the list
+// of every modifier, where a click selects one for editing and a right click
+// copies or pastes its parameters.
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ImGuiInternals.h"
+#include "ModifierDocumentOfGame.h"
+#include "ModifierPaste.h"
+#include "ModifierSearch.h"
+#include "XmlText.h"
+
+#include <imgui.h>
+
+#include <span>
+#include <string>
+#include <utility>
+
+namespace tceditor
+{
+namespace
+{
+// Modifiers the editor changed this session; the label stays the name.
+constexpr ImU32 kChangedColour = IM_COL32(255, 190, 90, 255);
+
+const char* ModifierNameOrInvalid(GameTimecycle& game, int index)
+{
+    tcModifier* modifier = game.GetTimecycleByIndex(static_cast<unsigned>(index));
+    return modifier ? game.GetTimecycleName(*modifier).c_str() : "INVALID";
+}
+
+void DrawSearchFields(TimecycleEditorState& state)
+{
+    ImGui::Text("Search timecycle:");
+    ImGui::Columns(2, nullptr, true);
+    ImGui::SetColumnWidth(0, ImGui::CalcTextSize("By param ").x);
+
+    ImGui::Text("By name");
+    ImGui::SameLine();
+    ImGui::NextColumn();
+    if (ImGui::InputText("##controls_search_name", state.searchName, kTextBufferSize, 0, nullptr))
+        RebuildFilter(state);
+
+    ImGui::NextColumn();
+    ImGui::Text("By param");
+    ImGui::SameLine();
+    ImGui::NextColumn();
+    if (ImGui::InputText("##controls_search_param", state.searchParam, kTextBufferSize, 0, nullptr))
+        RebuildFilter(state);
+
+    ImGui::NextColumn();
+    ImGui::Separator();
+    internals::EndColumns();
+}
+
+// One applied modifier with its strength and a "Clear" button; returns
+// whether "Clear" was pressed.
+bool DrawAppliedModifierRow(GameTimecycle& game, const char* title, int index, const char* strengthId, float& strength)
+{
+    if (index == -1)
+    {
+        ImGui::Text("%s modifier: NONE", title);
+        return false;
+    }
+
+    ImGui::Text("%s modifier: %s", title, ModifierNameOrInvalid(game, index));
+    const float minStrength = -10.0f;
+    const float maxStrength = 10.0f;
+    ImGui::DragScalar(strengthId, ImGuiDataType_Float, &strength, 0.05f, &minStrength, &maxStrength, "%.3f", 0);
+    ImGui::SameLine();
+    // Both rows show "Clear"; the row's own id scope keeps them apart.
+    ImGui::PushID(strengthId);
+    const bool cleared = ImGui::Button("Clear", ImVec2(0.0f, 0.0f));
+    ImGui::PopID();
+    return cleared;
+}
+
+void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scriptData)
+{
+    GameTimecycle& game = state.game;
+    const tcModifier* selected = state.SelectedModifier();
+    const int selectedIndex = selected ? game.GetTimecycleIndex(*selected) : -1;
+    const int interior = game.GetInteriorModifierOverride();
+
+    if (DrawAppliedModifierRow(game, "Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
+    {
+        scriptData.primaryIndex = -1;
+        state.applySelected = false;
+    }
+    ImGui::Separator();
+
+    if (DrawAppliedModifierRow(game, "Transition", scriptData.transitionIndex, "##transition-strength",
+                               scriptData.transitionStrength))
+        scriptData.transitionIndex = -1;
+    ImGui::Separator();
+
+    if (interior == -1)
+        ImGui::Text("Interior modifier: NONE");
+    else
+        ImGui::Text("Interior modifier: %s", ModifierNameOrInvalid(game, interior));
+    ImGui::Separator();
+
+    if (ImGui::Checkbox("Apply selected", &state.applySelected) && !state.applySelected)
+        scriptData.primaryIndex = -1;
+    if (ImGui::IsItemHovered(0))
+        ImGui::SetTooltip("Applies the selected timecycle globally, the way a script would.\n"
+                          "Inside an MLO it replaces the rooms own timecycle instead.");
+
+    // Applied every frame while the window is drawn, so the selection keeps
+    // winning over whatever else sets these.
+    if (!state.applySelected)
+    {
+        game.SetInteriorModifierOverride(-1);
+    }
+    else if (selectedIndex != -1)
+    {
+        if (!game.IsInsideInteriorRoom())
+        {
+            scriptData.primaryIndex = selectedIndex;
+            game.SetInteriorModifierOverride(-1);
+        }
+        else
+        {
+            scriptData.primaryIndex = -1;
+            game.SetInteriorModifierOverride(selectedIndex);
+        }
+    }
+}
+
+// The row's context menu: the modifier's parameters to and from the clipboard.
+void DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
+{
+    if (!ImGui::BeginPopupContextItem())
+        return;
+    if (ImGui::MenuItem("Copy parameters"))
+    {
+        const DocumentModifier document = DocumentOfModifier(state.game, modifier);
+        ImGui::SetClipboardText(ModifierDocumentText({ document }).c_str());
+        state.SetStatus("Copied the parameters of " + DisplayName(document.name), false);
+    }
+    if (ImGui::MenuItem("Paste parameters"))
+    {
+        const char* clipboard = ImGui::GetClipboardText();
+        PasteOutcome outcome = PasteParameters(state.game, state.history, modifier, clipboard ? clipboard : "");
+        state.RefreshSelection();
+        state.SetStatus(std::move(outcome.message), outcome.failed);
+    }
+    ImGui::EndPopup();
+}
+
+// One modifier of the list; `selected` is the selected modifier as found
+// this frame.
+void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected)
+{
+    const std::string& name = state.game.GetTimecycleName(modifier);
+    ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
+    if (&modifier == selected)
+        flags |= ImGuiTreeNodeFlags_Selected;
+
+    const bool changed = state.changes.IsChanged(name);
+    if (changed)
+        ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
+    const bool open = ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str());
+    if (changed)
+        ImGui::PopStyleColor(1);
+    if (open)
+    {
+        if (ImGui::IsItemClicked(0))
+            state.SelectFromBrowser(modifier);
+        DrawRowMenu(state, modifier);
+        ImGui::TreePop();
+    }
+}
+
+void DrawModifierList(TimecycleEditorState& state)
+{
+    ImGui::PushStyleVar(ImGuiStyleVar_IndentSpacing, ImGui::GetFontSize());
+
+    // Names are asked and rows submitted only for the rows the list shows.
+    const bool filterActive = IsFilterActive(state);
+    const std::span<tcModifier* const> rows =
+        state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr);
+
+    ImGuiListClipper clipper;
+    clipper.Begin(static_cast<int>(rows.size()));
+    while (clipper.Step())
+    {
+        for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
+        {
+            // A click may change the selection: it is found again per entry.
+            DrawModifierListEntry(state, *rows[row], state.SelectedModifier());
+        }
+    }
+    clipper.End();
+
+    ImGui::PopStyleVar(1);
+
+    if (rows.empty() && filterActive)
+    {
+        ImGui::Text("No timecycles found");
+        if (ImGui::Button("Clear search query", ImVec2(0.0f, 0.0f)))
+        {
+            ClearTextBuffer(state.searchName);
+            ClearTextBuffer(state.searchParam);
+            RebuildFilter(state);
+        }
+    }
+}
+}
+
+void DrawModifierBrowser(TimecycleEditorState& state)
+{
+    DrawSearchFields(state);
+
+    if (TimecycleScriptData* scriptData = state.game.GetScriptData())
+        DrawActiveModifiers(state, *scriptData);
+
+    // The list leaves one line below it for the count of changed modifiers.
+    const float countHeight = ImGui::GetTextLineHeightWithSpacing();
+    if (ImGui::BeginChild("list", ImVec2(-1.0f, -countHeight), false, 0))
+        DrawModifierList(state);
+    ImGui::EndChild();
+    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "Changed this session: %d",
+                       state.changes.ChangedCount());
+}
+}

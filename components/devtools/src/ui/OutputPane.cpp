@@ -1,0 +1,38 @@
+// The selected modifier's export as timecycle_modifier_data XML, and the pane
+// that shows it for copying (by hand or with "Copy").
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ModifierDocumentOfGame.h"
+
+#include <imgui.h>
+
+namespace tceditor
+{
+void GenerateModifierXml(TimecycleEditorState& state)
+{
+    if (const tcModifier* modifier = state.SelectedModifier())
+        state.ShowXmlOutput(ModifierDocumentText({ DocumentOfModifier(state.game, *modifier) }));
+}
+
+void DrawOutputPane(TimecycleEditorState& state)
+{
+    if (ImGui::BeginChild("output", ImVec2(-1.0f, -1.0f), true, 0))
+    {
+        if (ImGui::Button("Close", ImVec2(0.0f, 0.0f)))
+            state.CloseXmlOutput();
+        ImGui::SameLine();
+        ImGui::Text("Select and copy using CTRL+C");
+        // Right under "Close", a row of its own: the whole document as the
+        // field shows it.
+        if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
+            ImGui::SetClipboardText(state.xmlOutput.c_str());
+        ImGui::Separator();
+        // Edited in place: the field may change the text but never make it
+        // longer than it was generated. The text may end before its buffer
+        // when the field shortened it.
+        ImGui::InputTextMultiline("##xml_output", state.xmlOutput.data(), state.xmlOutput.size() + 1,
+                                  ImVec2(-1.0f, -1.0f), 0, nullptr);
+    }
+    ImGui::EndChild();
+}
+}

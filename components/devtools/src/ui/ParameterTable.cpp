@@ -1,0 +1,325 @@
+// The parameter table: every parameter of the selected modifier, edited live
+// through the edit history, switched off and on, or deleted. Values the
+// editor changed this session are marked, with the original in a tooltip,
+// and each value has a context menu to copy, paste and reset it. Only the
+// rows in view are drawn, from rows gathered when their source changes
+// (ParameterTableRows); the values they show are the game's live ones.
+#include "EditorAssert.h"
+#include "EditorPanes.h"
+#include "EditorState.h"
+#include "ImGuiInternals.h"
+
+#include <imgui.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tceditor
+{
+namespace
+{
+constexpr ImGuiTableFlags kTableFlags = ImGuiTableFlags_Resizable | ImGuiTableFlags_Sortable |
+                                        ImGuiTableFlags_RowBg | ImGuiTableFlags_Borders;
+constexpr ImU32 kHighlightColour = 0xFFECB351;                      // light blue: red 81, green 179, blue 236
+constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber behind a changed value
+
+struct DragRange
+{
+    float min, max, speed;
+};
+
+// From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
+// |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
+// range is widened to hold the value, so a drag never snaps it into the range.
+DragRange DragRangeFor(float defaultValue, float value)
+{
+    const float magnitude = std::fabs(defaultValue);
+    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
+                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
+    if (std::isfinite(value))
+    {
+        range.min = std::min(range.min, value);
+        range.max = std::max(range.max, value);
+    }
+    return range;
+}
+
+// A finite number and nothing else but spaces around it, or none.
+std::optional<float> ParseValue(const char* text)
+{
+    if (!text)
+        return std::nullopt;
+    std::string_view rest(text);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
+        rest.remove_prefix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (!rest.empty() && rest.front() == '+')
+        rest.remove_prefix(1);
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (rest.empty() || error != std::errc() || end != rest.data() + rest.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The shortest text that reads back as the same float.
+std::string ValueText(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+// One drawn row of the table and what it edits.
+struct EditedParameter
+{
+    tcModifier& modifier;
+    const tcVarInfo& info;
+    const char* name;
+    tcModData& working;
+    tcModData* live;
+    bool enabled;
+    // The modifier's record of this session; null until the editor changes it.
+    const SessionChanges::Record* record;
+};
+
+// A new value for one of the row's values: the working copy takes it, and so
+// does the game while the row is live. A value that is not finite is refused
+// and `previous` stays.
+void SetRowValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, float value, float previous,
+                 uint32_t gesture = 0)
+{
+    float& working = ValueIn(row.working, column);
+    working = std::isfinite(value) ? value : previous;
+    if (std::isfinite(value) && row.enabled && row.live)
+        state.history.SetValue(row.modifier, row.working.varId, column, value, gesture);
+}
+
+void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const tcModData* original)
+{
+    if (!ImGui::BeginPopupContextItem())
+        return;
+    const float value = ValueIn(row.working, column);
+    const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
+
+    if (ImGui::MenuItem("Copy value"))
+        ImGui::SetClipboardText(ValueText(value).c_str());
+    if (ImGui::MenuItem("Paste value", nullptr, false, clipboard.has_value()))
+        SetRowValue(state, row, column, *clipboard, value);
+    if (ImGui::MenuItem("Reset to default"))
+        SetRowValue(state, row, column, row.info.defaultValue, value);
+    if (ImGui::MenuItem("Reset to original", nullptr, false, original != nullptr))
+        SetRowValue(state, row, column, ValueIn(*original, column), value);
+    ImGui::EndPopup();
+}
+
+void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const char* label)
+{
+    float& value = ValueIn(row.working, column);
+    const DragRange range = DragRangeFor(row.info.defaultValue, value);
+    const tcModData* original = row.record ? row.record->OriginalParameter(row.working.varId) : nullptr;
+    const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
+
+    const float before = value;
+    if (changed)
+        ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
+    const bool edited =
+        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, "%.3f", 0);
+    if (changed)
+        ImGui::PopStyleColor(1);
+
+    // A drag gesture is one step; a typed value is one step once typing ends.
+    const ImGuiID widget = internals::LastItemId();
+    TimecycleEditorState::TypedValue& typed = state.typedValue;
+    if (ImGui::IsItemActivated())
+        state.history.EndGesture();
+    if (internals::IsTypingInto(widget))
+    {
+        if (typed.widget != widget)
+            typed = { widget, row.working.varId, before };
+    }
+    else if (typed.widget == widget)
+    {
+        const float initial = typed.initial;
+        typed = {};
+        SetRowValue(state, row, column, value, initial);
+    }
+    else if (edited)
+    {
+        SetRowValue(state, row, column, value, before, widget);
+    }
+    if (ImGui::IsItemDeactivated())
+        state.history.EndGesture();
+
+    if (changed && ImGui::IsItemHovered())
+    {
+        if (original)
+            ImGui::SetTooltip("Original: %.3f", ValueIn(*original, column));
+        else
+            ImGui::SetTooltip(row.record->original ? "Original: not in the modifier"
+                                                   : "Original: none, created this session");
+    }
+    DrawValueMenu(state, row, column, original);
+}
+
+// A name the column is too narrow for shows whole in a tooltip.
+void DrawName(const char* name, bool highlighted)
+{
+    const float columnWidth = ImGui::GetContentRegionAvail().x;
+    if (highlighted)
+        ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
+    ImGui::Text("%s", name);
+    if (highlighted)
+        ImGui::PopStyleColor(1);
+    if (ImGui::IsItemHovered() && ImGui::CalcTextSize(name).x > columnWidth)
+        ImGui::SetTooltip("%s", name);
+}
+
+// One parameter row. A row whose "Delete" the game accepted goes into
+// deletedVars, to be forgotten once the table is drawn.
+void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
+                      const ParameterRowView& texts, tcModData& working, std::set<int32_t>& deletedVars)
+{
+    GameTimecycle& game = state.game;
+    ModifierSelection& selection = state.selection;
+    const int32_t varId = working.varId;
+
+    ImGui::TableNextRow(0, 0.0f);
+    ImGui::TableSetColumnIndex(0);
+    ImGui::TextUnformatted(texts.varText.c_str());
+    ImGui::TableSetColumnIndex(1);
+    DrawName(name, texts.highlighted);
+    ImGui::TableSetColumnIndex(2);
+    ImGui::TextUnformatted(texts.defaultText.c_str());
+
+    const bool enabled = !selection.switchedOff.contains(varId);
+    tcModData* live = game.GetTimecycleModData(modifier, varId);
+    // The game may have changed the parameter behind the editor's back: the
+    // row shows the live value and a drag starts from it, so no stale copy is
+    // ever written back. Not while the original is shown, nor into a value
+    // being typed.
+    const bool typing = state.typedValue.widget != 0 && state.typedValue.varId == varId;
+    if (enabled && live && !state.comparedEdit && !typing)
+    {
+        working.value1 = live->value1;
+        working.value2 = live->value2;
+    }
+    const EditedParameter row{ modifier, info, name, working, live, enabled,
+                               state.changes.Find(game.GetTimecycleName(modifier)) };
+
+    if (!enabled)
+        ImGui::BeginDisabled(true);
+    ImGui::TableSetColumnIndex(3);
+    DrawValue(state, row, ValueColumn::Outdoor, texts.value1Label.c_str());
+    ImGui::TableSetColumnIndex(4);
+    DrawValue(state, row, ValueColumn::Indoor, texts.value2Label.c_str());
+
+    ImGui::TableSetColumnIndex(5);
+    // Switched-off rows keep their switch and "Delete" usable.
+    if (!enabled)
+        ImGui::EndDisabled();
+    bool checked = enabled;
+    if (ImGui::Checkbox(texts.checkLabel.c_str(), &checked))
+    {
+        if (checked)
+        {
+            if (state.history.AddParameter(modifier, name, &working, ParameterChangeKind::Switched))
+                selection.switchedOff.erase(varId);
+        }
+        else if (state.history.RemoveParameter(modifier, varId, ParameterChangeKind::Switched))
+        {
+            selection.switchedOff.insert(varId);
+        }
+    }
+
+    ImGui::SameLine();
+    if (ImGui::Button(texts.deleteLabel.c_str(), ImVec2(0.0f, 0.0f)))
+    {
+        // A switched-off parameter is already gone from the game, which then
+        // has nothing to remove; the row is forgotten all the same.
+        const bool goneAlready = !enabled && !game.GetTimecycleModData(modifier, varId);
+        if (goneAlready || state.history.RemoveParameter(modifier, varId, ParameterChangeKind::AddedOrDeleted))
+            deletedVars.insert(info.varId);
+    }
+}
+}
+
+void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
+{
+    ModifierSelection& selection = state.selection;
+    std::set<int32_t> deletedVars;
+    int shownRows = 0;
+
+    // Typing that ended away from its row (another modifier selected, a
+    // button pressed) is dropped, as if it had been cancelled.
+    if (state.typedValue.widget != 0 && internals::ActiveId() != state.typedValue.widget)
+        state.typedValue = {};
+
+    GameTimecycle& game = state.game;
+    const std::vector<ParameterRowView>& rows =
+        state.tableRows.Update(game, selection.workingParams, modifier.nameHash, state.paramFilter, state.searchParam);
+    const int varCount = game.GetConfigVarInfoCount();
+
+    // While "Compare" shows the original, the table keeps the edit and
+    // takes no input.
+    const bool comparing = state.comparedEdit.has_value();
+    if (comparing)
+        ImGui::BeginDisabled(true);
+    if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
+    {
+        ImGui::TableNextRow(0, 0.0f);
+        const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
+        for (int column = 0; column < 6; ++column)
+        {
+            ImGui::TableSetColumnIndex(column);
+            ImGui::Text("%s", headings[column]);
+        }
+
+        // Only the rows in view are drawn; the one holding the keyboard
+        // focus stays, so a value being dragged or typed outlives a scroll.
+        ImGuiListClipper clipper;
+        clipper.Begin(static_cast<int>(rows.size()));
+        while (clipper.Step())
+        {
+            for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
+            {
+                const int32_t varId = rows[i].varId;
+                // The rows are gathered again whenever the table's size
+                // changes, so every row's id indexes the table.
+                TCE_ASSERT(varId >= 0 && varId < varCount);
+                auto working = selection.workingParams.find(varId);
+                const tcVarInfo& info = varInfos[varId];
+                const char* name = game.GetVarInfoName(info);
+                if (working != selection.workingParams.end() && name)
+                    DrawParameterRow(state, modifier, info, name, rows[i], working->second, deletedVars);
+            }
+        }
+        shownRows = static_cast<int>(rows.size());
+        ImGui::EndTable();
+    }
+    if (comparing)
+        ImGui::EndDisabled();
+    ImGui::Columns(1);
+
+    if (shownRows == 0 && state.paramFilter[0] != '\0')
+    {
+        ImGui::Text("No parameters found");
+        if (ImGui::Button("Clear filter query", ImVec2(0.0f, 0.0f)))
+            ClearTextBuffer(state.paramFilter);
+    }
+
+    for (int32_t varId : deletedVars)
+    {
+        if (selection.workingParams.erase(varId))
+            selection.switchedOff.erase(varId);
+    }
+}
+}
