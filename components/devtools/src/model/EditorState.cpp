@@ -1,6 +1,6 @@
 #include "EditorState.h"
 
-#include "EditorAssert.h"
+#include "ModifierDocumentOfGame.h"
 
 #include <string>
 #include <utility>
@@ -156,5 +156,11 @@ void TimecycleEditorState::EndCompare()
     if (tcModifier* modifier = game.FindModifierByName(comparedEdit->name))
         ApplyContent(game, *modifier, *comparedEdit);
     comparedEdit.reset();
+}
+
+void GenerateModifierXml(TimecycleEditorState& state)
+{
+    if (const tcModifier* modifier = state.SelectedModifier())
+        state.ShowXmlOutput(ModifierDocumentText({ DocumentOfModifier(state.game, *modifier) }));
 }
 }

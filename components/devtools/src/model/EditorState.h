@@ -117,4 +117,8 @@ struct TimecycleEditorState
 private:
     void FollowStep(const StepEffect& effect);
 };
+
+// The selected modifier as timecycle_modifier_data XML, shown in place of the
+// detail pane.
+void GenerateModifierXml(TimecycleEditorState& state);
 }

@@ -1,6 +1,17 @@
-// Reading a timecycle_modifier_data document into plain modifier values. The
-// rules for names, flags and values are the game loader's, so that a document
-// the game loads is read the same way here.
+// Reading a timecycle_modifier_data document into plain modifier values.
+// Values, flags and repeats are read as the game's loader reads them (two
+// finite numbers in C notation, a missing userFlags is 0, numMods is not
+// trusted, the first of a repeated variable counts), so a document the loader
+// takes whole is read the same way here. Where the loader keeps part of a
+// modifier, this reader leaves the whole modifier out with a note:
+// - userFlags that is not an unsigned 32-bit number: the loader uses 0;
+// - a parameter that is not two finite numbers: the loader skips that
+//   parameter.
+// A paste gives a modifier exactly the document's parameters and flags, so
+// keeping the rest would remove the parameter or clear the flags in the game
+// without the user having asked for it. Unknown variables are the caller's to
+// judge (the paste skips and names them, as the loader skips them), and the
+// loader knows no nameEscaped (XmlText.h).
 #include "ModifierDocument.h"
 #include "XmlText.h"
 

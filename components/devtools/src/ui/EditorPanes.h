@@ -34,8 +34,4 @@ void HandleEditShortcuts(TimecycleEditorState& state);
 
 // Right pane while XML is shown.
 void DrawOutputPane(TimecycleEditorState& state);
-
-// The selected modifier as timecycle_modifier_data XML, shown in the output
-// pane.
-void GenerateModifierXml(TimecycleEditorState& state);
 }

@@ -1,19 +1,12 @@
-// The selected modifier's export as timecycle_modifier_data XML, and the pane
-// that shows it for copying (by hand or with "Copy").
+// The pane that shows the generated XML (GenerateModifierXml) for copying,
+// by hand or with "Copy".
 #include "EditorPanes.h"
 #include "EditorState.h"
-#include "ModifierDocumentOfGame.h"
 
 #include <imgui.h>
 
 namespace tceditor
 {
-void GenerateModifierXml(TimecycleEditorState& state)
-{
-    if (const tcModifier* modifier = state.SelectedModifier())
-        state.ShowXmlOutput(ModifierDocumentText({ DocumentOfModifier(state.game, *modifier) }));
-}
-
 void DrawOutputPane(TimecycleEditorState& state)
 {
     if (ImGui::BeginChild("output", ImVec2(-1.0f, -1.0f), true, 0))

@@ -22,8 +22,12 @@ constexpr int kActions = 2000;
 constexpr size_t kRememberedActions = 30;
 
 const char* const kNames[] = { "alpha_mod", "beta_mod", "sunny_day", "underwater", "x", "gamma_mod" };
-const char* const kVariables[] = { "light_dir_mult", "fog_density",      "fog_start",       "sky_zenith_col_r",
-                                   "water_fog_density", "grade_saturation", "no_such_variable" };
+// The small table's variables, and one the game does not know.
+const char* const kVariables[] = { smallgame::kVariables[0].name, smallgame::kVariables[1].name,
+                                   smallgame::kVariables[2].name, smallgame::kVariables[3].name,
+                                   smallgame::kVariables[4].name, smallgame::kVariables[5].name,
+                                   "no_such_variable" };
+static_assert(std::size(kVariables) == smallgame::kVariableCount + 1);
 const char* const kTypedValues[] = { "0.5", "-3.25", "12", "0", "1e39", "-0", "7.125", "nan" };
 
 unsigned SessionSeed()
