@@ -28,7 +28,9 @@ private:
     bool m_collected = false;
     bool m_filtered = false;
     uint64_t m_filterVersion = 0;
-    std::vector<tcModifier*> m_slots;   // the game's array when collected, compared only
+    // The game's array when collected. Compared with the frame's array, and
+    // read only once equal to it: no earlier frame's record is ever read.
+    std::vector<tcModifier*> m_slots;
     std::vector<uint32_t> m_slotHashes; // each slot's name hash then, 0 for an empty slot
     std::vector<tcModifier*> m_rows;
 };
