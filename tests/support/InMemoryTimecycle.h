@@ -1,12 +1,13 @@
 // A game timecycle held in memory, for tests of the editor's model without
 // the stand-in game: the editor reaches it through the same operations
 // (GameTimecycle) and it keeps the game manager's rules (TimecycleManager.h):
-// unique non-empty names hashed with Jenkins' one-at-a-time hash, one entry
+// unique non-empty names hashed as the game hashes them, one entry
 // per variable appended with the variable's default, removed modifiers left
 // as records with a null array, indices that follow a removal.
 #pragma once
 
 #include "GameTimecycle.h"
+#include "TimecycleControl.h"
 #include "TimecycleVariable.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ public:
         // A live modifier's array is never null, even when empty.
         record->params.reserve(8);
         record->name = name;
-        record->modifier.nameHash = NameHash(name);
+        record->modifier.nameHash = timecycle::HashName(name);
         Sync(*record);
         tcModifier* modifier = &record->modifier;
         m_byModifier[modifier] = record.get();
@@ -95,7 +96,7 @@ public:
         if (FindModifierByName(name))
             return false;
         record.name = name;
-        modifier.nameHash = NameHash(name);
+        modifier.nameHash = timecycle::HashName(name);
         return true;
     }
     void RemoveTimecycle(tcModifier& modifier) override
@@ -169,21 +170,6 @@ private:
         std::vector<tcModData> params;
         bool backedUp = false;
     };
-
-    static uint32_t NameHash(std::string_view name)
-    {
-        uint32_t hash = 0;
-        for (unsigned char byte : name)
-        {
-            hash += byte;
-            hash += hash << 10;
-            hash ^= hash >> 6;
-        }
-        hash += hash << 3;
-        hash ^= hash >> 11;
-        hash += hash << 15;
-        return hash;
-    }
 
     static bool ContainsIgnoringAsciiCase(std::string_view text, std::string_view query)
     {

@@ -97,7 +97,8 @@ public:
 
     // The changes made between these two are one step, undone and redone
     // together; `action` names it ("paste of 2 modifiers"). A group of one
-    // change is that change's own step.
+    // change is that change's own step. Groups do not nest: every
+    // BeginGroup has its EndGroup before the next (asserted).
     void BeginGroup(std::string action);
     void EndGroup();
 

@@ -1,6 +1,6 @@
-// The rows of the modifier browser: the host's modifiers without its empty
+// The rows of the modifier browser: the game's modifiers without its empty
 // slots, narrowed by the search. They are collected again only when what they
-// depend on changed (the search result, the host's array, a slot's name hash
+// depend on changed (the search result, the game's array, a slot's name hash
 // while a search is active). Checking that costs a few instructions per slot,
 // so an open editor's frame hardly grows with the modifiers it does not show.
 #pragma once

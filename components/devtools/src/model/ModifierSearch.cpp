@@ -38,7 +38,7 @@ void RebuildFilter(TimecycleEditorState& state)
             continue;
         }
 
-        // The name test comes first, so the host is asked about parameters
+        // The name test comes first, so the game is asked about parameters
         // only for names that passed.
         if (byName && !ContainsIgnoreCase(game.GetTimecycleName(*modifier).c_str(), state.searchName))
             continue;

@@ -3,6 +3,8 @@
 #include "EditHistory.h"
 #include "EditorAssert.h"
 
+#include <algorithm>
+
 namespace tceditor
 {
 tcModifier* ModifierSelection::Find(GameTimecycle& game)

@@ -1,6 +1,6 @@
 // The detail pane: controls for the selected modifier (create, rename,
 // clone, delete, export, undo and redo, apply) and the variable field with
-// its suggestions (VariableSuggestions.cpp), above the parameter table
+// its suggestions (VariableField.cpp), above the parameter table
 // (ParameterTable.cpp). Every change to the game goes through the edit
 // history.
 #include "EditorPanes.h"

@@ -1,10 +1,10 @@
-// The "Edit" buttons row of the detail pane (Undo, Redo, Revert, Compare, Paste XML,
-// Copy changed, Save changed) and the editor's undo and redo keys.
+// The detail pane's "Edit" row of buttons (Undo, Redo, Revert, Compare,
+// Paste XML, Copy changed, Save changed) and the editor's undo and redo keys.
 #include "EditorPanes.h"
 #include "EditorState.h"
-#include "ModifierPaste.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
+#include "ModifierPaste.h"
 
 #include <LaunchEnvironment.h>
 

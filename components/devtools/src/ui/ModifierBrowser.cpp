@@ -1,4 +1,4 @@
-// The browser: search fields, the modifiers the host applies, and the list
+// The browser: search fields, the modifiers the game applies, and the list
 // of every modifier, where a click selects one for editing and a right click
 // copies or pastes its parameters.
 #include "EditorPanes.h"
