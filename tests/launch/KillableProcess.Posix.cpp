@@ -9,11 +9,14 @@
 
 extern char** environ;
 
-KillableProcess::KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments)
+KillableProcess::KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                                 const std::vector<Variable>& variables)
     : m_process(-1)
 {
     // The process shares this test's blocks through the name prefix.
     setenv(kShmPrefixVariable, TestShmPrefix().c_str(), 1);
+    for (const Variable& variable : variables)
+        setenv(variable.name.c_str(), variable.value.c_str(), 1);
 
     std::vector<std::string> copies = arguments;
     std::vector<char*> argv;
@@ -45,4 +48,14 @@ void KillableProcess::Kill()
     int status = 0;
     waitpid(child, &status, 0);
     m_process = -1;
+}
+
+int KillableProcess::Wait()
+{
+    if (!Started())
+        return -1;
+    int status = 0;
+    waitpid(static_cast<pid_t>(m_process), &status, 0);
+    m_process = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -6,10 +6,18 @@
 
 #include <windows.h>
 
-KillableProcess::KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments)
+KillableProcess::KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                                 const std::vector<Variable>& variables)
     : m_process(0)
 {
     TestObjectPrefix(); // in the environment before the process starts
+    for (const Variable& variable : variables)
+    {
+        const std::u16string name = ToUtf16(variable.name);
+        const std::u16string value = ToUtf16(variable.value);
+        SetEnvironmentVariableW(std::wstring(name.begin(), name.end()).c_str(),
+                                std::wstring(value.begin(), value.end()).c_str());
+    }
 
     std::vector<std::u16string> wideArguments;
     for (const std::string& argument : arguments)
@@ -47,4 +55,17 @@ void KillableProcess::Kill()
     WaitForSingleObject(process, INFINITE);
     CloseHandle(process);
     m_process = 0;
+}
+
+int KillableProcess::Wait()
+{
+    if (!Started())
+        return -1;
+    HANDLE process = reinterpret_cast<HANDLE>(m_process);
+    WaitForSingleObject(process, INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    m_process = 0;
+    return static_cast<int>(exitCode);
 }

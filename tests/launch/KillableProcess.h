@@ -11,8 +11,16 @@
 class KillableProcess
 {
 public:
-    // Starts `program` with the arguments (the program's name comes first).
-    KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+    struct Variable
+    {
+        std::string name;
+        std::string value;
+    };
+
+    // Starts `program` with the arguments (the program's name comes first)
+    // and this process's environment, in which the variables are set first.
+    KillableProcess(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                    const std::vector<Variable>& variables = {});
     // Kills the process unless it has been killed already.
     ~KillableProcess();
     KillableProcess(const KillableProcess&) = delete;
@@ -22,6 +30,9 @@ public:
     // Ends the process at once (SIGKILL, TerminateProcess) and waits until
     // it is gone.
     void Kill();
+    // Waits until the process ends by itself; its exit code, -1 when it was
+    // not started or did not exit.
+    int Wait();
 
 private:
     intptr_t m_process; // the process id on POSIX, its handle on Windows
