@@ -41,8 +41,10 @@ std::u16string GetProcessCommandLine();
 // Splits a command line into arguments with Windows rules
 // (CommandLineToArgvW's); the first argument is the program path.
 std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
-// Reads a leading decimal integer as _wtoi does: white space, a sign, digits;
-// 0 when there is none.
+// Reads a leading decimal integer as the Windows runtime's _wtoi does: white
+// space (Unicode space separators too), a sign, decimal digits (those of the
+// other scripts _wtoi reads too, e.g. Arabic-Indic and fullwidth ones),
+// saturating when out of range; 0 when there is none.
 int ParseInt(std::u16string_view text);
 
 // A named block of shared memory, readable and writable by this user only.
