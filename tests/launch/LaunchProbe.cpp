@@ -89,11 +89,13 @@ bool Query(const std::string& step, std::string& value)
 std::optional<InitStateView> g_heldBlock;
 
 // Held until the process ends, as the loader holds it.
+Component* g_startedComponent = nullptr;
+
 void StartComponent()
 {
-    auto* component = new ComponentInstance();
-    component->AddRef();
-    component->Start();
+    g_startedComponent = new ComponentInstance();
+    g_startedComponent->AddRef();
+    g_startedComponent->Start();
 }
 
 bool SaveIntoInstallRoot()
@@ -166,5 +168,7 @@ int main()
         if (equals == std::string::npos)
             std::printf("%s=%s\n", step.c_str(), value.c_str());
     }
+    // Closed while the block-name prefix of the tests still stands.
+    g_heldBlock.reset();
     return 0;
 }
