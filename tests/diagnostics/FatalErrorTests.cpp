@@ -12,6 +12,7 @@
 #include <utf8.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 using diagtest::ReadPickup;
@@ -29,6 +30,17 @@ std::string PickupMessage()
     if (document.HasParseError() || !document.IsObject() || !document.HasMember("message"))
         return "<no message in " + json + ">";
     return std::string(document["message"].GetString(), document["message"].GetStringLength());
+}
+
+// The error is traced before the process ends; how it is shown besides is
+// each platform's (FatalExitTests.cpp, tests/windows).
+TEST_F(FatalErrorTest, MissingPickupFolderEndsTheProcessWithExitCode1)
+{
+    diagtest::RemovePickupFolder();
+
+    EXPECT_EXIT(ReportFatalError("code/client/test/Exit", 9, 9, "cannot write %s", "this"),
+                ::testing::ExitedWithCode(1), "Error: cannot write this");
+    EXPECT_FALSE(std::filesystem::exists(diagtest::PickupPath().parent_path())) << "folders are never created";
 }
 
 TEST_F(FatalErrorTest, FirstErrorWritesCompactRecordAndReturns)

@@ -21,7 +21,10 @@ namespace
 {
 using FatalErrorTest = diagtest::DiagnosticsTest;
 
-TEST_F(FatalErrorTest, MissingPickupFolderEndsTheProcessWithExitCode1)
+// The exit itself is tested on every platform (FatalErrorTests.cpp); here
+// what a POSIX process shows: the error box's text on standard error, and
+// nothing when standard error is closed.
+TEST_F(FatalErrorTest, MissingPickupFolderShowsTheErrorOnStandardErrorWhenOpen)
 {
     diagtest::RemovePickupFolder();
 

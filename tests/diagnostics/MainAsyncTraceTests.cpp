@@ -18,7 +18,9 @@ std::vector<std::string> g_mainMessages;
 bool g_failNextTrace = false;
 }
 
-extern "C" __attribute__((visibility("default"))) void AsyncTrace(const char* message)
+// Exported by the program (ENABLE_EXPORTS on Linux, MainAsyncTrace.def on
+// Windows).
+extern "C" void AsyncTrace(const char* message)
 {
     g_mainMessages.emplace_back(message);
     if (g_failNextTrace)

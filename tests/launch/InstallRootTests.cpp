@@ -1,8 +1,11 @@
+#include "KillableProcess.h"
 #include "LaunchTestSupport.h"
 #include "Platform.h"
 #include "Utils.h"
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -116,5 +119,33 @@ TEST_F(LaunchTest, TheInstallRootSwitchesOnceToTheApplicationFolder)
                                                       "root=" + second}));
     EXPECT_TRUE(fs::is_directory(other / "Tarn.app"));
     EXPECT_FALSE(fs::exists(root / "Tarn.app"));
+}
+
+// Two launches of the same mode from different folders, one after the other:
+// the second launcher writes its root into the block the first still holds.
+// The first one's component started before that, so what it saves afterwards
+// lands in its own root.
+TEST_F(LaunchTest, AComponentKeepsTheRootItStartedWithWhenALaterLaunchWritesItsOwn)
+{
+    const fs::path first = MakeFolder();
+    const fs::path second = MakeFolder();
+    const fs::path started = first / "started";
+    const fs::path secondLaunched = second / "launched";
+
+    const std::string steps = "hold\nrootPath=" + RootText(first) + "\nstart\nsignal=" + started.string() +
+                              "\nawait=" + secondLaunched.string() + "\nsave\n";
+    KillableProcess firstLaunch(LaunchProbePath(), {"game"}, {{"LAUNCH_PROBE_STEPS", steps}});
+    ASSERT_TRUE(firstLaunch.Started());
+    for (int tries = 0; tries < 6000 && !fs::exists(started); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(fs::exists(started)) << "the first launch did not start its component";
+
+    const ProbeResult secondLaunch =
+        RunProbe({{"game"}, {}, {"rootPath=" + RootText(second), "start", "root", "signal=" + secondLaunched.string()}});
+    EXPECT_EQ(secondLaunch.lines, std::vector<std::string>{"root=" + RootText(second)});
+
+    EXPECT_EQ(firstLaunch.Wait(), 0);
+    EXPECT_TRUE(fs::exists(first / "saved"));
+    EXPECT_FALSE(fs::exists(second / "saved"));
 }
 }

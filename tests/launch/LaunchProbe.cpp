@@ -4,19 +4,26 @@
 // "key=<value>"; a step "field=value" writes that field of the block. The
 // step "hold" keeps the block open until the process ends; "vanish" ends the
 // process at once with exit code 3 and "assert" by a failed assertion, both
-// without closing anything, as a process that is killed or crashes.
+// without closing anything, as a process that is killed or crashes. "start"
+// starts a component as the loader does, "save" writes the file "saved"
+// into the install root, as the editor saves its changes there; "signal=PATH"
+// creates a file and "await=PATH" waits until one exists, so that a test can
+// run another process of the launch in between.
 #include "Assert.h"
+#include "Component.h"
 #include "LaunchEnvironment.h"
 #include "Platform.h"
 #include "Utils.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 
 namespace
 {
@@ -81,9 +88,51 @@ bool Query(const std::string& step, std::string& value)
 
 std::optional<InitStateView> g_heldBlock;
 
+// Held until the process ends, as the loader holds it.
+Component* g_startedComponent = nullptr;
+
+void StartComponent()
+{
+    g_startedComponent = new ComponentInstance();
+    g_startedComponent->AddRef();
+    g_startedComponent->Start();
+}
+
+bool SaveIntoInstallRoot()
+{
+    std::string error;
+    return platform::WriteNewFile(GetInstallRoot() + u"saved", "saved", error) == platform::WriteFileResult::Written;
+}
+
+// A test's go-ahead; a minute at most, should the test be gone.
+bool AwaitFile(const std::string& path)
+{
+    for (int tries = 0; tries < 6000; ++tries)
+    {
+        if (platform::PathExists(ToUtf16(path)))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
 bool Act(const std::string& step)
 {
-    if (step == "hold")
+    if (step.starts_with("signal="))
+        std::fclose(platform::OpenFile(ToUtf16(step.substr(7)), "wb"));
+    else if (step.starts_with("await="))
+    {
+        if (!AwaitFile(step.substr(6)))
+            std::exit(4);
+    }
+    else if (step == "start")
+        StartComponent();
+    else if (step == "save")
+    {
+        if (!SaveIntoInstallRoot())
+            std::exit(5);
+    }
+    else if (step == "hold")
         g_heldBlock.emplace(OpenInitState("KelInitState"));
     else if (step == "vanish")
         platform::ExitProcess(3);
@@ -119,5 +168,7 @@ int main()
         if (equals == std::string::npos)
             std::printf("%s=%s\n", step.c_str(), value.c_str());
     }
+    // Closed while the block-name prefix of the tests still stands.
+    g_heldBlock.reset();
     return 0;
 }

@@ -12,6 +12,8 @@ struct ParseIntCase
     int value;
 };
 
+// One table for both builds: the POSIX build's parser and the Windows
+// runtime's _wtoi read the same text the same way.
 TEST(ParseInt, ReadsALeadingDecimalNumberLikeWtoi)
 {
     const ParseIntCase cases[] = {
@@ -32,8 +34,20 @@ TEST(ParseInt, ReadsALeadingDecimalNumberLikeWtoi)
         {u"2147483648", INT_MAX},
         {u"-2147483649", INT_MIN},
         {u"99999999999999999999999", INT_MAX},
-        // Only ASCII digits count.
-        {u"\u0663", 0},
+        // Digits of other scripts count as the Windows runtime reads them.
+        {u"\u0663", 3},
+        {u"-\u0663", -3},
+        {u"4\u0662", 42},
+        {u"\uFF14\uFF12", 42},
+        {u"\u0E53\u1813\u17E3", 333},
+        // Scripts it does not read, and digits that are not decimal ones.
+        {u"\u0BE7", 0},
+        {u"\u1946", 0},
+        {u"\u00B2", 0},
+        // Unicode space separators are white space; a zero-width space is none.
+        {u"\u3000\u00A0\u20097", 7},
+        {u"\u200B7", 0},
+        {u"\u00857", 0},
     };
     for (const ParseIntCase& test : cases)
         EXPECT_EQ(platform::ParseInt(test.text), test.value) << ToUtf8(test.text);

@@ -43,6 +43,27 @@ HANDLE WINAPI CreateIsolatedFileMapping(HANDLE file, LPSECURITY_ATTRIBUTES secur
     return mapping;
 }
 
+using CreateMutexFn = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCWSTR name);
+
+// The mutex that guards a block's creation goes with the block's name.
+HANDLE WINAPI CreateIsolatedMutex(LPSECURITY_ATTRIBUTES security, BOOL initialOwner, LPCWSTR name)
+{
+    static const auto createMutex = reinterpret_cast<CreateMutexFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "CreateMutexW")));
+    if (!name)
+        return createMutex(security, initialOwner, nullptr);
+
+    HANDLE mutex = nullptr;
+    DWORD error = 0;
+    {
+        const std::wstring isolated = TestObjectPrefix() + name;
+        mutex = createMutex(security, initialOwner, isolated.c_str());
+        error = GetLastError();
+    }
+    SetLastError(error);
+    return mutex;
+}
+
 // Children started before the first block is opened inherit the prefix too.
 const std::wstring& g_prefix = TestObjectPrefix();
 }
@@ -51,4 +72,5 @@ extern "C"
 {
 // The import slot that every CreateFileMappingW call of this program reads.
 CreateFileMappingFn __imp_CreateFileMappingW = CreateIsolatedFileMapping;
+CreateMutexFn __imp_CreateMutexW = CreateIsolatedMutex;
 }

@@ -1,9 +1,10 @@
 // Keeps the named init-state blocks of a Windows test, and of the programs it
 // starts, apart from a real launch's and from other tests': every name that
-// reaches CreateFileMappingW in a program linking this gets the test's own
-// prefix. The client calls CreateFileMappingW through its import slot, and
-// such a program fills that slot itself with a function that adds the
-// prefix, as the POSIX tests wrap shm_open.
+// reaches CreateFileMappingW, or CreateMutexW (the mutex that guards a
+// block's creation), in a program linking this gets the test's own prefix.
+// The client calls both through their import slots, and such a program
+// fills those slots itself with functions that add the prefix, as the POSIX
+// tests wrap shm_open.
 #pragma once
 
 #include <string>

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -130,26 +129,6 @@ TEST(SharedMemory, CreatedOnceAndSharedByName)
     EXPECT_TRUE(again.created);
     EXPECT_EQ(static_cast<char*>(again.view)[100], 0);
     platform::CloseSharedMemory(again, 4096);
-}
-
-TEST(ParseInt, ReadsALeadingNumberWithWtoi)
-{
-    struct Case
-    {
-        std::u16string_view text;
-        int value;
-    };
-    // The table of the POSIX build's ParseInt, which follows _wtoi.
-    const Case cases[] = {
-        {u"", 0}, {u"abc", 0}, {u"42", 42}, {u"007", 7}, {u"12abc", 12}, {u"  42", 42}, {u"\t\n\v\f\r7", 7},
-        {u"+5", 5}, {u"-5", -5}, {u"- 5", 0}, {u"+-5", 0}, {u"2147483647", INT_MAX}, {u"-2147483648", INT_MIN},
-        {u"2147483648", INT_MAX}, {u"-2147483649", INT_MIN}, {u"99999999999999999999999", INT_MAX},
-        // Unlike the POSIX build's, the runtime's conversion reads other
-        // decimal digits too (ARABIC-INDIC DIGIT THREE).
-        {u"\u0663", 3},
-    };
-    for (const Case& test : cases)
-        EXPECT_EQ(platform::ParseInt(test.text), test.value) << ToUtf8(test.text);
 }
 
 TEST(Environment, ReadThroughTheRuntime)

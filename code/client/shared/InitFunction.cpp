@@ -1,6 +1,7 @@
 #include "InitFunction.h"
 
 #include "Component.h"
+#include "LaunchEnvironment.h"
 
 namespace
 {
@@ -42,6 +43,10 @@ void InitFunctionBase::RunAll()
 
 bool ComponentInstance::Start()
 {
+    // The install root is settled now, while the block still holds this
+    // launch's root: a later launch of the same mode writes its own there,
+    // and a save or an error record must not follow it into that folder.
+    GetInstallRoot();
     InitFunctionBase::RunAll();
     return true;
 }

@@ -118,18 +118,14 @@ InitStateView OpenInitState(const char* objectName)
 
 InitStateView OpenInitStateNamed(std::string_view blockName)
 {
-    platform::SharedMemory memory = platform::OpenSharedMemory(ToUtf16(blockName), sizeof(KelInitState));
+    // The creation values go in as the block is created, before anyone else
+    // can join it: a joiner never sees a block without them, and a creator
+    // never writes them over what a joiner wrote.
+    const KelInitState fresh = FreshInitState();
+    platform::SharedMemory memory = platform::OpenSharedMemory(ToUtf16(blockName), sizeof(KelInitState), &fresh);
     if (!memory.view)
-    {
-        // Without a view there is nothing to write the creation values to.
-        platform::CloseSharedMemory(memory, sizeof(KelInitState));
         return InitStateView({}, FallbackBlock());
-    }
-
-    auto* block = static_cast<KelInitState*>(memory.view);
-    if (memory.created)
-        *block = FreshInitState();
-    return InitStateView(memory, block);
+    return InitStateView(memory, static_cast<KelInitState*>(memory.view));
 }
 
 int ParsePureLevel(std::u16string_view commandLine)

@@ -11,6 +11,7 @@
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 #include <link.h>
 #include <fcntl.h>
@@ -87,19 +88,46 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line)
     return SplitWindowsCommandLine(line);
 }
 
+namespace
+{
+// White space as the Windows runtime's _wtoi skips it: the ASCII controls
+// and the Unicode space separators.
+bool IsConversionSpace(char16_t c)
+{
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// A decimal digit's value as _wtoi reads it, -1 for none: ASCII digits, and
+// those of the other scripts whose zero-to-nine runs the runtime knows.
+int ConversionDigit(char16_t c)
+{
+    static constexpr char16_t kZeros[] = {
+        u'0', 0x0660, 0x06F0, 0x0966, 0x09E6, 0x0A66, 0x0AE6, 0x0B66, 0x0C66,
+        0x0CE6, 0x0D66, 0x0E50, 0x0ED0, 0x0F20, 0x1040, 0x17E0, 0x1810, 0xFF10,
+    };
+    for (const char16_t zero : kZeros)
+    {
+        if (c >= zero && c < zero + 10)
+            return c - zero;
+    }
+    return -1;
+}
+}
+
 int ParseInt(std::u16string_view text)
 {
     size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')))
+    while (i < text.size() && IsConversionSpace(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         negative = text[i++] == u'-';
 
     long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+    for (int digit = 0; i < text.size() && (digit = ConversionDigit(text[i])) >= 0; ++i)
     {
-        value = value * 10 + (text[i] - u'0');
+        value = value * 10 + digit;
         if (value > static_cast<long long>(INT_MAX) + 1)
             break;
     }
@@ -178,9 +206,31 @@ int OpenOrCreateObject(const std::string& objectName)
     return shm_open(objectName.c_str(), O_RDWR, 0);
 }
 
-// Opens the block under the guard and joins its holders; -1 when that
+// An open block: the object, whose shared lock marks this holder, and its
+// mapped view.
+struct JoinedBlock
+{
+    int fd = -1;
+    void* view = nullptr;
+    bool created = false;
+};
+
+// Maps the object and, when this opener is the only holder, gives it its
+// first contents. Runs under the guard with byte 1 locked exclusively by a
+// creator, so nobody can join the block before it is written.
+void* MapBlock(int fd, size_t size, bool created, const void* freshContents)
+{
+    void* view = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (view == MAP_FAILED)
+        return nullptr;
+    if (created && freshContents)
+        std::memcpy(view, freshContents, size);
+    return view;
+}
+
+// Opens the block under the guard and joins its holders; fd -1 when that
 // fails or the block is not to be trusted. The guard is released on return.
-int JoinBlock(const std::string& objectName, size_t size, bool& created)
+JoinedBlock JoinBlock(const std::string& objectName, size_t size, const void* freshContents)
 {
     // A block whose last holder removes it between our calls is gone; the
     // name is opened again (a bound, not a wait: each retry needs another
@@ -191,11 +241,11 @@ int JoinBlock(const std::string& objectName, size_t size, bool& created)
         if (fd < 0 && errno == ENOENT)
             continue;
         if (fd < 0)
-            return -1;
+            return {};
         if (!LockByte(fd, kGuardByte, F_WRLCK, true))
         {
             close(fd);
-            return -1;
+            return {};
         }
         if (!IsStillNamed(fd))
         {
@@ -205,30 +255,39 @@ int JoinBlock(const std::string& objectName, size_t size, bool& created)
         if (!IsOwnPrivateObject(fd))
         {
             close(fd);
-            return -1;
+            return {};
         }
 
-        bool joined = false;
+        JoinedBlock block{fd, nullptr, false};
+        bool sized = false;
         if (LockByte(fd, kHolderByte, F_WRLCK, false))
         {
             // Nobody else holds it: whatever an earlier holder left is
             // dropped, and the block starts zeroed at its size.
-            created = ftruncate(fd, 0) == 0 && ftruncate(fd, static_cast<off_t>(size)) == 0;
-            joined = created && LockByte(fd, kHolderByte, F_RDLCK, false);
+            block.created = true;
+            sized = ftruncate(fd, 0) == 0 && ftruncate(fd, static_cast<off_t>(size)) == 0;
         }
         else
         {
-            joined = ObjectSize(fd) >= static_cast<off_t>(size) && LockByte(fd, kHolderByte, F_RDLCK, false);
+            sized = ObjectSize(fd) >= static_cast<off_t>(size);
         }
+        if (sized)
+            block.view = MapBlock(fd, size, block.created, freshContents);
+        // A creator's exclusive lock becomes a holder's shared one in one step.
+        const bool joined = block.view && LockByte(fd, kHolderByte, F_RDLCK, false);
+        if (!joined && block.created)
+            shm_unlink(objectName.c_str()); // still the only holder, under the guard
         LockByte(fd, kGuardByte, F_UNLCK, false);
         if (!joined)
         {
+            if (block.view)
+                munmap(block.view, size);
             close(fd);
-            return -1;
+            return {};
         }
-        return fd;
+        return block;
     }
-    return -1;
+    return {};
 }
 
 // What a POSIX handle holds: the open object, whose lock marks this holder,
@@ -240,22 +299,13 @@ struct PosixBlock
 };
 }
 
-SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size, const void* freshContents)
 {
     const std::string objectName = "/" + ToUtf8(name);
-    bool created = false;
-    const int fd = JoinBlock(objectName, size, created);
-    if (fd < 0)
+    const JoinedBlock block = JoinBlock(objectName, size, freshContents);
+    if (block.fd < 0)
         return {};
-
-    void* view = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (view == MAP_FAILED)
-    {
-        SharedMemory joined{new PosixBlock{fd, objectName}, nullptr, created};
-        CloseSharedMemory(joined, size);
-        return {};
-    }
-    return {new PosixBlock{fd, objectName}, view, created};
+    return {new PosixBlock{block.fd, objectName}, block.view, block.created};
 }
 
 void CloseSharedMemory(SharedMemory& memory, size_t size)

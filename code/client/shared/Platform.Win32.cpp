@@ -93,20 +93,47 @@ int ParseInt(std::u16string_view text)
     return _wtoi(Wide(terminated));
 }
 
+namespace
+{
+// How long an opener waits for another to finish creating the block.
+constexpr DWORD kBlockGuardTimeoutMs = 10000;
+}
+
 // Pagefile-backed, in the session's namespace, with the default security
 // (the creator's default access list), as the launcher makes the block.
-SharedMemory OpenSharedMemory(std::u16string_view name, size_t size)
+// Opening, creating and writing the first contents happen under a mutex of
+// the block's name, so nobody joins a block that is not written yet. A
+// creator that dies inside leaves the mutex abandoned, which the next opener
+// takes over, and takes the mapping, which only it held, with it.
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size, const void* freshContents)
 {
     const std::u16string objectName = Terminated(name);
+    const std::u16string guardName = objectName + u".Guard";
+    HANDLE guard = CreateMutexW(nullptr, FALSE, Wide(guardName));
+    if (!guard)
+        return {};
+    const DWORD waited = WaitForSingleObject(guard, kBlockGuardTimeoutMs);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+    {
+        CloseHandle(guard);
+        return {};
+    }
+
     const uint64_t size64 = size;
     HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, static_cast<DWORD>(size64 >> 32),
                                         static_cast<DWORD>(size64), Wide(objectName));
-    if (!mapping)
-        return {};
-
     // Taken before anything else can change the thread's last error.
-    const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
-    void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size);
+    const bool created = mapping && GetLastError() != ERROR_ALREADY_EXISTS;
+    void* view = mapping ? MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, size) : nullptr;
+    if (view && created && freshContents)
+        std::memcpy(view, freshContents, size);
+    if (!view && mapping)
+        CloseHandle(mapping);
+
+    ReleaseMutex(guard);
+    CloseHandle(guard);
+    if (!view)
+        return {};
     return {mapping, view, created};
 }
 

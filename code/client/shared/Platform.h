@@ -41,22 +41,27 @@ std::u16string GetProcessCommandLine();
 // Splits a command line into arguments with Windows rules
 // (CommandLineToArgvW's); the first argument is the program path.
 std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
-// Reads a leading decimal integer as _wtoi does: white space, a sign, digits;
-// 0 when there is none.
+// Reads a leading decimal integer as the Windows runtime's _wtoi does: white
+// space (Unicode space separators too), a sign, decimal digits (those of the
+// other scripts _wtoi reads too, e.g. Arabic-Indic and fullwidth ones),
+// saturating when out of range; 0 when there is none.
 int ParseInt(std::u16string_view text);
 
 // A named block of shared memory, readable and writable by this user only.
 // It lives while anyone holds it: once every holder has closed it or ended,
-// however, the next open creates it afresh, zeroed (`created`).
-// `view` is null when the block could not be created, opened or mapped; a
-// block of another user, or one that others may access, is refused.
+// however, the next open creates it afresh (`created`) with the `size` bytes
+// at `freshContents` (zeroed when null), written before any other opener can
+// join it, so nobody ever sees a block without its first contents.
+// `view` is null, and nothing is held, when the block could not be created,
+// opened or mapped; a block of another user, or one that others may access,
+// is refused.
 struct SharedMemory
 {
     void* handle = nullptr;
     void* view = nullptr;
     bool created = false; // this call created the block
 };
-SharedMemory OpenSharedMemory(std::u16string_view name, size_t size);
+SharedMemory OpenSharedMemory(std::u16string_view name, size_t size, const void* freshContents = nullptr);
 // Unmaps the view and releases the handle, if any; resets `memory`.
 void CloseSharedMemory(SharedMemory& memory, size_t size);
 
