@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace platform
@@ -44,6 +45,9 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
 // Reads a leading decimal integer as _wtoi does: white space, a sign, digits;
 // 0 when there is none.
 int ParseInt(std::u16string_view text);
+// A type's name as written in C++ ("bool"), whatever the compiler's own
+// spelling of type_info::name().
+std::string ReadableTypeName(const std::type_info& type);
 
 // A named block of shared memory, readable and writable by this user only.
 // It lives while anyone holds it: once every holder has closed it or ended,
