@@ -45,12 +45,14 @@ set(CMAKE_RC_STANDARD_INCLUDE_DIRECTORIES ${VESK_WINE_INCLUDE}/windows)
 # -nostdlibinc: no header of the Linux host. _DLL: the runtime is the DLLs'.
 # Wine's <winnt.h> defines _InterlockedCompareExchange128 itself, which clang
 # has as a builtin: Wine's goes under another name. WINE_UNICODE_NATIVE: WCHAR
-# is wchar_t, as in Microsoft's headers. The STL's vectorised
+# is wchar_t, as in Microsoft's headers. USE_COMPILER_EXCEPTIONS: Wine's
+# <excpt.h> names the compiler's structured-exception intrinsics
+# (GetExceptionCode), as Microsoft's does. The STL's vectorised
 # algorithms live in Microsoft's static import library, which this build
 # does not have: they stay off.
 set(VESK_MSVC_FLAGS "-fms-compatibility -fms-extensions -fms-compatibility-version=19.32 -nostdlibinc \
 -D_DLL -D_MT -D_ITERATOR_DEBUG_LEVEL=0 -D_USE_STD_VECTOR_ALGORITHMS=0 \
--D_InterlockedCompareExchange128=__wine_InterlockedCompareExchange128 -DWINE_UNICODE_NATIVE")
+-D_InterlockedCompareExchange128=__wine_InterlockedCompareExchange128 -DWINE_UNICODE_NATIVE -DUSE_COMPILER_EXCEPTIONS")
 set(CMAKE_C_FLAGS_INIT "${VESK_MSVC_FLAGS}")
 set(CMAKE_CXX_FLAGS_INIT "${VESK_MSVC_FLAGS} -fexceptions -fcxx-exceptions")
 set(CMAKE_ASM_FLAGS_INIT "${VESK_MSVC_FLAGS}")

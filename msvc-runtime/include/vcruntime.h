@@ -18,6 +18,8 @@
 #define _VCRT_COMPILER_PREPROCESSOR 1
 #define _HAS_EXCEPTIONS 1
 #define _CRT_HAS_CXX17 1
+// A desktop application: the whole C library is available (getenv, system).
+#define _CRT_USE_WINAPI_FAMILY_DESKTOP_APP
 
 // The language level the STL builds on, from the compiler's _MSVC_LANG.
 #if !defined(_HAS_CXX17) && defined(__cplusplus)
