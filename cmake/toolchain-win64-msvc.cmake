@@ -58,9 +58,11 @@ set(CMAKE_CXX_FLAGS_INIT "${VESK_MSVC_FLAGS} -fexceptions -fcxx-exceptions")
 set(CMAKE_ASM_FLAGS_INIT "${VESK_MSVC_FLAGS}")
 
 # lld-link through the driver, without the libraries the compiler names by
-# default (libcmt, oldnames, msvcprt): the runtime is given explicitly.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -nostdlib -Wl,-nodefaultlib -Wl,-entry:mainCRTStartup -Wl,-subsystem:console")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-fuse-ld=lld -nostdlib -Wl,-nodefaultlib -Wl,-entry:_DllMainCRTStartup")
+# default (libcmt, oldnames, msvcprt): the runtime is given explicitly. (The
+# compile flags reach the link too, where -nostdlibinc has nothing to do.)
+set(VESK_MSVC_LINK_FLAGS "-fuse-ld=lld -nostdlib -Wl,-nodefaultlib -Wno-unused-command-line-argument")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${VESK_MSVC_LINK_FLAGS} -Wl,-entry:mainCRTStartup -Wl,-subsystem:console")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${VESK_MSVC_LINK_FLAGS} -Wl,-entry:_DllMainCRTStartup")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "${CMAKE_SHARED_LINKER_FLAGS_INIT}")
 
 find_program(VESK_WINE64 wine64 PATHS /usr/lib/wine /usr/lib64/wine)
