@@ -15,9 +15,7 @@
 #endif
 #pragma pack(push, _CRT_PACKING)
 
-#define _VCRT_COMPILER_PREPROCESSOR 1
 #define _HAS_EXCEPTIONS 1
-#define _CRT_HAS_CXX17 1
 // A desktop application: the whole C library is available (getenv, system).
 #define _CRT_USE_WINAPI_FAMILY_DESKTOP_APP
 
@@ -43,24 +41,18 @@
 #ifdef __cplusplus
 #define _CRT_BEGIN_C_HEADER __pragma(pack(push, _CRT_PACKING)) extern "C" {
 #define _CRT_END_C_HEADER } __pragma(pack(pop))
-#define _VCRT_EXTERN_C extern "C"
 #else
 #define _CRT_BEGIN_C_HEADER __pragma(pack(push, _CRT_PACKING))
 #define _CRT_END_C_HEADER __pragma(pack(pop))
-#define _VCRT_EXTERN_C
 #endif
 
 // Everything the runtime DLLs export is imported.
 #ifndef _VCRTIMP
 #define _VCRTIMP __declspec(dllimport)
 #endif
-#ifndef _CRTIMP
-#define _CRTIMP __declspec(dllimport)
-#endif
 #ifndef _CRTIMP2
 #define _CRTIMP2 __declspec(dllimport)
 #endif
-#define _VCRTIMP2 _CRTIMP2
 // msvcp140's C-linkage helpers (_Mbrtowc, _GetLocaleForCP, ...).
 #ifndef _MRTIMP2
 #define _MRTIMP2 __declspec(dllimport)
@@ -79,31 +71,12 @@
 #define __CLRCALL_OR_CDECL __cdecl
 #define __CLR_OR_THIS_CALL
 #define __CLRCALL_PURE_OR_STDCALL __stdcall
-#define _VCRT_NOALIAS __declspec(noalias)
-#define _VCRT_RESTRICT __declspec(restrict)
-#define _VCRT_ALLOCATOR __declspec(allocator)
-#define _VCRT_JIT_INTRINSIC
-#define _CRT_HYBRIDPATCHABLE
 #define _CRT_GUARDOVERFLOW
-#define _CRT_UNUSED(x) (void)x
-#define _VCRT_ALIGN(x) __declspec(align(x))
-#define _CRT_ALIGN(x) __declspec(align(x))
-#define _CRT_DEPRECATE_TEXT(text) __declspec(deprecated(text))
-#define _CRT_INSECURE_DEPRECATE(replacement)
-#define _CRT_INSECURE_DEPRECATE_MEMORY(replacement)
-#define _CRT_NONSTDC_DEPRECATE(replacement)
-#define _CRT_OBSOLETE(replacement)
-#define _CRT_SECURE_NO_WARNINGS 1
 
-#define __crt_countof(array) (sizeof(array) / sizeof(array[0]))
 #define _CRT_STRINGIZE_(x) #x
 #define _CRT_STRINGIZE(x) _CRT_STRINGIZE_(x)
 #define _CRT_WIDE_(s) L##s
 #define _CRT_WIDE(s) _CRT_WIDE_(s)
-#define _CRT_CONCATENATE_(a, b) a##b
-#define _CRT_CONCATENATE(a, b) _CRT_CONCATENATE_(a, b)
-#define _CRT_APPEND(a, b) _CRT_CONCATENATE(a, b)
-#define _STATIC_ASSERT(expr) static_assert((expr), #expr)
 
 #if defined(__cplusplus) && __cplusplus >= 201703L
 #define _HAS_NODISCARD 1
@@ -114,7 +87,6 @@
 #endif
 
 #ifdef __cplusplus
-#define _VCRT_DEFINE_IID(x)
 #define NULL 0
 #endif
 
@@ -133,14 +105,6 @@ typedef __int64 intptr_t;
 #ifndef _UINTPTR_T_DEFINED
 #define _UINTPTR_T_DEFINED
 typedef unsigned __int64 uintptr_t;
-#endif
-typedef __int64 __vcrt_bool;
-
-#ifdef __cplusplus
-extern "C++" {
-template <typename _CountofType, size_t _SizeOfArray>
-char (*__countof_helper(_CountofType (&_Array)[_SizeOfArray]))[_SizeOfArray];
-}
 #endif
 
 #pragma pack(pop)
