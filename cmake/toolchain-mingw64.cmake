@@ -26,12 +26,4 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--exclude-libs,ALL")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -Wl,--exclude-libs,ALL")
 
-find_program(VESK_WINE64 wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_CMAKE_FIND_ROOT_PATH)
-find_program(VESK_WINESERVER wineserver PATHS /usr/lib/wine /usr/lib64/wine NO_CMAKE_FIND_ROOT_PATH)
-if(VESK_WINE64 AND VESK_WINESERVER)
-  set(VESK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  set(CMAKE_CROSSCOMPILING_EMULATOR
-    env -u DISPLAY -u WAYLAND_DISPLAY
-    WINEPREFIX=${VESK_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml,winedbg.exe=
-    ${VESK_WINE64})
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/VeskWineEmulator.cmake)

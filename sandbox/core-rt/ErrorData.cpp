@@ -32,3 +32,15 @@ void corert::ResetErrorRecord()
     g_fatalState = {};
     g_errorData = { &g_fatalState };
 }
+
+void corert::BeginErrorInRecord(const std::string& originalMessage)
+{
+    g_errorData.inError = true;
+    g_errorData.originalMessage = originalMessage;
+}
+
+corert::ErrorRecordText corert::ReadErrorRecordText()
+{
+    return { g_errorData.inError, g_errorData.originalMessage, g_errorData.recursiveSeen,
+             g_errorData.recursiveMessage };
+}

@@ -129,6 +129,23 @@ TEST_F(FatalErrorTest, LaterErrorsOnOneRecordAreRecursive)
     EXPECT_EQ(record.fatalState->message, "first");
 }
 
+TEST_F(FatalErrorTest, RecordSharedWithTheCoreRuntimeAcrossModules)
+{
+    // Strings longer than the small-string buffer, so that each module reads
+    // and frees the other's allocations through the shared layout.
+    const std::string original = "first error, written into the record by the core runtime";
+    corert::BeginErrorInRecord(original);
+
+    ReportFatalError("code/client/test/Second", 2, 2, "second error, reported by this module");
+    EXPECT_EQ(PickupMessage(), "Recursive error: second error, reported by this module\nOriginal error: " + original);
+
+    const corert::ErrorRecordText text = corert::ReadErrorRecordText();
+    EXPECT_TRUE(text.inError);
+    EXPECT_EQ(text.originalMessage, original);
+    EXPECT_TRUE(text.recursiveSeen);
+    EXPECT_EQ(text.recursiveMessage, "Recursive error: second error, reported by this module\nOriginal error: " + original);
+}
+
 TEST_F(FatalErrorTest, RecursiveErrorQuotesTheLatchBeforeTheRecord)
 {
     struct Case

@@ -15,17 +15,28 @@ void* ExportOf(const char* module, const char* symbol)
 }
 }
 
+// The events' names as the modules export them: decorated by the C++ ABI.
+#if defined(_MSC_VER)
+constexpr const char* kOnKillNetworkDone = "?OnKillNetworkDone@@3V?$fwEvent@$$V@@A";
+constexpr const char* kOnShouldDrawGui = "?OnShouldDrawGui@ConHost@@3V?$fwEvent@PEA_N@@A";
+constexpr const char* kOnDrawGui = "?OnDrawGui@ConHost@@3V?$fwEvent@$$V@@A";
+#else
+constexpr const char* kOnKillNetworkDone = "OnKillNetworkDone";
+constexpr const char* kOnShouldDrawGui = "_ZN7ConHost15OnShouldDrawGuiE";
+constexpr const char* kOnDrawGui = "_ZN7ConHost9OnDrawGuiE";
+#endif
+
 // Found by name in the module that defines it, and only there. (The test
-// executable holds its own copy of each object, which the modules bind to,
+// executable may hold its own copy of each object, which the modules bind to,
 // so the addresses are not compared.)
 TEST(GameEvents, EachEventIsExportedByItsModule)
 {
-    EXPECT_NE(ExportOf("nym-core-vesk", "OnKillNetworkDone"), nullptr);
-    EXPECT_NE(ExportOf("conhost-v2", "_ZN7ConHost15OnShouldDrawGuiE"), nullptr);
-    EXPECT_NE(ExportOf("conhost-v2", "_ZN7ConHost9OnDrawGuiE"), nullptr);
+    EXPECT_NE(ExportOf("nym-core-vesk", kOnKillNetworkDone), nullptr);
+    EXPECT_NE(ExportOf("conhost-v2", kOnShouldDrawGui), nullptr);
+    EXPECT_NE(ExportOf("conhost-v2", kOnDrawGui), nullptr);
 
-    EXPECT_EQ(ExportOf("conhost-v2", "OnKillNetworkDone"), nullptr);
-    EXPECT_EQ(ExportOf("nym-core-vesk", "_ZN7ConHost9OnDrawGuiE"), nullptr);
+    EXPECT_EQ(ExportOf("conhost-v2", kOnKillNetworkDone), nullptr);
+    EXPECT_EQ(ExportOf("nym-core-vesk", kOnDrawGui), nullptr);
 }
 
 TEST(GameEvents, RaisingReachesConnectedHandlers)

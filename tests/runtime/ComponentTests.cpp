@@ -15,7 +15,7 @@ class TrackedComponent : public ComponentInstance
 public:
     explicit TrackedComponent(bool& destroyed) : m_destroyed(destroyed) {}
     ~TrackedComponent() { m_destroyed = true; }
-    void* DeletingDestructor(unsigned int flags) override { return DestroyAs(this, flags); }
+    FW_DESTRUCTOR_SLOT(TrackedComponent)
 
 private:
     bool& m_destroyed;
@@ -89,6 +89,7 @@ TEST(ComponentInstance, DeleteThroughTheBaseDestroysTheWholeObject)
 
 namespace
 {
+#if !defined(_MSC_VER)
 // The slot of a virtual member function in its class's method table. Under
 // the Itanium C++ ABI (GCC and Clang, on Linux and with mingw-w64), a pointer
 // to a virtual member function holds one plus the slot's byte offset.
@@ -106,6 +107,7 @@ ptrdiff_t SlotOf(Method method)
         return -1; // not virtual
     return static_cast<ptrdiff_t>((representation.pointer - 1) / sizeof(void*));
 }
+#endif
 
 // A slot of the object's table called as a loader built by another compiler
 // calls it: a plain function that takes the object first.
@@ -117,6 +119,10 @@ Result CallSlot(void* object, size_t slot, Arguments... arguments)
 }
 }
 
+// Microsoft's ABI represents a pointer to a virtual member function by a
+// thunk, not by its slot; there the tests below, which call the slots by
+// index, and the plain-C loader (tests/windows) check the order.
+#if !defined(_MSC_VER)
 TEST(ComponentMethodTable, HasOneDestructorSlotThenTheNineOperationsInOrder)
 {
     EXPECT_EQ(SlotOf(&fwRefCountable::DeletingDestructor), 0);
@@ -133,6 +139,7 @@ TEST(ComponentMethodTable, HasOneDestructorSlotThenTheNineOperationsInOrder)
     EXPECT_EQ(SlotOf(&ComponentInstance::DeletingDestructor), 0);
     EXPECT_EQ(SlotOf(&ComponentInstance::QueryObject), 9);
 }
+#endif
 
 TEST(ComponentMethodTable, SlotsCalledByIndexGiveTheOperationsResults)
 {

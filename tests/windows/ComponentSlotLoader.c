@@ -1,7 +1,8 @@
 /* A loader written in plain C, as one built by another compiler would be: it
-   loads devtools-vesk.dll, takes a component from CreateComponent and calls
-   the harmless operations by their slot in the method table, checking each
-   result. Exit code 0 when every check holds. */
+   loads devtools-vesk.dll, takes components from CreateComponent and calls
+   every operation by its slot in the method table, checking each result,
+   and whether the object's memory is still allocated, by walking the
+   process's heaps. Exit code 0 when every check holds. */
 #include <windows.h>
 
 #include <stdbool.h>
@@ -23,7 +24,9 @@ enum
 };
 
 typedef void* (*CreateComponentFn)(void);
+typedef void* (*DestructorSlot)(void* self, unsigned int flags);
 typedef void (*VoidSlot)(void* self);
+typedef void (*VoidArgumentSlot)(void* self, void* argument);
 typedef bool (*BoolSlot)(void* self);
 typedef bool (*BoolArgumentSlot)(void* self, void* argument);
 typedef void* (*PointerArgumentSlot)(void* self, void* argument);
@@ -47,6 +50,38 @@ static void* Slot(void* component, int index)
 static int32_t RefCount(void* component)
 {
     return *(int32_t*)((char*)component + sizeof(void*));
+}
+
+/* Whether `address` lies in a block that one of the process's heaps has
+   allocated. */
+static bool IsAllocated(const void* address)
+{
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    if (count > 64)
+        count = 64;
+    const char* byte = (const char*)address;
+    for (DWORD h = 0; h < count; ++h)
+    {
+        PROCESS_HEAP_ENTRY entry;
+        entry.lpData = NULL;
+        bool allocated = false;
+        bool found = false;
+        HeapLock(heaps[h]);
+        while (!found && HeapWalk(heaps[h], &entry))
+        {
+            const char* data = (const char*)entry.lpData;
+            if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) && byte >= data && byte < data + entry.cbData)
+            {
+                found = true;
+                allocated = true;
+            }
+        }
+        HeapUnlock(heaps[h]);
+        if (allocated)
+            return true;
+    }
+    return false;
 }
 
 int main(void)
@@ -87,7 +122,35 @@ int main(void)
           "QueryObject (slot 9) is null");
     Check(RefCount(component) == 1, "none of them touched the reference count");
 
-    Check(((BoolSlot)Slot(component, kReleaseSlot))(component), "Release of the last reference is true");
+    Check(((BoolSlot)Slot(component, kStartSlot))(component), "Start (slot 3) is true");
+    ((VoidArgumentSlot)Slot(component, kNotifySlot))(component, &anything);
+    Check(RefCount(component) == 1, "Notify (slot 4) returns and leaves the count alone");
+    Check(((BoolSlot)Slot(component, kStopSlot))(component), "Stop (slot 7) is true");
+
+    /* Each result is taken before printing: printing may allocate, and could
+       reuse the freed block. */
+    bool allocated = IsAllocated(component);
+    Check(allocated, "the component's memory is allocated while it is referenced");
+    bool released = ((BoolSlot)Slot(component, kReleaseSlot))(component);
+    allocated = IsAllocated(component);
+    Check(released, "Release of the last reference is true");
+    Check(!allocated, "and frees the component's memory");
+
+    /* The destructor slot as the loader calls it: flags 0 destroys the object
+       and leaves its memory to the caller; flag 1 frees it too. Either way it
+       returns the object's address. */
+    void* kept = createComponent();
+    void* result = ((DestructorSlot)Slot(kept, kDestructorSlot))(kept, 0);
+    allocated = IsAllocated(kept);
+    Check(result == kept, "the destructor slot (slot 0) with flags 0 returns the object's address");
+    Check(allocated, "and leaves its memory allocated");
+
+    void* freed = createComponent();
+    allocated = IsAllocated(freed);
+    result = ((DestructorSlot)Slot(freed, kDestructorSlot))(freed, 1);
+    bool stillAllocated = IsAllocated(freed);
+    Check(allocated && result == freed, "the destructor slot with flags 1 returns the object's address");
+    Check(!stillAllocated, "and frees its memory");
 
     printf("%d check(s) failed\n", g_failures);
     return g_failures == 0 ? 0 : 1;

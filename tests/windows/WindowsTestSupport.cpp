@@ -248,5 +248,9 @@ void ReportUnhandledException(const void* hook)
 {
     g_hook = hook;
     SetUnhandledExceptionFilter(DescribeUnhandledException);
+    // Built by a compiler with structured exceptions, GoogleTest would catch
+    // the exception itself around the test body and end the child with its
+    // own exit code.
+    GTEST_FLAG_SET(catch_exceptions, false);
 }
 }

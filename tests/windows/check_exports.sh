@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The component DLL exports CreateComponent and nothing else, as the system's
-# tools print its export table.
+# The component DLL exports CreateComponent and nothing else, as
+# llvm-readobj prints its export table.
 set -euo pipefail
-objdump=$1
+readobj=$1
 library=$2
 
-exports=$("$objdump" -p "$library" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '/\[/ && NR > 1 {print $NF}')
+exports=$("$readobj" --coff-exports "$library" | awk '/^ *Name: ./{print $2}') # (an unused ordinal has no name)
 if [ "$exports" != "CreateComponent" ]; then
   echo "expected CreateComponent as the only export of $library, found:"
   echo "${exports:-<none>}"

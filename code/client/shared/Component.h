@@ -21,7 +21,7 @@ class ComponentInstance : public Component
 public:
     // A class derived from this one that has a destructor of its own fills
     // this slot again.
-    void* DeletingDestructor(unsigned int flags) override { return DestroyAs(this, flags); }
+    FW_DESTRUCTOR_SLOT(ComponentInstance)
     bool Start() override;
     void Notify(void*) override {}
     bool HookA(void*) override { return true; }

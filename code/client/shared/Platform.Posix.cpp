@@ -12,11 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cxxabi.h>
 #include <dlfcn.h>
 #include <link.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -139,6 +141,15 @@ int ParseInt(std::u16string_view text)
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string ReadableTypeName(const std::type_info& type)
+{
+    // GCC's type names are mangled ("b"); the C++ ABI's demangler spells them.
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
+                                                          &std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
 }
 
 namespace

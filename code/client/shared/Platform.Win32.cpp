@@ -12,6 +12,10 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#if !defined(_MSC_VER)
+#include <cxxabi.h>
+#include <memory>
+#endif
 
 namespace platform
 {
@@ -93,11 +97,24 @@ int ParseInt(std::u16string_view text)
     return _wtoi(Wide(terminated));
 }
 
+std::string ReadableTypeName(const std::type_info& type)
+{
+#if defined(_MSC_VER)
+    // Microsoft's ABI names types as written ("bool").
+    return type.name();
+#else
+    // mingw-w64 names them as GCC does ("b"); the C++ ABI's demangler spells them.
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
+                                                          &std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
+#endif
+}
+
 namespace
 {
 // How long an opener waits for another to finish creating the block.
 constexpr DWORD kBlockGuardTimeoutMs = 10000;
-}
 
 // Pagefile-backed, in the session's namespace, with the default security
 // (the creator's default access list), as the launcher makes the block.

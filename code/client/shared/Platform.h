@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 namespace platform
@@ -46,6 +47,9 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view commandLine);
 // other scripts _wtoi reads too, e.g. Arabic-Indic and fullwidth ones),
 // saturating when out of range; 0 when there is none.
 int ParseInt(std::u16string_view text);
+// A type's name as written in C++ ("bool"), whatever the compiler's own
+// spelling of type_info::name().
+std::string ReadableTypeName(const std::type_info& type);
 
 // A named block of shared memory, readable and writable by this user only.
 // It lives while anyone holds it: once every holder has closed it or ended,

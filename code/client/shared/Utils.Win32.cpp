@@ -35,6 +35,7 @@ extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_
 __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, unsigned)
 {
     asm(".intel_syntax noprefix\n"
+        "AssertionFailedEntry:\n" // the hooks below jump here, whatever the ABI's name for this function
         "sub rsp, 40\n" // room for the report's spills; keeps the stack 16-byte aligned
         "lea rax, [rip + ReturnWithTrapFlag]\n"
         "push rax\n"
@@ -56,7 +57,7 @@ __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, un
 // them; a jump keeps the hook's caller the assert's own site.
 extern "C" __attribute__((naked)) void _wassert(const wchar_t*, const wchar_t*, unsigned)
 {
-    asm("jmp _Z15AssertionFailedPKDsS0_j\n"); // AssertionFailed's C++ name
+    asm("jmp AssertionFailedEntry\n");
 }
 
 extern "C"
@@ -98,7 +99,7 @@ extern "C" __attribute__((naked)) void __assert_fail(const char*, const char*, u
         "mov rdi, rax\n"
         "mov rsi, rdx\n"
         "pop rdx\n"
-        "jmp _Z15AssertionFailedPKDsS0_j\n" // AssertionFailed's C++ name
+        "jmp AssertionFailedEntry\n"
         ".att_syntax prefix\n");
 }
 #endif

@@ -7,19 +7,24 @@
 
 // The loader calls these objects by slot, in the order a Microsoft compiler
 // gives a class with a virtual destructor: one destructor slot (the deleting
-// form), then AddRef and Release. GCC lays out a virtual destructor as two
-// slots, so there is none here: the first virtual function is that one slot,
-// filled by each concrete class, and `delete` through a base pointer goes
-// through it (the destroying operator delete below).
+// form, taking flags), then AddRef and Release. In Microsoft's ABI that slot
+// is the virtual destructor itself. GCC lays out a virtual destructor as two
+// slots, so under GCC's ABI there is none: the first virtual function is that
+// one slot, filled by each concrete class (FW_DESTRUCTOR_SLOT), and `delete`
+// through a base pointer goes through it (the destroying operator delete).
 class fwRefCountable
 {
 public:
     // Flag of the destructor slot: free the object's memory after destroying it.
     static constexpr unsigned int kFreeMemory = 1;
 
+#if defined(_MSC_VER)
+    virtual ~fwRefCountable() = default;
+#else
     // Destroys the object and frees its memory when `flags` has kFreeMemory;
     // returns the object's address.
     virtual void* DeletingDestructor(unsigned int flags) = 0;
+#endif
 
     virtual void AddRef()
     {
@@ -33,7 +38,11 @@ public:
         const uint32_t before = static_cast<uint32_t>(m_refCount.fetch_sub(1));
         if (before <= 1)
         {
+#if defined(_MSC_VER)
+            delete this;
+#else
             DeletingDestructor(kFreeMemory);
+#endif
             return true;
         }
         return false;
@@ -41,13 +50,16 @@ public:
 
     int32_t GetRefCount() const { return m_refCount.load(); }
 
+#if !defined(_MSC_VER)
     void operator delete(fwRefCountable* object, std::destroying_delete_t)
     {
         object->DeletingDestructor(kFreeMemory);
     }
+#endif
 
 protected:
     fwRefCountable() = default;
+#if !defined(_MSC_VER)
     ~fwRefCountable() = default;
 
     // The destructor slot of a concrete class `Self`: its own destructor, then
@@ -60,7 +72,17 @@ protected:
             ::operator delete(static_cast<void*>(self));
         return self;
     }
+#endif
 
 private:
     std::atomic<int32_t> m_refCount{ 0 };
 };
+
+// The destructor slot of a concrete class under GCC's ABI; Microsoft's
+// compiler fills it from the virtual destructor.
+#if defined(_MSC_VER)
+#define FW_DESTRUCTOR_SLOT(Self)
+#else
+#define FW_DESTRUCTOR_SLOT(Self) \
+    void* DeletingDestructor(unsigned int flags) override { return DestroyAs(static_cast<Self*>(this), flags); }
+#endif

@@ -16,6 +16,18 @@ ErrorData& ErrorRecord();
 void SetErrorDataProvided(bool provided);
 // Clears the record and its latch, as in a fresh process.
 void ResetErrorRecord();
+// An error being handled, written into the record by the core runtime's own
+// code, and the record's text fields read back by it: a module built apart
+// from the core shares the record only if both lay it out alike.
+void BeginErrorInRecord(const std::string& originalMessage);
+struct ErrorRecordText
+{
+    bool inError = false;
+    std::string originalMessage;
+    bool recursiveSeen = false;
+    std::string recursiveMessage;
+};
+ErrorRecordText ReadErrorRecordText();
 
 // What "CoreIsDebuggerPresent" answers (false by default), and how often it
 // was asked.

@@ -31,6 +31,16 @@
 #include <cstdint>
 #include <string>
 
+// Variables of the game module (nym-game-vesk) are exported and imported explicitly,
+// as Microsoft's ABI needs; its functions are all exported by the build.
+#if !defined(_MSC_VER)
+#define NYM_GAME_DATA
+#elif defined(nym_game_vesk_EXPORTS)
+#define NYM_GAME_DATA __declspec(dllexport)
+#else
+#define NYM_GAME_DATA __declspec(dllimport)
+#endif
+
 // One parameter of a modifier. value1 is the variable's value outdoors,
 // value2 its value while the player is inside an interior room.
 struct tcModData
@@ -183,4 +193,4 @@ protected:
 
 // The game's manager; replaced only by the game's own tools
 // (TimecycleControl.h).
-extern TimecycleManager* TheTimecycleManager;
+extern NYM_GAME_DATA TimecycleManager* TheTimecycleManager;

@@ -1,9 +1,10 @@
 #include "ConsoleArgument.h"
 
+#include "Platform.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <memory>
 
 namespace
@@ -57,11 +58,6 @@ namespace internal
 {
 std::string TypeName(const std::type_info& type)
 {
-    // GCC's type names are mangled ("b"); the C++ ABI's demangler gives the
-    // spelled name that other compilers report directly.
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
-                                                          &std::free);
-    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
+    return platform::ReadableTypeName(type);
 }
 }

@@ -1,0 +1,13 @@
+// The instruction-set levels Microsoft's runtime reports through
+// __isa_available; the STL's headers name them. Only the vectorised
+// algorithms read the variable, and this build switches them off.
+#pragma once
+enum __ISA_AVAILABILITY {
+    __ISA_AVAILABLE_X86 = 0,
+    __ISA_AVAILABLE_SSE2 = 1,
+    __ISA_AVAILABLE_SSE42 = 2,
+    __ISA_AVAILABLE_AVX = 3,
+    __ISA_AVAILABLE_ENFSTRG = 4,
+    __ISA_AVAILABLE_AVX2 = 5,
+    __ISA_AVAILABLE_AVX512 = 6,
+};
