@@ -44,10 +44,11 @@ TEST(ParseInt, ReadsALeadingDecimalNumberLikeWtoi)
         {u"\u0BE7", 0},
         {u"\u1946", 0},
         {u"\u00B2", 0},
-        // Unicode space separators are white space; a zero-width space is none.
+        // Unicode space separators and the next-line control are white space;
+        // a zero-width space is none.
         {u"\u3000\u00A0\u20097", 7},
+        {u"\u00857", 7},
         {u"\u200B7", 0},
-        {u"\u00857", 0},
     };
     for (const ParseIntCase& test : cases)
         EXPECT_EQ(platform::ParseInt(test.text), test.value) << ToUtf8(test.text);

@@ -92,12 +92,12 @@ std::vector<std::u16string> SplitCommandLine(std::u16string_view line)
 
 namespace
 {
-// White space as the Windows runtime's _wtoi skips it: the ASCII controls
-// and the Unicode space separators.
+// White space as the Windows runtime's _wtoi (ucrtbase) skips it: the ASCII
+// controls, the next-line control and the Unicode space separators.
 bool IsConversionSpace(char16_t c)
 {
-    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x00A0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
-           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x0085 || c == 0x00A0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
 // A decimal digit's value as _wtoi reads it, -1 for none: ASCII digits, and

@@ -115,6 +115,7 @@ namespace
 {
 // How long an opener waits for another to finish creating the block.
 constexpr DWORD kBlockGuardTimeoutMs = 10000;
+}
 
 // Pagefile-backed, in the session's namespace, with the default security
 // (the creator's default access list), as the launcher makes the block.
