@@ -46,7 +46,7 @@ StandInComponentRegistry& Registry()
 }
 }
 
-extern "C" ComponentRegistry* CoreGetComponentRegistry()
+extern "C" CORE_RT_API ComponentRegistry* CoreGetComponentRegistry()
 {
     return &Registry();
 }

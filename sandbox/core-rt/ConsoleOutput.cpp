@@ -84,12 +84,12 @@ void ClearConsoleMessages()
 }
 }
 
-extern "C" void Printfv(const std::string& channel, std::string_view format, fmt::printf_args arguments)
+extern "C" CORE_RT_API void Printfv(const std::string& channel, std::string_view format, fmt::printf_args arguments)
 {
     corert::WriteConsole(channel, Format(format, arguments), false);
 }
 
-extern "C" void PrintWarningv(const std::string& channel, std::string_view format, fmt::printf_args arguments)
+extern "C" CORE_RT_API void PrintWarningv(const std::string& channel, std::string_view format, fmt::printf_args arguments)
 {
     corert::WriteConsole(channel, Format(format, arguments), true);
 }

@@ -10,13 +10,13 @@ std::atomic<int> g_debuggerQueries{ 0 };
 std::atomic<void*> g_gameWindow{ nullptr };
 }
 
-extern "C" bool CoreIsDebuggerPresent()
+extern "C" CORE_RT_API bool CoreIsDebuggerPresent()
 {
     ++g_debuggerQueries;
     return g_debuggerPresent;
 }
 
-extern "C" void* CoreGetGameWindow()
+extern "C" CORE_RT_API void* CoreGetGameWindow()
 {
     return g_gameWindow;
 }

@@ -12,7 +12,7 @@ ErrorData g_errorData{ &g_fatalState };
 std::atomic<bool> g_provided{ true };
 }
 
-extern "C" ErrorData* GetErrorData()
+extern "C" CORE_RT_API ErrorData* GetErrorData()
 {
     return g_provided ? &g_errorData : nullptr;
 }

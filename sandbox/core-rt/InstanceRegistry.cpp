@@ -38,7 +38,7 @@ InstanceRegistry& Instances()
 }
 }
 
-extern "C" InstanceRegistry* CoreGetGlobalInstanceRegistry()
+extern "C" CORE_RT_API InstanceRegistry* CoreGetGlobalInstanceRegistry()
 {
     return &Instances();
 }

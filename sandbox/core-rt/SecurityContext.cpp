@@ -38,7 +38,7 @@ StandInSecurityContext& Context()
 }
 }
 
-extern "C" se::Context* seGetCurrentContext()
+extern "C" CORE_RT_API se::Context* seGetCurrentContext()
 {
     return &Context();
 }

@@ -10,13 +10,13 @@ std::vector<corert::TraceCall> g_traceCalls;
 std::vector<std::string> g_asyncMessages;
 }
 
-extern "C" void CoreTrace(const char* channel, const char* function, const char* file, int line, const char* message)
+extern "C" CORE_RT_API void CoreTrace(const char* channel, const char* function, const char* file, int line, const char* message)
 {
     std::lock_guard lock(g_mutex);
     g_traceCalls.push_back({ channel, function, file, line, message });
 }
 
-extern "C" void AsyncTrace(const char* message)
+extern "C" CORE_RT_API void AsyncTrace(const char* message)
 {
     std::lock_guard lock(g_mutex);
     g_asyncMessages.emplace_back(message);

@@ -2,6 +2,8 @@
 // close and feed the console window. Components see only ConHost.h.
 #pragma once
 
+#include "ConHost.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,38 +11,38 @@
 namespace conhost
 {
 // Raises ConHost::OnShouldDrawGui: whether a component wants the GUI now.
-bool ComponentsWantGui();
+CONHOST_API bool ComponentsWantGui();
 
 // The GUI of one frame, inside a Dear ImGui frame that the caller runs:
 // ConHost::OnDrawGui when `componentsWantGui`, then the console window when
 // it is open.
-void DrawGui(bool componentsWantGui);
+CONHOST_API void DrawGui(bool componentsWantGui);
 
 // One whole frame when anything is to be drawn (a component wants the GUI,
 // or the console is open): NewFrame, DrawGui, Render. False, without a Dear
 // ImGui frame, otherwise. The platform's half of the frame (display size,
 // time, input) comes first, from the caller; RunTypedLines after it.
-bool RunFrame();
+CONHOST_API bool RunFrame();
 
 // Runs the lines typed into the console since the last call. Lines are
 // typed inside a frame but run outside it, so that a line may run frames
 // itself: the caller of a frame runs them once the frame is shown.
-void RunTypedLines();
+CONHOST_API void RunTypedLines();
 
 // The console window: open at start, toggled with F8 by the platform. Opened,
 // it takes the keyboard, so that the next keys go to its input line.
-bool IsConsoleOpen();
-void SetConsoleOpen(bool open);
-void ToggleConsole();
+CONHOST_API bool IsConsoleOpen();
+CONHOST_API void SetConsoleOpen(bool open);
+CONHOST_API void ToggleConsole();
 
 // How a typed line runs; by default the core runtime's command manager runs
 // it as typed.
-void SetLineRunner(std::function<void(const std::string& line)> runner);
+CONHOST_API void SetLineRunner(std::function<void(const std::string& line)> runner);
 
 // What Tab offers for argument `index` (0-based) of `command` when `typed`
 // stands there so far; empty when the argument has no known set. By default
 // only command names complete.
 using ArgumentCompleter =
     std::function<std::vector<std::string>(const std::string& command, size_t index, const std::string& typed)>;
-void SetArgumentCompleter(ArgumentCompleter completer);
+CONHOST_API void SetArgumentCompleter(ArgumentCompleter completer);
 }

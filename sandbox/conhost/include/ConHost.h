@@ -3,21 +3,22 @@
 
 #include "EventCore.h"
 
-// Variables of the console host (conhost-v2) are exported and imported explicitly,
-// as Microsoft's ABI needs; its functions are all exported by the build.
+// The console host's (conhost-v2) interface: exported while building the
+// module, imported by its users, as Microsoft's ABI needs. Elsewhere every
+// symbol is visible by default.
 #if !defined(_MSC_VER)
-#define CONHOST_DATA
+#define CONHOST_API
 #elif defined(conhost_v2_EXPORTS)
-#define CONHOST_DATA __declspec(dllexport)
+#define CONHOST_API __declspec(dllexport)
 #else
-#define CONHOST_DATA __declspec(dllimport)
+#define CONHOST_API __declspec(dllimport)
 #endif
 
 namespace ConHost
 {
 // Asked before each GUI frame; a handler sets the bool to true to have the
 // GUI drawn.
-extern CONHOST_DATA fwEvent<bool*> OnShouldDrawGui;
+extern CONHOST_API fwEvent<bool*> OnShouldDrawGui;
 // Raised inside the Dear ImGui frame.
-extern CONHOST_DATA fwEvent<> OnDrawGui;
+extern CONHOST_API fwEvent<> OnDrawGui;
 }

@@ -2,6 +2,8 @@
 // was printed, reach the managers, apply launch arguments, grant privileges.
 #pragma once
 
+#include "CoreRTApi.h"
+
 #include <string>
 #include <vector>
 
@@ -23,20 +25,20 @@ struct ConsoleMessage
     bool warning = false;
 };
 
-std::vector<ConsoleMessage> ConsoleMessages();
+CORE_RT_API std::vector<ConsoleMessage> ConsoleMessages();
 // For readers that follow the record as it grows (the console window, every
 // frame): its length, and the messages from index `first` on.
-size_t ConsoleMessageCount();
-std::vector<ConsoleMessage> ConsoleMessagesFrom(size_t first);
-void ClearConsoleMessages();
+CORE_RT_API size_t ConsoleMessageCount();
+CORE_RT_API std::vector<ConsoleMessage> ConsoleMessagesFrom(size_t first);
+CORE_RT_API void ClearConsoleMessages();
 
-console::Context& ConsoleContext();
-ConsoleVariableManager& VariableManager();
+CORE_RT_API console::Context& ConsoleContext();
+CORE_RT_API ConsoleVariableManager& VariableManager();
 // Invoke runs a line as typed at the console.
-ConsoleCommandManager& CommandManager();
+CORE_RT_API ConsoleCommandManager& CommandManager();
 // The names of the registered commands (a declared variable has commands of
 // its own name), each once: what the console completes.
-std::vector<std::string> CommandNames();
+CORE_RT_API std::vector<std::string> CommandNames();
 // Who registered a command name ("core" for the console's own, else the
 // registering resource), and the argument counts it takes.
 struct CommandInfo
@@ -45,16 +47,16 @@ struct CommandInfo
     std::string resource;
     std::vector<size_t> argumentCounts;
 };
-std::vector<CommandInfo> Commands();
+CORE_RT_API std::vector<CommandInfo> Commands();
 // The names of the console variables that have a value, each once, sorted.
-std::vector<std::string> VariableNames();
+CORE_RT_API std::vector<std::string> VariableNames();
 
 // Applies "+set NAME VALUE" triples of the process's arguments; the sandbox
 // calls it before it loads any component, so variables that components
 // declare later (read-only ones too) start with these values.
-void ApplyLaunchArguments(const std::vector<std::string>& arguments);
+CORE_RT_API void ApplyLaunchArguments(const std::vector<std::string>& arguments);
 
 // Grants or withdraws a privilege of the current security context. Names
 // are kept in lower case, as callers ask for them.
-void SetPrivilege(const std::string& privilegeName, bool granted);
+CORE_RT_API void SetPrivilege(const std::string& privilegeName, bool granted);
 }

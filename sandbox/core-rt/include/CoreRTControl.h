@@ -2,6 +2,8 @@
 // outside: the knobs a real game would turn itself.
 #pragma once
 
+#include "CoreRTApi.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,14 +13,14 @@ class ICoreGameInit;
 namespace corert
 {
 // Puts an instance into the instance registry under a type name.
-void RegisterInstance(const char* typeName, void* instance);
+CORE_RT_API void RegisterInstance(const char* typeName, void* instance);
 
 // The id the component registry gives a type name.
-uint64_t TypeId(const char* typeName);
+CORE_RT_API uint64_t TypeId(const char* typeName);
 // Every type name the component registry was asked for, in order.
-std::vector<std::string> TypeLookups();
+CORE_RT_API std::vector<std::string> TypeLookups();
 
-ICoreGameInit& GameInit();
-void SetGameReady(bool ready);
-void SetGameInitVariable(const std::string& name, bool present);
+CORE_RT_API ICoreGameInit& GameInit();
+CORE_RT_API void SetGameReady(bool ready);
+CORE_RT_API void SetGameInitVariable(const std::string& name, bool present);
 }

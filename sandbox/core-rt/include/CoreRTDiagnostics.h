@@ -3,6 +3,8 @@
 // and the trace calls it received.
 #pragma once
 
+#include "CoreRTApi.h"
+
 #include <string>
 #include <vector>
 
@@ -11,15 +13,15 @@ struct ErrorData;
 namespace corert
 {
 // The record that "GetErrorData" hands out.
-ErrorData& ErrorRecord();
+CORE_RT_API ErrorData& ErrorRecord();
 // Whether "GetErrorData" returns the record (the default) or null.
-void SetErrorDataProvided(bool provided);
+CORE_RT_API void SetErrorDataProvided(bool provided);
 // Clears the record and its latch, as in a fresh process.
-void ResetErrorRecord();
+CORE_RT_API void ResetErrorRecord();
 // An error being handled, written into the record by the core runtime's own
 // code, and the record's text fields read back by it: a module built apart
 // from the core shares the record only if both lay it out alike.
-void BeginErrorInRecord(const std::string& originalMessage);
+CORE_RT_API void BeginErrorInRecord(const std::string& originalMessage);
 struct ErrorRecordText
 {
     bool inError = false;
@@ -27,15 +29,15 @@ struct ErrorRecordText
     bool recursiveSeen = false;
     std::string recursiveMessage;
 };
-ErrorRecordText ReadErrorRecordText();
+CORE_RT_API ErrorRecordText ReadErrorRecordText();
 
 // What "CoreIsDebuggerPresent" answers (false by default), and how often it
 // was asked.
-void SetDebuggerPresent(bool present);
-int DebuggerQueries();
+CORE_RT_API void SetDebuggerPresent(bool present);
+CORE_RT_API int DebuggerQueries();
 
 // What "CoreGetGameWindow" returns (null by default).
-void SetGameWindow(void* window);
+CORE_RT_API void SetGameWindow(void* window);
 
 // One call of "CoreTrace".
 struct TraceCall
@@ -47,8 +49,8 @@ struct TraceCall
     std::string message;
 };
 
-std::vector<TraceCall> TraceCalls();
+CORE_RT_API std::vector<TraceCall> TraceCalls();
 // The messages of "AsyncTrace", in order.
-std::vector<std::string> AsyncTraceMessages();
-void ClearTraces();
+CORE_RT_API std::vector<std::string> AsyncTraceMessages();
+CORE_RT_API void ClearTraces();
 }

@@ -35,7 +35,7 @@ struct LoadReport
 // Replaces TheTimecycleManager with a fresh manager: no variables, no
 // modifiers, script data and interior override cleared. Every record of the
 // previous manager, tombstones included, is freed.
-void ResetManager();
+NYM_GAME_API void ResetManager();
 
 // Data files. Every problem is reported with file and line (also printed to
 // standard error) and only the broken part is skipped:
@@ -56,7 +56,7 @@ void ResetManager();
 // The variable table: <timecycle_variables> with one
 // <variable name=".." default=".."/> per variable, ids in file order. Only a
 // manager without variables takes a table.
-LoadReport LoadVariableTable(const std::string& path);
+NYM_GAME_API LoadReport LoadVariableTable(const std::string& path);
 // A timecycle_modifier_data file, as the timecycle editor exports it; the
 // console's `tc_load FILE`. Each <modifier> becomes a new modifier with its
 // name, userFlags and one parameter per child element (named after the
@@ -69,20 +69,20 @@ enum class ExistingModifiers
     Skip,
     Replace,
 };
-LoadReport LoadModifierFile(const std::string& path, ExistingModifiers existing = ExistingModifiers::Skip);
+NYM_GAME_API LoadReport LoadModifierFile(const std::string& path, ExistingModifiers existing = ExistingModifiers::Skip);
 // A data folder: variables.xml, then every modifiers/*.xml in name order.
-LoadReport LoadDataFolder(const std::string& folder);
+NYM_GAME_API LoadReport LoadDataFolder(const std::string& folder);
 // Writes the named modifier as a timecycle_modifier_data file, in the
 // timecycle editor's export format; the console's `tc_save NAME FILE`. The
 // file is replaced only once the new one is written in full. An unknown name
 // or a write failure gives a message and leaves the file as it was.
-LoadReport SaveModifierFile(const std::string& name, const std::string& path);
+NYM_GAME_API LoadReport SaveModifierFile(const std::string& name, const std::string& path);
 
 // The live modifier of that name, or null.
-tcModifier* FindModifier(const std::string& name);
+NYM_GAME_API tcModifier* FindModifier(const std::string& name);
 
 // Whether the player is inside an interior room.
-void SetInsideInteriorRoom(bool inside);
+NYM_GAME_API void SetInsideInteriorRoom(bool inside);
 
 // The value the game renders a variable with; none for an unknown id.
 // Starting from the variable's default, each applied modifier that has a
@@ -93,29 +93,29 @@ void SetInsideInteriorRoom(bool inside);
 //   3. inside an interior room, the interior override with strength 1.
 // The parameter is value1 outdoors and value2 inside an interior room. An
 // index that names no modifier applies nothing.
-std::optional<float> EffectiveValue(int varId);
+NYM_GAME_API std::optional<float> EffectiveValue(int varId);
 
 // Lets game time pass for the transition: its strength moves by
 // `transitionParam` per second, up to 1 (or, with a negative rate, down to
 // 0); a strength already past that end is left alone. Nothing happens
 // without a transition modifier. True when the strength moved (the picture
 // changes).
-bool AdvanceTransition(float seconds);
+NYM_GAME_API bool AdvanceTransition(float seconds);
 
 // Backups taken by EnsureTimecycleBackup.
-bool HasBackup(const tcModifier& modifier);
+NYM_GAME_API bool HasBackup(const tcModifier& modifier);
 // Puts the backup's parameters and user flags back into the modifier; the
 // backup is kept. False without a backup or for a removed modifier.
-bool RestoreBackup(tcModifier& modifier);
+NYM_GAME_API bool RestoreBackup(tcModifier& modifier);
 
 // Test hook: while `missing`, GetGameManager answers null, as in a game that
 // has not built its timecycle yet; everything else keeps working. A fresh
 // manager has its game manager.
-void SetGameManagerMissing(bool missing);
+NYM_GAME_API void SetGameManagerMissing(bool missing);
 
 // The hash the manager gives a name.
-uint32_t HashName(std::string_view name);
+NYM_GAME_API uint32_t HashName(std::string_view name);
 // Test hook: gives the modifier another name hash, as a hash collision
 // would; the next rename computes the real one again.
-void ForceNameHash(tcModifier& modifier, uint32_t hash);
+NYM_GAME_API void ForceNameHash(tcModifier& modifier, uint32_t hash);
 }

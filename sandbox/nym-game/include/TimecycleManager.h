@@ -31,14 +31,15 @@
 #include <cstdint>
 #include <string>
 
-// Variables of the game module (nym-game-vesk) are exported and imported explicitly,
-// as Microsoft's ABI needs; its functions are all exported by the build.
+// The game module's (nym-game-vesk) interface: exported while building the
+// module, imported by its users, as Microsoft's ABI needs. Elsewhere every
+// symbol is visible by default.
 #if !defined(_MSC_VER)
-#define NYM_GAME_DATA
+#define NYM_GAME_API
 #elif defined(nym_game_vesk_EXPORTS)
-#define NYM_GAME_DATA __declspec(dllexport)
+#define NYM_GAME_API __declspec(dllexport)
 #else
-#define NYM_GAME_DATA __declspec(dllimport)
+#define NYM_GAME_API __declspec(dllimport)
 #endif
 
 // One parameter of a modifier. value1 is the variable's value outdoors,
@@ -115,7 +116,7 @@ static_assert(offsetof(TimecycleScriptData, transitionIndex) == 8);
 static_assert(offsetof(TimecycleScriptData, transitionStrength) == 0xC);
 static_assert(offsetof(TimecycleScriptData, transitionParam) == 0x10);
 
-class TimecycleManager
+class NYM_GAME_API TimecycleManager
 {
 public:
     // The current manager's records; null while there is no manager. The
@@ -193,4 +194,4 @@ protected:
 
 // The game's manager; replaced only by the game's own tools
 // (TimecycleControl.h).
-extern NYM_GAME_DATA TimecycleManager* TheTimecycleManager;
+extern NYM_GAME_API TimecycleManager* TheTimecycleManager;
