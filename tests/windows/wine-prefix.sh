@@ -18,7 +18,14 @@ prefix=$(for word in "$@"; do case $word in WINEPREFIX=*) echo "${word#WINEPREFI
 
 case $action in
   start)
-    WINEPREFIX=$prefix "$wineserver" -p </dev/null >/dev/null 2>&1 || exit 1
+    # A server that a run just before was told to end may still be on its
+    # way out; -p fails until it has gone.
+    tries=0
+    until WINEPREFIX=$prefix "$wineserver" -p </dev/null >/dev/null 2>&1; do
+      tries=$((tries + 1))
+      [ "$tries" -lt 10 ] || { echo "wineserver -p failed in $prefix"; exit 1; }
+      sleep 0.5
+    done
     "$@" wineboot </dev/null >/dev/null 2>&1 || { echo "wineboot failed in $prefix"; exit 1; }
     echo "Wine prefix $prefix started" ;;
   stop)
