@@ -25,6 +25,8 @@ const CommandHelp kCommands[] = {
     { "ui_type", "ui_type LABEL TEXT [INDEX]", "click into a text field and type at its end" },
     { "ui_enter", "ui_enter LABEL TEXT [INDEX]", "ctrl+click a drag, type a value over it, then Enter" },
     { "ui_drag", "ui_drag LABEL DX [INDEX]", "drag a widget DX pixels to the right (left if < 0)" },
+    { "ui_colour", "ui_colour LABEL R G B [INDEX]",
+      "set a colour editor (\"Value 1\" in the colour popup) to a colour, as one gesture" },
     { "ui_key", "ui_key CHORD", "press a key: enter, escape, tab, up, ctrl+a, ctrl+c, ctrl+z, f8 (console), ..." },
     { "ui_items", "ui_items", "widgets of the last frame in the UI window" },
     { "ui_texts", "ui_texts", "texts of the last frame in the UI window" },

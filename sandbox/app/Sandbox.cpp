@@ -83,6 +83,7 @@ Sandbox::Sandbox(Display& display)
     conhost::SetLineRunner([this](const std::string& line) { RunLine(line); });
     AddFrameCommands(*this);
     AddUiCommands(*this);
+    AddColourCommands(*this);
     AddGameCommands(*this);
     AddTimecycleCommands(*this);
     AddDiagnosticsCommands(*this);

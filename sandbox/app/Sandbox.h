@@ -83,6 +83,7 @@ private:
 // The sandbox's commands, by area.
 void AddFrameCommands(Sandbox& sandbox);
 void AddUiCommands(Sandbox& sandbox);
+void AddColourCommands(Sandbox& sandbox);
 void AddGameCommands(Sandbox& sandbox);
 void AddTimecycleCommands(Sandbox& sandbox);
 void AddDiagnosticsCommands(Sandbox& sandbox);

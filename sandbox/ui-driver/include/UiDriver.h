@@ -111,6 +111,12 @@ public:
     // over it and presses Enter.
     void EnterValue(std::string_view window, std::string_view label, std::string_view text, int index = kUnique);
 
+    // Drops a colour (red, green, blue) on the colour editor with that label
+    // (ImGui::ColorEdit3/4), as dragging a colour swatch onto it does: the
+    // editor takes all three channels in one frame. The editor is known by
+    // its label, in whose id scope its parts are drawn.
+    void DropColour(std::string_view window, std::string_view label, const float (&rgb)[3], int index = kUnique);
+
     // Presses and releases a key or chord on whatever has the keyboard:
     // "enter", "escape", "tab", "up", "down", "left", "right", "pageup",
     // "pagedown", "home", "end", "insert", "delete", "backspace", "space",

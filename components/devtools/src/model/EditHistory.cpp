@@ -156,6 +156,63 @@ void EditHistory::EndGesture()
     m_openGesture = 0;
 }
 
+bool EditHistory::GestureOpen(uint32_t gesture) const
+{
+    return gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0;
+}
+
+bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes,
+                            std::string action, uint32_t gesture)
+{
+    const std::string& name = m_game.GetTimecycleName(modifier);
+    GroupChange* extended = nullptr;
+    if (GestureOpen(gesture) && m_steps.back().modifier == name)
+    {
+        if (auto* group = std::get_if<std::unique_ptr<GroupChange>>(&m_steps.back().change))
+            extended = group->get();
+    }
+
+    auto made = std::make_unique<GroupChange>();
+    GroupChange& group = extended ? *extended : *made;
+    const size_t bytesBefore = extended ? m_steps.back().Bytes() : 0;
+    m_changes.Touch(modifier);
+    bool wrote = false;
+    for (const ValueWrite& write : writes)
+    {
+        tcModData* live = m_game.GetTimecycleModData(modifier, write.varId);
+        if (!live)
+            continue;
+        wrote = true;
+        float& target = ValueIn(*live, column);
+        auto same = std::find_if(group.steps.begin(), group.steps.end(), [&](const Step& step) {
+            const auto* change = std::get_if<ValueChange>(&step.change);
+            return change && change->varId == write.varId && change->column == column;
+        });
+        if (same != group.steps.end())
+            std::get<ValueChange>(same->change).after = write.value;
+        else if (!SameValue(target, write.value))
+            group.steps.push_back({ name, ValueChange{ write.varId, column, target, write.value } });
+        target = write.value;
+    }
+    m_changes.Refresh(modifier);
+    group.action = std::move(action);
+
+    if (extended)
+    {
+        m_bytes += m_steps.back().Bytes() - bytesBefore;
+        m_message.clear();
+        DropOldest();
+        return wrote;
+    }
+    // Always a group, even of one value, so that the step keeps its name
+    // while the gesture goes on.
+    if (made->steps.empty())
+        return wrote;
+    Record({ name, std::move(made) });
+    m_openGesture = gesture;
+    return true;
+}
+
 bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind)
 {
     if (!modifier.modData)

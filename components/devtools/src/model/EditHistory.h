@@ -14,6 +14,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -81,6 +82,19 @@ public:
     // non-zero gesture merge into one step until EndGesture.
     bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
     void EndGesture();
+    // Whether changes with this gesture would extend the last step.
+    bool GestureOpen(uint32_t gesture) const;
+    // Writes values of one column of the modifier as one step named by
+    // `action`, e.g. the three channels of a colour. Calls with the same
+    // non-zero gesture extend that step, taking the new `action`, until
+    // EndGesture. False when the game took none of them.
+    struct ValueWrite
+    {
+        int32_t varId;
+        float value;
+    };
+    bool SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes, std::string action,
+                   uint32_t gesture);
     // Adds the named variable's parameter; with `values`, gives it those.
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
     // Removes the parameter of `varId`.

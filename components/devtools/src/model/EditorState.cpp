@@ -60,6 +60,8 @@ void TimecycleEditorState::ResetEditorState()
     changes.Clear();
     status = {};
     typedValue = {};
+    colourPopup = {};
+    browserScrollTarget.clear();
 
     selection.Clear();
 

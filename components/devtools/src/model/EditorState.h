@@ -6,6 +6,7 @@
 // reached through `game`.
 #pragma once
 
+#include "ColourTriples.h"
 #include "EditHistory.h"
 #include "GameTimecycle.h"
 #include "ListedModifiers.h"
@@ -77,6 +78,11 @@ struct TimecycleEditorState
     // when their sources change.
     ParameterTableRows tableRows;
     VariableSuggestions variableSuggestions;
+    // The colours among the game's variables, and the table's colour popup.
+    ColourTriples colourTriples;
+    ColourPopupState colourPopup;
+    // A modifier the browser scrolls to in its next frame, by name.
+    std::string browserScrollTarget;
     // Whether the suggestion popup under the "Variable" field is shown; it
     // outlives the editor's resets on purpose.
     bool variablePopupOpen = false;

@@ -1,6 +1,8 @@
 // The browser: search fields, the modifiers the game applies, and the list
 // of every modifier, where a click selects one for editing and a right click
-// copies or pastes its parameters.
+// copies or pastes its parameters. What the game applies is tagged in the
+// list, and a right click on its row offers to select it.
+#include "AppliedModifierMarks.h"
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
@@ -37,14 +39,16 @@ void DrawSearchFields(TimecycleEditorState& state)
     ImGui::Text("By name");
     ImGui::SameLine();
     ImGui::NextColumn();
-    if (ImGui::InputText("##controls_search_name", state.searchName, kTextBufferSize, 0, nullptr))
+    if (ImGui::InputTextWithHint("##controls_search_name", "name contains...", state.searchName, kTextBufferSize, 0,
+                                 nullptr))
         RebuildFilter(state);
 
     ImGui::NextColumn();
     ImGui::Text("By param");
     ImGui::SameLine();
     ImGui::NextColumn();
-    if (ImGui::InputText("##controls_search_param", state.searchParam, kTextBufferSize, 0, nullptr))
+    if (ImGui::InputTextWithHint("##controls_search_param", "parameter contains...", state.searchParam,
+                                 kTextBufferSize, 0, nullptr))
         RebuildFilter(state);
 
     ImGui::NextColumn();
@@ -54,7 +58,8 @@ void DrawSearchFields(TimecycleEditorState& state)
 
 // One applied modifier with its strength and a "Clear" button; returns
 // whether "Clear" was pressed.
-bool DrawAppliedModifierRow(GameTimecycle& game, const char* title, int index, const char* strengthId, float& strength)
+bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int index, const char* strengthId,
+                            float& strength)
 {
     if (index == -1)
     {
@@ -62,7 +67,9 @@ bool DrawAppliedModifierRow(GameTimecycle& game, const char* title, int index, c
         return false;
     }
 
-    ImGui::Text("%s modifier: %s", title, ModifierNameOrInvalid(game, index));
+    const std::string text = std::string(title) + " modifier: " + ModifierNameOrInvalid(state.game, index);
+    ImGui::Text("%s", text.c_str());
+    OfferSelectOnText(state, text.c_str(), index);
     const float minStrength = -10.0f;
     const float maxStrength = 10.0f;
     ImGui::DragScalar(strengthId, ImGuiDataType_Float, &strength, 0.05f, &minStrength, &maxStrength, "%.3f", 0);
@@ -81,14 +88,14 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     const int selectedIndex = selected ? game.GetTimecycleIndex(*selected) : -1;
     const int interior = game.GetInteriorModifierOverride();
 
-    if (DrawAppliedModifierRow(game, "Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
+    if (DrawAppliedModifierRow(state, "Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
     {
         scriptData.primaryIndex = -1;
         state.applySelected = false;
     }
     ImGui::Separator();
 
-    if (DrawAppliedModifierRow(game, "Transition", scriptData.transitionIndex, "##transition-strength",
+    if (DrawAppliedModifierRow(state, "Transition", scriptData.transitionIndex, "##transition-strength",
                                scriptData.transitionStrength))
         scriptData.transitionIndex = -1;
     ImGui::Separator();
@@ -96,7 +103,11 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     if (interior == -1)
         ImGui::Text("Interior modifier: NONE");
     else
-        ImGui::Text("Interior modifier: %s", ModifierNameOrInvalid(game, interior));
+    {
+        const std::string text = std::string("Interior modifier: ") + ModifierNameOrInvalid(game, interior);
+        ImGui::Text("%s", text.c_str());
+        OfferSelectOnText(state, text.c_str(), interior);
+    }
     ImGui::Separator();
 
     if (ImGui::Checkbox("Apply selected", &state.applySelected) && !state.applySelected)
@@ -149,7 +160,8 @@ void DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
 
 // One modifier of the list; `selected` is the selected modifier as found
 // this frame.
-void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected)
+void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
+                           const AppliedModifiers& applied)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
     ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
@@ -162,6 +174,7 @@ void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
     const bool open = ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str());
     if (changed)
         ImGui::PopStyleColor(1);
+    DrawAppliedTags(applied, modifier);
     if (open)
     {
         if (ImGui::IsItemClicked(0))
@@ -169,6 +182,22 @@ void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
         DrawRowMenu(state, modifier);
         ImGui::TreePop();
     }
+}
+
+// The row of the list the browser was asked to scroll to, or -1 when it
+// lists no such modifier (the search leaves it out); asked once.
+int TakeScrollTarget(TimecycleEditorState& state, std::span<tcModifier* const> rows)
+{
+    if (state.browserScrollTarget.empty())
+        return -1;
+    const std::string target = std::move(state.browserScrollTarget);
+    state.browserScrollTarget.clear();
+    for (size_t row = 0; row < rows.size(); ++row)
+    {
+        if (state.game.GetTimecycleName(*rows[row]) == target)
+            return static_cast<int>(row);
+    }
+    return -1;
 }
 
 void DrawModifierList(TimecycleEditorState& state)
@@ -180,14 +209,21 @@ void DrawModifierList(TimecycleEditorState& state)
     const std::span<tcModifier* const> rows =
         state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr);
 
+    const AppliedModifiers applied = AppliedModifiers::Of(state.game);
+    const int scrollTo = TakeScrollTarget(state, rows);
+
     ImGuiListClipper clipper;
     clipper.Begin(static_cast<int>(rows.size()));
+    if (scrollTo >= 0)
+        clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
         {
             // A click may change the selection: it is found again per entry.
-            DrawModifierListEntry(state, *rows[row], state.SelectedModifier());
+            DrawModifierListEntry(state, *rows[row], state.SelectedModifier(), applied);
+            if (row == scrollTo)
+                ImGui::SetScrollHereY(0.5f);
         }
     }
     clipper.End();

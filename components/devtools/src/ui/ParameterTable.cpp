@@ -4,6 +4,7 @@
 // and each value has a context menu to copy, paste and reset it. Only the
 // rows in view are drawn, from rows gathered when their source changes
 // (ParameterTableRows); the values they show are the game's live ones.
+#include "ColourSwatch.h"
 #include "EditorAssert.h"
 #include "EditorPanes.h"
 #include "EditorState.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <set>
@@ -76,6 +78,23 @@ std::string ValueText(float value)
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
+}
+
+// A value as the table shows it, "%.3f".
+std::string ShownValueText(float value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return text;
+}
+
+// The last line of a value's tooltip: how to edit it.
+std::string EditHint(float speed)
+{
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "Drag: %g per pixel, Alt: finer, Shift: coarser, Ctrl+click: type, Right click: more", speed);
+    return text;
 }
 
 // One drawn row of the table and what it edits.
@@ -159,13 +178,15 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     if (ImGui::IsItemDeactivated())
         state.history.EndGesture();
 
-    if (changed && ImGui::IsItemHovered())
+    if (ImGui::IsItemHovered())
     {
-        if (original)
-            ImGui::SetTooltip("Original: %.3f", ValueIn(*original, column));
-        else
-            ImGui::SetTooltip(row.record->original ? "Original: not in the modifier"
-                                                   : "Original: none, created this session");
+        // The original of a changed value, then how to edit it.
+        std::string tooltip;
+        if (changed && original)
+            tooltip = "Original: " + ShownValueText(ValueIn(*original, column)) + "\n";
+        else if (changed)
+            tooltip = row.record->original ? "Original: not in the modifier\n" : "Original: none, created this session\n";
+        ImGui::SetTooltip("%s%s", tooltip.c_str(), EditHint(range.speed).c_str());
     }
     DrawValueMenu(state, row, column, original);
 }
@@ -196,6 +217,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     ImGui::TableSetColumnIndex(0);
     ImGui::TextUnformatted(texts.varText.c_str());
     ImGui::TableSetColumnIndex(1);
+    DrawColourSwatch(state, modifier, varId);
     DrawName(name, texts.highlighted);
     ImGui::TableSetColumnIndex(2);
     ImGui::TextUnformatted(texts.defaultText.c_str());
@@ -307,6 +329,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
     }
     if (comparing)
         ImGui::EndDisabled();
+    DrawColourPopup(state, modifier);
     ImGui::Columns(1);
 
     if (shownRows == 0 && state.paramFilter[0] != '\0')

@@ -1,0 +1,59 @@
+// Colours stored as three parameters. A variable is a channel of a colour
+// when its name ends in "_r", "_g" or "_b" and the game's variable table has
+// all three names of that stem ("sky_zenith_col_r", "_g", "_b"). Decided from
+// the names the game's table gives, gathered again when the table changes.
+#pragma once
+
+#include "EditHistory.h"
+#include "GameTimecycle.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tceditor
+{
+struct ColourTriple
+{
+    std::string stem;                 // "sky_zenith_col"
+    std::array<int32_t, 3> channels;  // the var ids of red, green and blue
+};
+
+class ColourTriples
+{
+public:
+    // The colour the variable is a channel of, or null.
+    const ColourTriple* Of(GameTimecycle& game, int32_t varId);
+
+private:
+    void Gather(GameTimecycle& game);
+
+    // What the triples were gathered from.
+    const tcVarInfo* m_varInfos = nullptr;
+    int m_varCount = -1;
+
+    std::vector<ColourTriple> m_triples;
+    std::vector<int> m_tripleOfVar;  // by var id: index in m_triples, or -1
+};
+
+// The colour popup of the parameter table: which colour of which modifier it
+// edits, and where the gesture under way started.
+struct ColourPopupState
+{
+    std::string modifier;  // the name of the modifier it was opened for
+    std::string stem;
+    int32_t redVarId = -1;  // -1 while closed
+    bool openRequested = false;
+    std::array<float, 3> gestureStart{};
+};
+
+// Whether the parameters hold all three channels of the colour.
+bool HasAllChannels(const ColourTriple& triple, const std::map<int32_t, tcModData>& params);
+
+// The history's text for a colour edit, e.g.
+// "sky_zenith_col value 1 (0.45, 0.38, 0.46) -> (0.80, 0.45, 0.20) in tod_sunrise_warm".
+std::string DescribeColourEdit(const std::string& stem, ValueColumn column, const std::array<float, 3>& before,
+                               const std::array<float, 3>& after, const std::string& modifier);
+}

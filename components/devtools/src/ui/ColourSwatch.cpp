@@ -1,0 +1,192 @@
+#include "ColourSwatch.h"
+
+#include <imgui.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tceditor
+{
+namespace
+{
+using Colour = std::array<float, 3>;
+
+constexpr ImGuiColorEditFlags kSwatchFlags = ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_NoTooltip;
+// Floats without the 0..1 limits, so values above 1 are kept and can be made.
+constexpr ImGuiColorEditFlags kEditorFlags =
+    ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_Float | ImGuiColorEditFlags_HDR;
+constexpr ValueColumn kColumns[2] = { ValueColumn::Outdoor, ValueColumn::Indoor };
+constexpr const char* kColumnLabels[2] = { "Value 1", "Value 2" };
+
+// The values a row's value cells show. Swatches and the popup take their
+// colours from here, so they always agree with the table.
+const tcModData* TableShownValues(TimecycleEditorState& state, int32_t varId)
+{
+    const auto found = state.selection.workingParams.find(varId);
+    return found == state.selection.workingParams.end() ? nullptr : &found->second;
+}
+
+Colour ShownColour(TimecycleEditorState& state, const ColourTriple& triple, ValueColumn column)
+{
+    Colour colour{};
+    for (int channel = 0; channel < 3; ++channel)
+    {
+        if (const tcModData* shown = TableShownValues(state, triple.channels[channel]))
+            colour[channel] = ValueIn(*shown, column);
+    }
+    return colour;
+}
+
+ImVec4 SwatchColour(const Colour& colour)
+{
+    return ImVec4(colour[0], colour[1], colour[2], 1.0f);
+}
+
+// The triple of a row whose modifier has all its channels, or null.
+const ColourTriple* WholeTriple(TimecycleEditorState& state, int32_t varId)
+{
+    const ColourTriple* triple = state.colourTriples.Of(state.game, varId);
+    return triple && HasAllChannels(*triple, state.selection.workingParams) ? triple : nullptr;
+}
+
+void DrawSwatchTooltip(TimecycleEditorState& state, const ColourTriple& triple)
+{
+    const float side = 3.0f * ImGui::GetFrameHeight();
+    ImGui::BeginTooltip();
+    ImGui::Text("%s", triple.stem.c_str());
+    for (int i = 0; i < 2; ++i)
+    {
+        const Colour colour = ShownColour(state, triple, kColumns[i]);
+        ImGui::ColorButton(kColumnLabels[i], SwatchColour(colour), kSwatchFlags, ImVec2(side, side));
+        ImGui::SameLine();
+        ImGui::Text("%s\n%.3f\n%.3f\n%.3f", kColumnLabels[i], colour[0], colour[1], colour[2]);
+    }
+    ImGui::EndTooltip();
+}
+
+// Writes the edited colour's channels that are switched on, through the
+// history: the frames of one gesture of the editor are one step.
+void WriteColour(TimecycleEditorState& state, tcModifier& modifier, const ColourTriple& triple, ValueColumn column,
+                 const Colour& before, const Colour& edited, ImGuiID gesture)
+{
+    std::vector<EditHistory::ValueWrite> writes;
+    for (int channel = 0; channel < 3; ++channel)
+    {
+        const int32_t varId = triple.channels[channel];
+        if (state.selection.switchedOff.contains(varId) || !std::isfinite(edited[channel]))
+            continue;
+        ValueIn(state.selection.workingParams.at(varId), column) = edited[channel];
+        writes.push_back({ varId, edited[channel] });
+    }
+    if (writes.empty())
+        return;
+    if (!state.history.GestureOpen(gesture))
+        state.colourPopup.gestureStart = before;
+    const std::string action =
+        DescribeColourEdit(triple.stem, column, state.colourPopup.gestureStart, ShownColour(state, triple, column),
+                           state.game.GetTimecycleName(modifier));
+    state.history.SetValues(modifier, column, writes, action, gesture);
+}
+
+void DrawColourEditor(TimecycleEditorState& state, tcModifier& modifier, const ColourTriple& triple, int index)
+{
+    const ValueColumn column = kColumns[index];
+    const char* label = kColumnLabels[index];
+    const ImGuiID gesture = ImGui::GetID(label);
+    const Colour before = ShownColour(state, triple, column);
+    Colour edited = before;
+    const bool changed = ImGui::ColorEdit3(label, edited.data(), kEditorFlags);
+    // A change made at once (a colour dropped on the editor, a typed value
+    // committed) is a gesture of its own; one the editor is still busy with
+    // goes on until it lets go.
+    if (ImGui::IsItemActivated())
+        state.history.EndGesture();
+    if (changed)
+        WriteColour(state, modifier, triple, column, before, edited, gesture);
+    if ((changed && !ImGui::IsItemActive()) || ImGui::IsItemDeactivated())
+        state.history.EndGesture();
+}
+
+void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)
+{
+    std::string switchedOff;
+    for (int32_t varId : triple.channels)
+    {
+        const char* name = state.game.VariableName(varId);
+        const tcModData* shown = TableShownValues(state, varId);
+        if (!name || !shown)
+            continue;
+        ImGui::Text("%s  %.3f  %.3f", name, shown->value1, shown->value2);
+        if (state.selection.switchedOff.contains(varId))
+            switchedOff += (switchedOff.empty() ? "" : ", ") + std::string(name);
+    }
+    if (!switchedOff.empty())
+        ImGui::Text("Switched off, not written: %s", switchedOff.c_str());
+}
+}
+
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId)
+{
+    const ColourTriple* triple = WholeTriple(state, varId);
+    if (!triple)
+        return;
+    char label[48];
+    std::snprintf(label, sizeof label, "##%x-%d-colour", modifier.nameHash, varId);
+    const float side = ImGui::GetTextLineHeight();
+    const Colour colour = ShownColour(state, *triple, ValueColumn::Outdoor);
+    if (ImGui::ColorButton(label, SwatchColour(colour), kSwatchFlags, ImVec2(side, side)))
+    {
+        ColourPopupState& popup = state.colourPopup;
+        popup = { state.game.GetTimecycleName(modifier), triple->stem, triple->channels[0], true };
+    }
+    if (ImGui::IsItemHovered())
+        DrawSwatchTooltip(state, *triple);
+    ImGui::SameLine();
+}
+
+void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier)
+{
+    ColourPopupState& popup = state.colourPopup;
+    if (popup.redVarId < 0)
+        return;
+    const std::string title = "Colour: " + popup.stem;
+    if (popup.openRequested)
+    {
+        ImGui::OpenPopup(title.c_str());
+        popup.openRequested = false;
+    }
+    if (!ImGui::BeginPopup(title.c_str()))
+    {
+        if (!ImGui::IsPopupOpen(title.c_str()))
+            popup = {};
+        return;
+    }
+
+    // The colour is found again every frame: the selection, the modifier's
+    // parameters or the game's variables may have changed since it opened.
+    const ColourTriple* triple = WholeTriple(state, popup.redVarId);
+    if (!triple || triple->stem != popup.stem || state.game.GetTimecycleName(modifier) != popup.modifier)
+    {
+        ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
+        popup = {};
+        return;
+    }
+
+    ImGui::Text("%s", title.c_str());
+    ImGui::Separator();
+    // While "Compare" shows the original, nothing is edited.
+    const bool comparing = state.comparedEdit.has_value();
+    if (comparing)
+        ImGui::BeginDisabled(true);
+    for (int index = 0; index < 2; ++index)
+        DrawColourEditor(state, modifier, *triple, index);
+    if (comparing)
+        ImGui::EndDisabled();
+    DrawChannelNumbers(state, *triple);
+    ImGui::EndPopup();
+}
+}

@@ -1,0 +1,15 @@
+// Colours in the parameter table: a swatch before the name of each channel of
+// a colour the selected modifier has whole, and the popup a swatch opens,
+// where the colour is edited as a colour.
+#pragma once
+
+#include "EditorState.h"
+
+namespace tceditor
+{
+// In the "Name" cell, before the name: the swatch of the row's colour, when
+// the row is a channel of one.
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId);
+// After the table: the popup "Colour: STEM" while it is open.
+void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier);
+}
