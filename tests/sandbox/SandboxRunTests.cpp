@@ -4,6 +4,7 @@
 // read back from screenshots.
 #include "SandboxProcess.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -11,6 +12,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <sstream>
 
 namespace
 {
@@ -147,6 +149,30 @@ tc_diff w_clear_light
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 3) << run.output;
     EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.200 0.200 -> 0.200 "), 1) << run.output;
+}
+
+// The committed colour script: a swatch opens the popup, "Value 1" takes a
+// colour as one step over its three channels, one Ctrl+Z takes it back.
+TEST(SandboxRun, ColourRoundTripScript)
+{
+    const std::string script = std::string(VESK_TIMECYCLE_DATA) + "/../../sandbox/app/colour.txt";
+    const SandboxRun run = RunSandbox({ "--headless", "--script", script, "mosk" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    // Each tc_show's zenith colour, value 1 and value 2 of red, green, blue.
+    std::vector<std::string> shown;
+    for (const std::string& line : run.Lines())
+    {
+        std::istringstream words(line);
+        std::string prefix, id, name, value1, value2;
+        words >> prefix >> id >> name >> value1 >> value2;
+        if (prefix == "[sandbox]" && name.starts_with("sky_zenith_col_"))
+            shown.push_back(name.substr(15) + " " + value1 + " " + value2);
+    }
+    EXPECT_THAT(shown, testing::ElementsAre("r 0.448 0.448", "g 0.380 0.380", "b 0.459 0.459",  // as loaded
+                                            "r 0.800 0.448", "g 0.450 0.380", "b 0.200 0.459",  // the new colour
+                                            "r 0.448 0.448", "g 0.380 0.380", "b 0.459 0.459"))  // undone
+        << run.output;
 }
 
 // The session workflow end to end: edits saved in one run, the file loaded

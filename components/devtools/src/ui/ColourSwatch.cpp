@@ -62,7 +62,7 @@ void DrawSwatchTooltip(TimecycleEditorState& state, const ColourTriple& triple)
         const Colour colour = ShownColour(state, triple, kColumns[i]);
         ImGui::ColorButton(kColumnLabels[i], SwatchColour(colour), kSwatchFlags, ImVec2(side, side));
         ImGui::SameLine();
-        ImGui::Text("%s\n%.3f\n%.3f\n%.3f", kColumnLabels[i], colour[0], colour[1], colour[2]);
+        ImGui::Text("%s: %.3f, %.3f, %.3f", kColumnLabels[i], colour[0], colour[1], colour[2]);
     }
     ImGui::EndTooltip();
 }
