@@ -37,8 +37,8 @@ TEST_F(EditorWindow, FirstFrameShowsBrowserAndDetailPane)
     EXPECT_GE(window->Size.y, 400.0f);
     EXPECT_EQ(LeftPaneWidth(ui), 400.0f);
     EXPECT_TRUE(Shows("Search timecycle:"));
-    EXPECT_TRUE(Shows("By name { }"));
-    EXPECT_TRUE(Shows("By param { }"));
+    EXPECT_TRUE(Shows("By name { name contains... }"));
+    EXPECT_TRUE(Shows("By param { parameter contains... }"));
     EXPECT_TRUE(ui.Exists(kWindow, "##controls_search_name"));
     EXPECT_TRUE(ui.Exists(kWindow, "##controls_search_param"));
     EXPECT_TRUE(ui.Exists(kWindow, "##detail_name")) << "the right pane is the detail pane";

@@ -199,7 +199,7 @@ bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<
 
     if (extended)
     {
-        m_bytes += m_steps.back().Bytes() - bytesBefore;
+        m_bytes = m_bytes - bytesBefore + m_steps.back().Bytes();
         m_message.clear();
         DropOldest();
         return wrote;
