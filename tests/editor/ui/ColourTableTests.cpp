@@ -170,6 +170,26 @@ TEST_F(ColourTableTest, ADragInTheEditorIsOneStepHoweverManyFrames)
     EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
 }
 
+TEST_F(ColourTableTest, APickedColourIsOneStepToo)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    const size_t steps = state.history.StepCount();
+
+    // The editor's square opens Dear ImGui's picker; its saturation and value
+    // square is dragged over several frames.
+    ui.Click(kWindow, "##ColorButton", 0);
+    ui.Drag(kWindow, "sv", ImVec2(-30.0f, -20.0f));
+    const std::array<float, 3> picked = Sky(modifier, ValueColumn::Outdoor);
+    EXPECT_NE(picked, (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
+    EXPECT_EQ(state.history.StepCount(), steps + 1);
+    EXPECT_EQ(Saved(kSkyR).value1, picked[0]);
+
+    ui.Key("ctrl+z");
+    EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
+}
+
 TEST_F(ColourTableTest, ASwitchedOffChannelIsNotWrittenAndTheEditorSaysWhich)
 {
     tcModifier& modifier = MakeColourModifier();
