@@ -4,12 +4,14 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tceditor
 {
-void TimecycleEditorState::ShowXmlOutput(std::string text)
+void TimecycleEditorState::ShowXmlOutput(std::string text, int roundedValues)
 {
     xmlOutput = std::move(text);
+    xmlRoundedValues = roundedValues;
     showingXmlOutput = true;
 }
 
@@ -17,6 +19,7 @@ void TimecycleEditorState::CloseXmlOutput()
 {
     xmlOutput.clear();
     showingXmlOutput = false;
+    xmlRoundedValues = 0;
 }
 
 void TimecycleEditorState::Select(tcModifier& modifier)
@@ -160,7 +163,10 @@ void TimecycleEditorState::EndCompare()
 
 void GenerateModifierXml(TimecycleEditorState& state)
 {
-    if (const tcModifier* modifier = state.SelectedModifier())
-        state.ShowXmlOutput(ModifierDocumentText({ DocumentOfModifier(state.game, *modifier) }));
+    const tcModifier* modifier = state.SelectedModifier();
+    if (!modifier)
+        return;
+    const std::vector<DocumentModifier> document = { DocumentOfModifier(state.game, *modifier) };
+    state.ShowXmlOutput(ModifierDocumentText(document, nullptr, ValueText::ThreeDecimals), CountRoundedValues(document));
 }
 }

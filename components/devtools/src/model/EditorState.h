@@ -54,7 +54,9 @@ struct TimecycleEditorState
     // it longer than it was generated.
     std::string xmlOutput;
     bool showingXmlOutput = false;
-    void ShowXmlOutput(std::string text);
+    // How many values the generated XML's three decimals do not hold exactly.
+    int xmlRoundedValues = 0;
+    void ShowXmlOutput(std::string text, int roundedValues = 0);
     void CloseXmlOutput();
 
     // Originals and change marks of this session, and the steps to undo.

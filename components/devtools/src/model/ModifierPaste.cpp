@@ -2,6 +2,8 @@
 
 #include "EditHistory.h"
 #include "ModifierDocument.h"
+#include "ModifierNameRule.h"
+#include "StatusText.h"
 #include "XmlText.h"
 
 #include <algorithm>
@@ -28,23 +30,30 @@ ModifierSnapshot SnapshotOf(GameTimecycle& game, const DocumentModifier& documen
     return snapshot;
 }
 
+// "a, b, c, and 9,990 more".
 std::string NameList(const std::vector<std::string>& names)
 {
-    std::string text;
-    for (const std::string& name : names)
-        text += (text.empty() ? "" : ", ") + DisplayName(name);
-    return text;
+    std::vector<std::string> shown;
+    for (size_t i = 0; i < names.size() && i < kStatusListItems; ++i)
+        shown.push_back(StatusName(names[i]));
+    shown.resize(names.size());
+    return BoundedList(shown, ", ");
 }
 
-// What was left out: "; skipped unknown variable zz_unknown", then the
-// reader's notes.
-std::string SkippedText(const std::vector<std::string>& unknown, const std::vector<std::string>& notes)
+// What was left out or read otherwise: "; skipped unknown variable
+// zz_unknown", then the names the editor does not create, then the reader's
+// notes.
+std::string SkippedText(const std::vector<std::string>& unknown, const std::vector<std::string>& notes,
+                        const std::vector<std::string>& badNames = {})
 {
     std::string text;
     if (!unknown.empty())
         text += (unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ") + NameList(unknown);
-    for (const std::string& note : notes)
-        text += "; " + note;
+    if (!badNames.empty())
+        text += "; not created, a modifier name needs " + std::to_string(kShortestModifierName) + " to " +
+                std::to_string(kLongestModifierName) + " bytes: " + NameList(badNames);
+    if (!notes.empty())
+        text += "; " + BoundedList(notes, "; ");
     return text;
 }
 
@@ -67,6 +76,7 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
 
     std::vector<std::string> unknown;
     std::vector<std::string> refused;
+    std::vector<std::string> badNames;
     int updated = 0;
     int unchanged = 0;
     int created = 0;
@@ -84,6 +94,12 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
             else
                 ++updated;
         }
+        else if (!FitsModifierNameRule(target.name))
+        {
+            // The game would take it; the editor creates only what its own
+            // name field could hold, as "Create" does.
+            badNames.push_back(target.name);
+        }
         else if (history.CreateModifier(target))
         {
             ++created;
@@ -100,10 +116,13 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     for (const auto& [count, what] : tally)
         if (count > 0)
             counts += (counts.empty() ? "" : ", ") + std::to_string(count) + " " + what;
+    if (counts.empty())
+        counts = "none applied";
     std::string message = "Pasted " + Counted(reading.modifiers.size(), "modifier") + ": " + counts;
     if (!refused.empty())
-        message += (counts.empty() ? "" : "; ") + std::string("the game refused all or part of ") + NameList(refused);
-    return { message + SkippedText(unknown, reading.notes), refused.size() == reading.modifiers.size() };
+        message += "; the game refused all or part of " + NameList(refused);
+    const size_t notApplied = refused.size() + badNames.size();
+    return { message + SkippedText(unknown, reading.notes, badNames), notApplied == reading.modifiers.size() };
 }
 
 PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifier& target, std::string_view text)
@@ -118,7 +137,7 @@ PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifi
     content.name = game.GetTimecycleName(target);
     const bool complete = history.ReplaceModifier(target, content, "paste parameters into");
 
-    std::string message = "Pasted the parameters of " + DisplayName(source.name) + " into " + DisplayName(content.name);
+    std::string message = "Pasted the parameters of " + StatusName(source.name) + " into " + StatusName(content.name);
     if (!complete)
         message += "; the game refused a part of them";
     return { message + SkippedText(unknown, reading.notes), false };

@@ -8,6 +8,7 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
+#include "TypedExpression.h"
 
 #include <imgui.h>
 
@@ -150,7 +151,10 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     {
         const float initial = typed.initial;
         typed = {};
-        SetRowValue(state, row, column, value, initial);
+        // Dear ImGui applied "+x", "*x" and "/x" to the three decimals shown.
+        const internals::TypedTexts texts = internals::TypedTextsOf(widget);
+        const float result = TypedOperationResult(texts.now, texts.initial, initial).value_or(value);
+        SetRowValue(state, row, column, result, initial);
     }
     else if (edited)
     {
