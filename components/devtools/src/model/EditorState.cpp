@@ -34,7 +34,12 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     CloseXmlOutput();
     game.EnsureTimecycleBackup(modifier);
     Select(modifier);
-    CopyToTextBuffer(nameInput, name);
+    FillNameInput(name);
+}
+
+void TimecycleEditorState::FillNameInput(const std::string& name)
+{
+    nameInputCutFrom = CopyToTextBuffer(nameInput, name) ? 0 : name.size();
 }
 
 void TimecycleEditorState::SetStatus(std::string text, bool refusal)
@@ -69,6 +74,7 @@ void TimecycleEditorState::ResetEditorState()
     ClearTextBuffer(searchName);
     ClearTextBuffer(searchParam);
     ClearTextBuffer(nameInput);
+    nameInputCutFrom = 0;
     ClearTextBuffer(paramFilter);
     ClearTextBuffer(varInput);
 
@@ -107,7 +113,7 @@ void TimecycleEditorState::FollowStep(const StepEffect& effect)
     if (selected != modifier)
     {
         Select(*modifier);
-        CopyToTextBuffer(nameInput, effect.modifier);
+        FillNameInput(effect.modifier);
     }
     else if (effect.kind == StepEffect::Kind::Replaced)
     {

@@ -45,6 +45,10 @@ struct TimecycleEditorState
     char searchName[kTextBufferSize] = {};
     char searchParam[kTextBufferSize] = {};
     char nameInput[kTextBufferSize] = {};
+    // The length of the name that `nameInput` holds only the start of, as it
+    // was filled with a longer one; 0 once the field holds its own text.
+    size_t nameInputCutFrom = 0;
+    void FillNameInput(const std::string& name);
     char paramFilter[kTextBufferSize] = {};
     char varInput[kTextBufferSize] = {};
     bool applySelected = false;
