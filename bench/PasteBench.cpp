@@ -75,7 +75,7 @@ void LoadDocument(benchmark::State& state)
     }
 }
 
-// "Paste XML" of the document, and its undo; `timed` says which is measured.
+// "Paste XML" of the document, and its undo; `measured` says which is timed.
 enum class Measured
 {
     Paste,
@@ -116,6 +116,8 @@ void UndoPasteModifiersDocument(benchmark::State& state)
 }
 }
 
+// A run takes most of a second: a few are enough (bench/report names the
+// count in its results).
 BENCHMARK(LoadDocument)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(PasteModifiersDocument)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(UndoPasteModifiersDocument)->Unit(benchmark::kMillisecond)->Iterations(2);

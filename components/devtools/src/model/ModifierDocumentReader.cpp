@@ -22,9 +22,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <map>
 #include <optional>
-#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace tceditor
 {
@@ -131,31 +132,34 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
 
     DocumentModifier modifier;
     modifier.name = std::move(*name);
-    const std::string shown = StatusName(modifier.name);
+    // Made only for a note: most modifiers have none.
+    const auto shown = [&modifier] { return StatusName(modifier.name); };
     if (const char* flags = element.Attribute("userFlags"); flags && !ParseUnsigned(flags, modifier.userFlags))
     {
-        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; read as 0", shown,
+        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; read as 0", shown(),
                   StatusName(flags));
         modifier.userFlags = 0;
     }
 
-    std::set<std::string, std::less<>> variables;
+    // Views of the element names, which live as long as the document.
+    std::unordered_set<std::string_view> variables;
     for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
     {
-        DocumentParameter parameter{ child->Name() };
-        if (variables.contains(parameter.variable))
+        const std::string_view variable = child->Name();
+        if (variables.contains(variable))
         {
-            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown,
-                      StatusName(parameter.variable));
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown(),
+                      StatusName(variable));
             continue;
         }
+        DocumentParameter parameter{ std::string(variable) };
         if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
         {
             notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the parameter is skipped",
-                      shown, StatusName(parameter.variable));
+                      shown(), StatusName(parameter.variable));
             continue;
         }
-        variables.insert(parameter.variable);
+        variables.insert(variable);
         modifier.parameters.push_back(std::move(parameter));
     }
     modifier.numMods = static_cast<int>(modifier.parameters.size());
@@ -190,7 +194,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
 
     Notes notes(reading.notes);
     // Each name's place in `reading.modifiers`.
-    std::map<std::string, size_t, std::less<>> places;
+    std::unordered_map<std::string, size_t> places;
     for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
     {
         if (std::strcmp(element->Name(), "modifier") != 0)

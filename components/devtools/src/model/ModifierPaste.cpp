@@ -7,6 +7,7 @@
 #include "XmlText.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,14 +15,51 @@ namespace tceditor
 {
 namespace
 {
+// The game's variables and modifiers by name, gathered once for a whole
+// paste: a document of thousands of modifiers would otherwise search the
+// game's arrays once per modifier and per parameter. Nothing but the paste
+// changes the game while it runs, and the paste never looks up a modifier it
+// created (the reader gives each name once).
+class PasteLookup
+{
+public:
+    explicit PasteLookup(GameTimecycle& game)
+    {
+        const int count = game.GetConfigVarInfoCount();
+        for (int32_t varId = 0; varId < count; ++varId)
+            if (const char* name = game.VariableName(varId))
+                m_variables.try_emplace(name, varId);
+        for (tcModifier* modifier : game.Modifiers())
+            if (modifier && modifier->modData)
+                m_modifiers.try_emplace(game.GetTimecycleName(*modifier), modifier);
+    }
+
+    // -1 for a variable the game does not know.
+    int32_t VariableId(const std::string& name) const
+    {
+        const auto found = m_variables.find(name);
+        return found != m_variables.end() ? found->second : -1;
+    }
+
+    tcModifier* Modifier(const std::string& name) const
+    {
+        const auto found = m_modifiers.find(name);
+        return found != m_modifiers.end() ? found->second : nullptr;
+    }
+
+private:
+    std::unordered_map<std::string, int32_t> m_variables;
+    std::unordered_map<std::string, tcModifier*> m_modifiers;
+};
+
 // The document's modifier as the game can take it. Variables the game does
 // not know are left out and added to `unknown`.
-ModifierSnapshot SnapshotOf(GameTimecycle& game, const DocumentModifier& document, std::vector<std::string>& unknown)
+ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& document, std::vector<std::string>& unknown)
 {
     ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
     for (const DocumentParameter& parameter : document.parameters)
     {
-        const int32_t varId = game.VariableIdByName(parameter.variable);
+        const int32_t varId = lookup.VariableId(parameter.variable);
         if (varId >= 0)
             snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
         else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
@@ -74,6 +112,7 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     if (!reading.error.empty())
         return Failed(reading);
 
+    const PasteLookup lookup(game);
     std::vector<std::string> unknown;
     std::vector<std::string> refused;
     std::vector<std::string> badNames;
@@ -83,8 +122,8 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     history.BeginGroup("paste of " + Counted(reading.modifiers.size(), "modifier"));
     for (const DocumentModifier& document : reading.modifiers)
     {
-        const ModifierSnapshot target = SnapshotOf(game, document, unknown);
-        if (tcModifier* existing = game.FindModifierByName(target.name))
+        const ModifierSnapshot target = SnapshotOf(lookup, document, unknown);
+        if (tcModifier* existing = lookup.Modifier(target.name))
         {
             const ModifierSnapshot before = ModifierSnapshot::Take(game, *existing);
             if (!history.ReplaceModifier(*existing, target, "paste"))
@@ -133,7 +172,7 @@ PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifi
 
     std::vector<std::string> unknown;
     const DocumentModifier& source = reading.modifiers.front();
-    ModifierSnapshot content = SnapshotOf(game, source, unknown);
+    ModifierSnapshot content = SnapshotOf(PasteLookup(game), source, unknown);
     content.name = game.GetTimecycleName(target);
     const bool complete = history.ReplaceModifier(target, content, "paste parameters into");
 
