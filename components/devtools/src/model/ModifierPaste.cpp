@@ -72,9 +72,8 @@ ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& d
 std::string NameList(const std::vector<std::string>& names)
 {
     std::vector<std::string> shown;
-    for (size_t i = 0; i < names.size() && i < kStatusListItems; ++i)
-        shown.push_back(StatusName(names[i]));
-    shown.resize(names.size());
+    for (const std::string& name : names)
+        shown.push_back(StatusName(name));
     return BoundedList(shown, ", ");
 }
 

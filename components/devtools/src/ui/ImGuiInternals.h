@@ -5,6 +5,7 @@
 
 #include <imgui.h>
 
+#include <optional>
 #include <string>
 
 namespace tceditor::internals
@@ -23,14 +24,14 @@ ImGuiID ActiveId();
 // or Ctrl+click.
 bool IsTypingInto(ImGuiID widget);
 // The text field of a drag typed into: what it shows now and what it showed
-// when typing began. Both empty unless the field that Dear ImGui keeps is the
+// when typing began. None unless the field that Dear ImGui keeps is the
 // widget's, as it still is in the frame its typing ends.
 struct TypedTexts
 {
     std::string now;
     std::string initial;
 };
-TypedTexts TypedTextsOf(ImGuiID widget);
+std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
 // Draws the current window above every other one.
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.

@@ -26,7 +26,8 @@ void DrawOutputPane(TimecycleEditorState& state)
             ImGui::SetClipboardText(state.xmlOutput.c_str());
         // The export keeps three decimals; say when that lost something.
         if (state.xmlRoundedValues > 0)
-            ImGui::TextColored(kRoundedNoteColour, "%d %s rounded to three decimals; \"Copy changed\" and \"Copy parameters\" keep them exact",
+            ImGui::TextColored(kRoundedNoteColour,
+                               "%d %s rounded to three decimals; \"Copy changed\" and \"Copy parameters\" keep them exact",
                                state.xmlRoundedValues, state.xmlRoundedValues == 1 ? "value" : "values");
         ImGui::Separator();
         // Edited in place: the field may change the text but never make it

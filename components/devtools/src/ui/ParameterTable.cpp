@@ -152,9 +152,9 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
         const float initial = typed.initial;
         typed = {};
         // Dear ImGui applied "+x", "*x" and "/x" to the three decimals shown.
-        const internals::TypedTexts texts = internals::TypedTextsOf(widget);
-        const float result = TypedOperationResult(texts.now, texts.initial, initial).value_or(value);
-        SetRowValue(state, row, column, result, initial);
+        const std::optional<internals::TypedTexts> texts = internals::TypedTextsOf(widget);
+        const std::optional<float> exact = texts ? TypedOperationResult(texts->now, texts->initial, initial) : std::nullopt;
+        SetRowValue(state, row, column, exact.value_or(value), initial);
     }
     else if (edited)
     {
