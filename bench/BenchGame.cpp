@@ -112,6 +112,16 @@ void LoadGame(int count)
     loadedCount = count;
 }
 
+int LoadData()
+{
+    timecycle::ResetManager();
+    const timecycle::LoadReport report = timecycle::LoadDataFolder(VESK_TIMECYCLE_DATA);
+    if (report.modifiersLoaded == 0)
+        Fail("no modifiers in " VESK_TIMECYCLE_DATA);
+    loadedCount = report.modifiersLoaded;
+    return loadedCount;
+}
+
 void OpenEditor(TimecycleEditorState& state, bool filtered)
 {
     EnsureImGui();

@@ -32,6 +32,9 @@ constexpr const char* kFilterQuery = "S";
 // many. Stops the process when the data cannot be loaded.
 void LoadGame(int count);
 
+// Makes the game hold the data's modifiers as they are; returns how many.
+int LoadData();
+
 // Opens the editor over the current game and runs the frame that shows its
 // window, at kWorkingSize the first time. With `filtered`, the name
 // field holds kFilterQuery and the filter is built first.

@@ -20,6 +20,19 @@ bool ContainsIgnoreCase(const std::string& text, const std::string& query)
            }) != text.end();
 }
 
+// Values as the game holds them: the shortest text that reads back to the
+// same float, so a script sees every difference.
+std::string Exact(float value)
+{
+    return fmt::format("{}", value);
+}
+
+// "value1 value2" of a parameter.
+std::string Values(const tcModData& param)
+{
+    return Exact(param.value1) + " " + Exact(param.value2);
+}
+
 std::string VariableName(int32_t varId)
 {
     const tcVarInfo* info = TimecycleManager::GetConfigVarInfo(varId);
@@ -76,10 +89,9 @@ bool Diff(const std::string& name, const LoadedModifier* loaded, tcModifier* liv
             if (auto it = loaded->params.find(now.varId); it != loaded->params.end())
                 before = &it->second;
         if (!before)
-            Say("  added %s: %.3f %.3f\n", VariableName(now.varId), now.value1, now.value2);
+            Say("  added %s: %s\n", VariableName(now.varId), Values(now));
         else if (before->value1 != now.value1 || before->value2 != now.value2)
-            Say("  changed %s: %.3f %.3f -> %.3f %.3f\n", VariableName(now.varId), before->value1, before->value2,
-                now.value1, now.value2);
+            Say("  changed %s: %s -> %s\n", VariableName(now.varId), Values(*before), Values(now));
         else
             continue;
         ++differences;
@@ -88,7 +100,7 @@ bool Diff(const std::string& name, const LoadedModifier* loaded, tcModifier* liv
         for (const auto& [varId, before] : loaded->params)
             if (!liveIds.contains(varId))
             {
-                Say("  removed %s: %.3f %.3f\n", VariableName(varId), before.value1, before.value2);
+                Say("  removed %s: %s\n", VariableName(varId), Values(before));
                 ++differences;
             }
     if (differences == 0)
@@ -126,7 +138,7 @@ void AddTimecycleCommands(Sandbox& sandbox)
         for (uint16_t i = 0; i < modifier->numMods; ++i)
         {
             const tcModData& param = modifier->modData[i];
-            Say("  %4d %-40s %.3f %.3f\n", param.varId, VariableName(param.varId), param.value1, param.value2);
+            Say("  %4d %-40s %s\n", param.varId, VariableName(param.varId), Values(param));
         }
         return true;
     });
@@ -135,9 +147,9 @@ void AddTimecycleCommands(Sandbox& sandbox)
         const TimecycleScriptData* script = TimecycleManager::GetScriptData();
         if (!script || !TheTimecycleManager)
             return Fail(context, "tc_state: the game has no timecycle manager");
-        Say("primary: %s, strength %.3f\n", ModifierAt(script->primaryIndex), script->primaryStrength);
-        Say("transition: %s, strength %.3f, rate %.3f/s\n", ModifierAt(script->transitionIndex),
-            script->transitionStrength, script->transitionParam);
+        Say("primary: %s, strength %s\n", ModifierAt(script->primaryIndex), Exact(script->primaryStrength));
+        Say("transition: %s, strength %s, rate %s/s\n", ModifierAt(script->transitionIndex),
+            Exact(script->transitionStrength), Exact(script->transitionParam));
         Say("interior: %s, player %s\n", ModifierAt(TheTimecycleManager->GetInteriorModifierOverride()),
             TheTimecycleManager->IsInsideInteriorRoom() ? "inside an interior room" : "outdoors");
         return true;

@@ -175,7 +175,8 @@ LoadReport SaveModifierFile(const std::string& name, const std::string& path)
         return report;
     }
 
-    // The same document the timecycle editor builds for its export.
+    // The document the timecycle editor builds for its export, with values
+    // that read back exactly.
     tinyxml2::XMLDocument document;
     tinyxml2::XMLElement* root = document.NewElement("timecycle_modifier_data");
     root->SetAttribute("version", "1.000000");
@@ -187,7 +188,8 @@ LoadReport SaveModifierFile(const std::string& name, const std::string& path)
     for (const tcModData& param : modifier->params)
     {
         tinyxml2::XMLElement* value = document.NewElement(store->VariableName(param.varId)->c_str());
-        value->SetText(fmt::format("{:.3f} {:.3f}", param.value1, param.value2).c_str());
+        // Exact: the shortest text that reads back to the same float.
+        value->SetText(fmt::format("{} {}", param.value1, param.value2).c_str());
         element->InsertEndChild(value);
     }
     root->InsertEndChild(element);

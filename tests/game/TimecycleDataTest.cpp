@@ -3,6 +3,7 @@
 #include "TimecycleFixture.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <optional>
 
@@ -306,8 +307,9 @@ TEST_F(TimecycleTest, DataFolderWithoutModifierFolderIsReported)
     EXPECT_FALSE(FindMessage(report, "modifiers", 0, "found so far")) << "nothing was found\n" << Describe(report);
 }
 
-// The editor's own export of its worked example, byte for byte.
-TEST_F(TimecycleTest, SaveWritesTheEditorsExportFormat)
+// The editor's document of its worked example, byte for byte, with exact
+// values.
+TEST_F(TimecycleTest, SaveWritesTheEditorsDocumentFormat)
 {
     MakeModifier("example_mod", { { kFirstVar, 0.5f, 1.0f }, { kSecondVar, -2.0f, 0.0f } });
     const LoadReport report = timecycle::SaveModifierFile("example_mod", PathOf("out.xml"));
@@ -316,8 +318,8 @@ TEST_F(TimecycleTest, SaveWritesTheEditorsExportFormat)
         "<?xml version=\"1.0\"?>\n"
         "<timecycle_modifier_data version=\"1.000000\">\n"
         "    <modifier name=\"example_mod\" description=\"\" numMods=\"2\" userFlags=\"0\">\n"
-        "        <first_var>0.500 1.000</first_var>\n"
-        "        <second_var>-2.000 0.000</second_var>\n"
+        "        <first_var>0.5 1</first_var>\n"
+        "        <second_var>-2 0</second_var>\n"
         "    </modifier>\n"
         "</timecycle_modifier_data>\n");
 
@@ -378,6 +380,30 @@ TEST_F(TimecycleTest, SavedModifierLoadsBackIntoAFreshManager)
     }
 }
 
+// What tc_save writes, tc_load reads back to the bit.
+TEST_F(TimecycleTest, SaveKeepsEveryValueExactly)
+{
+    const float values[][2] = { { 0.12345f, 0.0004f }, { -0.0004f, 1e-30f }, { 3.4028235e38f, 1e-45f } };
+    tcModifier& modifier = MakeModifier("exact", { { kFogStart, values[0][0], values[0][1] },
+                                                   { kFirstVar, values[1][0], values[1][1] },
+                                                   { kSecondVar, values[2][0], values[2][1] } });
+    const std::vector<tcModData> saved(modifier.modData, modifier.modData + modifier.numMods);
+    ASSERT_TRUE(timecycle::SaveModifierFile("exact", PathOf("exact.xml")).messages.empty());
+    EXPECT_NE(ReadFile(PathOf("exact.xml")).find("<fog_start>0.12345 0.0004</fog_start>"), std::string::npos);
+
+    Manager().RemoveTimecycle(modifier);
+    const LoadReport report = timecycle::LoadModifierFile(PathOf("exact.xml"));
+    EXPECT_TRUE(report.messages.empty()) << Describe(report);
+    const tcModifier* loaded = timecycle::FindModifier("exact");
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->numMods, saved.size());
+    for (size_t i = 0; i < saved.size(); ++i)
+    {
+        EXPECT_EQ(std::bit_cast<uint32_t>(loaded->modData[i].value1), std::bit_cast<uint32_t>(saved[i].value1)) << i;
+        EXPECT_EQ(std::bit_cast<uint32_t>(loaded->modData[i].value2), std::bit_cast<uint32_t>(saved[i].value2)) << i;
+    }
+}
+
 TEST_F(TimecycleTest, FailedSaveLeavesTheFileAsItWas)
 {
     MakeModifier("m", { { kFogStart, 1, 1 } });
@@ -393,6 +419,6 @@ TEST_F(TimecycleTest, FailedSaveLeavesTheFileAsItWas)
     EXPECT_FALSE(std::filesystem::exists(unwritable));
 
     EXPECT_TRUE(timecycle::SaveModifierFile("m", path).messages.empty());
-    EXPECT_NE(ReadFile(path).find("<fog_start>1.000 1.000</fog_start>"), std::string::npos);
+    EXPECT_NE(ReadFile(path).find("<fog_start>1 1</fog_start>"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }

@@ -97,14 +97,16 @@ ui_items
     EXPECT_GT(applied.r, before.r + 60) << "the dragged red of the zenith";
     EXPECT_LT(applied.b, before.b - 60) << "the warm sunrise's zenith, less blue than the default day's";
 
-    // The XML the editor generated went to the clipboard, with the dragged value.
-    const std::string xmlValue = "<sky_zenith_col_r>" + value1 + " 0.448</sky_zenith_col_r>";
+    // The XML the editor generated went to the clipboard, with the dragged
+    // value to the export's three decimals.
+    char exported[96];
+    std::snprintf(exported, sizeof exported, "<sky_zenith_col_r>%.3f 0.448</sky_zenith_col_r>", std::stof(value1));
     EXPECT_EQ(run.CountContaining("<modifier name=\"tod_sunrise_warm\""), 1) << run.output;
-    EXPECT_EQ(run.CountContaining(xmlValue), 1) << run.output;
-    // tc_save wrote the live modifier.
+    EXPECT_EQ(run.CountContaining(exported), 1) << run.output;
+    // tc_save wrote the live modifier exactly, as the game commands show it.
     const std::string saved = ReadFile(folder + "/saved.xml");
     EXPECT_NE(saved.find("<timecycle_modifier_data"), std::string::npos) << saved;
-    EXPECT_NE(saved.find(xmlValue), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<sky_zenith_col_r>" + value1 + " 0.448</sky_zenith_col_r>"), std::string::npos) << saved;
 
     // The network shutdown closed the editor: its window has no widget left.
     EXPECT_TRUE(run.HasLine("[sandbox] 0 widgets in \"Timecycle Editor\"")) << run.output;
@@ -124,8 +126,32 @@ tc_diff w_clear_light
 )");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 2) << run.output;
-    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.200 0.200 -> 0.200 "), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.2 0.2 -> 0.2 "), 1) << run.output;
     EXPECT_TRUE(run.HasLine("[sandbox] w_clear_light restored from the game's backup")) << run.output;
+}
+
+// The game commands show values as the game holds them, and tc_save keeps
+// them: a script sees what three decimals would hide.
+TEST(SandboxRun, GameCommandsShowAndSaveValuesExactly)
+{
+    const std::string folder = TestFolder();
+    const std::string loaded = WriteFile(folder, "exact.xml", R"(<timecycle_modifier_data version="1.000000">
+    <modifier name="exact_mod" userFlags="0">
+        <sky_zenith_col_r>0.12345 0.0004</sky_zenith_col_r>
+    </modifier>
+</timecycle_modifier_data>
+)");
+    const SandboxRun run = RunScript(folder, "timecycleeditor true\nframe\ntc_load " + loaded +
+                                                 "\ntc_show exact_mod\nui_click exact_mod\n"
+                                                 "ui_enter ##{hash:exact_mod}-{var:sky_zenith_col_r}-1 *2\n"
+                                                 "tc_diff exact_mod\ntc_save exact_mod " + folder + "/saved.xml\n");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    EXPECT_EQ(run.CountContaining(" sky_zenith_col_r                         0.12345 0.0004"), 1) << run.output;
+    // Doubled from the exact value, not from the 0.123 the field showed.
+    EXPECT_TRUE(run.HasLine("[sandbox]   changed sky_zenith_col_r: 0.12345 0.0004 -> 0.2469 0.0004")) << run.output;
+    const std::string saved = ReadFile(folder + "/saved.xml");
+    EXPECT_NE(saved.find("<sky_zenith_col_r>0.2469 0.0004</sky_zenith_col_r>"), std::string::npos) << saved;
 }
 
 TEST(SandboxRun, UndoRedoAndTheValueMenuFromAScript)
@@ -148,7 +174,7 @@ tc_diff w_clear_light
 )");
     ASSERT_EQ(run.exitCode, 0) << run.output;
     EXPECT_EQ(run.CountContaining("[sandbox] w_clear_light is as loaded"), 3) << run.output;
-    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.200 0.200 -> 0.200 "), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("[sandbox]   changed light_street_mult: 0.2 0.2 -> 0.2 "), 1) << run.output;
 }
 
 // The committed colour script: a swatch opens the popup, "Value 1" takes a
@@ -209,7 +235,7 @@ ui_texts
     const SandboxRun loaded = RunSandbox({ "--headless", "--data", fresh.string(), "--script", load, "mosk" });
     EXPECT_EQ(loaded.exitCode, 0) << loaded.output;
     EXPECT_TRUE(loaded.HasLine("[sandbox] 2 modifiers loaded from " + saved)) << loaded.output;
-    EXPECT_EQ(loaded.CountContaining(" light_street_mult                        7.500 "), 1) << loaded.output;
+    EXPECT_EQ(loaded.CountContaining(" light_street_mult                        7.5 "), 1) << loaded.output;
     EXPECT_EQ(loaded.CountContaining("[sandbox] my_new_look: index "), 1) << loaded.output;
 
     // The game started again from its data: the load puts the changed
@@ -219,7 +245,7 @@ ui_texts
     EXPECT_TRUE(reloaded.HasLine("[sandbox] 2 modifiers loaded from " + saved)) << reloaded.output;
     EXPECT_TRUE(reloaded.HasLine("[sandbox] 1 of them took the place of the modifier of the same name"))
         << reloaded.output;
-    EXPECT_EQ(reloaded.CountContaining(" light_street_mult                        7.500 "), 1) << reloaded.output;
+    EXPECT_EQ(reloaded.CountContaining(" light_street_mult                        7.5 "), 1) << reloaded.output;
     EXPECT_EQ(reloaded.CountContaining("[sandbox] my_new_look: index "), 1) << reloaded.output;
 
     // And the same through the editor: the paste brings the edits back.

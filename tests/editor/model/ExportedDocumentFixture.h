@@ -37,12 +37,18 @@ inline std::vector<tcModData> AwkwardParameters()
              { kGradeSaturation, nonFinite[2].value1, nonFinite[2].value2 } };
 }
 
-inline std::vector<tcModData> FiniteOnes(const std::vector<tcModData>& params)
+// The finite parameters as a document carries them: to three decimals in
+// the export, exactly in every other document.
+inline std::vector<tcModData> FiniteOnes(const std::vector<tcModData>& params, ValueText values = ValueText::ThreeDecimals)
 {
     std::vector<tcModData> finite;
-    for (const tcModData& param : params)
+    for (tcModData param : params)
         if (std::isfinite(param.value1) && std::isfinite(param.value2))
-            finite.push_back({ param.varId, awkward::AsWritten(param.value1), awkward::AsWritten(param.value2) });
+        {
+            if (values == ValueText::ThreeDecimals)
+                param = { param.varId, awkward::AsWritten(param.value1), awkward::AsWritten(param.value2) };
+            finite.push_back(param);
+        }
     return finite;
 }
 

@@ -4,6 +4,7 @@
 #include "EditHistory.h"
 #include "EitherGame.h"
 #include "ModifierDocumentOfGame.h"
+#include "ModifierDocument.h"
 #include "ModifierPaste.h"
 #include "SessionChanges.h"
 
@@ -55,8 +56,49 @@ TEST_P(GameDocuments, TheSessionDocumentHoldsTheChangedAndNamesTheRemoved)
 
     const std::string text = ChangedModifiersText(game, changes);
     EXPECT_THAT(text, HasSubstr("<modifier name=\"a\" description=\"\" numMods=\"2\" userFlags=\"3\">"));
-    EXPECT_THAT(text, HasSubstr("<fog_start>6.000 15.000</fog_start>"));
+    EXPECT_THAT(text, HasSubstr("<fog_start>6 15</fog_start>"));
     EXPECT_THAT(text, HasSubstr("Removed this session:\n    b\n"));
+}
+
+// Values the game holds more precisely than three decimals come back exactly
+// from the session's document.
+TEST_P(GameDocuments, TheSessionDocumentKeepsEveryValueExactly)
+{
+    history.SetValue(either.Named("a"), kFogStart, ValueColumn::Outdoor, 0.0004f);
+    history.SetValue(either.Named("a"), kFogDensity, ValueColumn::Indoor, 0.12345f);
+
+    const DocumentReading reading = ReadModifierDocument(ChangedModifiersText(game, changes));
+
+    ASSERT_EQ(reading.modifiers.size(), 1u);
+    const std::vector<DocumentParameter>& params = reading.modifiers[0].parameters;
+    ASSERT_EQ(params.size(), 2u);
+    EXPECT_EQ(params[0].value1, 0.0004f);
+    EXPECT_EQ(params[1].value2, 0.12345f);
+}
+
+// "delete b, rename a to b": the document names the rename, and lists as
+// removed what is gone under every name, by the name it had before.
+TEST_P(GameDocuments, TheSessionDocumentNamesRenamesAndRemovesByTheFirstNames)
+{
+    either.Add("c");
+    history.DeleteModifier(either.Named("b"));
+    history.RenameModifier(either.Named("a"), "b");
+    history.RenameModifier(either.Named("c"), "c2");
+    history.RenameModifier(either.Named("c2"), "c3");
+    history.DeleteModifier(either.Named("c3"));
+
+    const std::string text = ChangedModifiersText(game, changes);
+
+    EXPECT_THAT(text, HasSubstr("<!--\n"
+                                "    Removed this session:\n"
+                                "    b\n"
+                                "    c\n"
+                                "    Renamed this session:\n"
+                                "    a -> b\n"
+                                "-->\n"));
+    EXPECT_THAT(text, HasSubstr("<modifier name=\"b\" description=\"\" numMods=\"2\" userFlags=\"3\">"));
+    EXPECT_THAT(text, Not(HasSubstr("c2")));
+    EXPECT_THAT(text, Not(HasSubstr("c3")));
 }
 
 TEST_P(GameDocuments, APasteUpdatesAndCreatesAsOneStep)
@@ -64,7 +106,7 @@ TEST_P(GameDocuments, APasteUpdatesAndCreatesAsOneStep)
     const auto before = either.Records();
     const PasteOutcome outcome = PasteModifiers(game, history, R"(<timecycle_modifier_data>
         <modifier name="a" userFlags="9"><grade_saturation>0.5 0.75</grade_saturation></modifier>
-        <modifier name="c"><fog_start>1 2</fog_start><zz_unknown>1 1</zz_unknown></modifier>
+        <modifier name="cc"><fog_start>1 2</fog_start><zz_unknown>1 1</zz_unknown></modifier>
     </timecycle_modifier_data>)");
 
     EXPECT_FALSE(outcome.failed);
@@ -73,7 +115,7 @@ TEST_P(GameDocuments, APasteUpdatesAndCreatesAsOneStep)
     EXPECT_EQ(a.userFlags, 9u);
     ASSERT_EQ(a.numMods, 1);
     EXPECT_EQ(a.modData[0].varId, kGradeSaturation);
-    EXPECT_EQ(either.Named("c").numMods, 1);
+    EXPECT_EQ(either.Named("cc").numMods, 1);
     EXPECT_EQ(history.StepCount(), 1u);
 
     history.Undo();

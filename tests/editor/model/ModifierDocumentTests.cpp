@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 
+#include <bit>
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -47,8 +48,8 @@ TEST(ModifierDocumentWriting, SeveralModifiersShareOneRootWithTheExportsLines)
               std::string(kHeader) +
                   "<timecycle_modifier_data version=\"1.000000\">\n"
                   "    <modifier name=\"example_mod\" description=\"\" numMods=\"2\" userFlags=\"0\">\n"
-                  "        <first_var>0.500 1.000</first_var>\n"
-                  "        <second_var>-2.000 0.000</second_var>\n"
+                  "        <first_var>0.5 1</first_var>\n"
+                  "        <second_var>-2 0</second_var>\n"
                   "    </modifier>\n"
                   "    <modifier name=\"bare_mod\" description=\"\" numMods=\"0\" userFlags=\"4294967295\"/>\n"
                   "</timecycle_modifier_data>\n");
@@ -104,13 +105,54 @@ TEST(ModifierDocumentWriting, AParameterTheDocumentCannotCarryIsLeftOutWithTheRe
               std::string(kHeader) +
                   "<timecycle_modifier_data version=\"1.000000\">\n"
                   "    <modifier name=\"odd_mod\" description=\"\" numMods=\"5\" userFlags=\"0\">\n"
-                  "        <kept_var>1.000 2.000</kept_var>\n"
+                  "        <kept_var>1 2</kept_var>\n"
                   "        <!-- nan_var left out: its value is not a finite number -->\n"
                   "        <!-- inf_var left out: its value is not a finite number -->\n"
                   "        <!-- not a name left out: its variable name cannot be an element name -->\n"
                   "        <!-- dash\\x2D\\x2Dvar\\x2D left out: its value is not a finite number -->\n"
                   "    </modifier>\n"
                   "</timecycle_modifier_data>\n");
+}
+
+// "Generate XML" keeps the export's three decimals and counts what they
+// lose; every other document writes values exactly.
+TEST(ModifierDocumentWriting, ThreeDecimalsAsTheExportAndExactOtherwise)
+{
+    const DocumentModifier modifier{ "precise", 0, 3,
+                                     { { "a", 0.0004f, 0.12345f }, { "b", 0.5f, -0.0004f }, { "c", 100000.0f, 1e-30f } } };
+
+    const std::string exact = ModifierDocumentText({ modifier });
+    const std::string exported = ModifierDocumentText({ modifier }, nullptr, ValueText::ThreeDecimals);
+
+    EXPECT_THAT(exact, HasSubstr("<a>0.0004 0.12345</a>"));
+    EXPECT_THAT(exact, HasSubstr("<b>0.5 -0.0004</b>"));
+    EXPECT_THAT(exact, HasSubstr("<c>100000 1e-30</c>"));
+    EXPECT_THAT(exported, HasSubstr("<a>0.000 0.123</a>"));
+    EXPECT_THAT(exported, HasSubstr("<b>0.500 -0.000</b>"));
+    EXPECT_THAT(exported, HasSubstr("<c>100000.000 0.000</c>"));
+    // 0.0004, 0.12345, -0.0004 and 1e-30; 0.5 and 100000 are held whole.
+    EXPECT_EQ(CountRoundedValues({ modifier }), 4);
+    EXPECT_EQ(CountRoundedValues({ { "plain", 0, 1, { { "a", 0.25f, -2.0f } } } }), 0);
+}
+
+TEST(ModifierDocumentWriting, RenamesAreListedAsOldArrowNewAfterTheRemoved)
+{
+    const std::vector<DocumentNameList> comment = {
+        { "Removed this session:", { "beta" }, {} },
+        { "Renamed this session:", { "alpha", "x-" }, { "beta", "y" } },
+        { "Nothing here:", {}, {} },
+    };
+
+    EXPECT_EQ(ModifierDocumentText({}, comment),
+              std::string(kHeader) +
+                  "<!--\n"
+                  "    Removed this session:\n"
+                  "    beta\n"
+                  "    Renamed this session:\n"
+                  "    alpha -> beta\n"
+                  "    x\\x2D -> y\n"
+                  "-->\n"
+                  "<timecycle_modifier_data version=\"1.000000\"/>\n");
 }
 
 TEST(XmlText, ElementNames)
@@ -152,7 +194,7 @@ TEST_P(NameRoundTrip, ReadingGivesBackTheSameBytesAndOrdinaryNamesStayAsTheyAre)
 INSTANTIATE_TEST_SUITE_P(AwkwardNames, NameRoundTrip, testing::ValuesIn(awkward::Names()),
                          [](const testing::TestParamInfo<awkward::NamedCase>& info) { return info.param.label; });
 
-TEST(ModifierDocumentReading, ValuesComeBackAsWrittenToThreeDecimals)
+TEST(ModifierDocumentReading, ValuesComeBackExactly)
 {
     DocumentModifier modifier{ "values", 0, 0, {} };
     for (const awkward::ValueCase& value : awkward::FiniteValues())
@@ -169,8 +211,8 @@ TEST(ModifierDocumentReading, ValuesComeBackAsWrittenToThreeDecimals)
     for (size_t i = 0; i < read.parameters.size(); ++i)
     {
         EXPECT_EQ(read.parameters[i].variable, modifier.parameters[i].variable);
-        EXPECT_EQ(read.parameters[i].value1, awkward::AsWritten(modifier.parameters[i].value1)) << i;
-        EXPECT_EQ(read.parameters[i].value2, awkward::AsWritten(modifier.parameters[i].value2)) << i;
+        EXPECT_EQ(std::bit_cast<uint32_t>(read.parameters[i].value1), std::bit_cast<uint32_t>(modifier.parameters[i].value1)) << i;
+        EXPECT_EQ(std::bit_cast<uint32_t>(read.parameters[i].value2), std::bit_cast<uint32_t>(modifier.parameters[i].value2)) << i;
     }
 }
 
@@ -292,14 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         SkippedItem{ "ModifierWithoutName", "<modifier><fog_start>1 2</fog_start></modifier>\n",
                      "line 3: a modifier without a name is skipped" },
-        SkippedItem{ "SameNameAgain", "<modifier name=\"good\"/>\n",
-                     "line 3: modifier \"good\" is given twice; the second one is skipped" },
         SkippedItem{ "UnknownElement", "<comment>hi</comment>\n", "line 3: <comment> is not a modifier; skipped" },
-        SkippedItem{ "NegativeUserFlags", "<modifier name=\"m\" userFlags=\"-1\"/>\n",
-                     "line 3: modifier \"m\": userFlags \"-1\" is not an unsigned 32-bit number; the modifier is skipped" },
-        SkippedItem{ "UserFlagsPast32Bits", "<modifier name=\"m\" userFlags=\"4294967296\"/>\n",
-                     "line 3: modifier \"m\": userFlags \"4294967296\" is not an unsigned 32-bit number; the modifier "
-                     "is skipped" },
         SkippedItem{ "BrokenEscape", "<modifier name=\"a\\q\" nameEscaped=\"true\"/>\n",
                      "line 3: modifier \"a\\q\": a backslash in the escaped name starts neither \\\\ nor \\xHH; the "
                      "modifier is skipped" },
@@ -324,9 +359,10 @@ TEST(ModifierDocumentReading, TheFirstOfARepeatedParameterCounts)
     EXPECT_EQ(reading.modifiers[0].parameters[1].variable, "b");
 }
 
-// A parameter's text must be two finite numbers; otherwise its whole
-// modifier is left out, so that no parameter is dropped without a word.
-TEST(ModifierDocumentReading, AParameterWithoutTwoFiniteNumbersSkipsItsModifier)
+// A parameter's text must be two finite numbers; otherwise the parameter is
+// left out with a note, and the rest of its modifier is read, as the game's
+// loader does.
+TEST(ModifierDocumentReading, AParameterWithoutTwoFiniteNumbersIsLeftOutWithANote)
 {
     for (const char* values : { "", "1", "1 2 3", "abc 1", "1,5 2", "+1 2", "nan 1", "1 inf", "-inf 0", "1e39 0",
                                 "0x10 1" })
@@ -338,11 +374,44 @@ TEST(ModifierDocumentReading, AParameterWithoutTwoFiniteNumbersSkipsItsModifier)
         const DocumentReading reading = ReadModifierDocument(text);
 
         EXPECT_EQ(reading.error, "") << values;
-        ASSERT_EQ(reading.modifiers.size(), 1u) << values;
+        ASSERT_EQ(reading.modifiers.size(), 2u) << values;
         EXPECT_EQ(reading.modifiers[0].name, "kept");
+        ASSERT_EQ(reading.modifiers[1].parameters.size(), 1u) << values;
+        EXPECT_EQ(reading.modifiers[1].parameters[0].variable, "sky_r");
         EXPECT_THAT(reading.notes,
-                    ElementsAre("line 4: modifier \"m\": \"fog_start\" needs two finite numbers; the modifier is skipped"))
+                    ElementsAre("line 4: modifier \"m\": \"fog_start\" needs two finite numbers; the parameter is skipped"))
             << values;
+    }
+}
+
+// Where the game's loader reads something other than what was written, so
+// does the reader, and says so.
+TEST(ModifierDocumentReading, ReadsAsTheGamesLoaderWithANote)
+{
+    struct Case
+    {
+        const char* modifierLines;
+        uint32_t userFlags;
+        const char* note;
+    };
+    const Case cases[] = {
+        { "<modifier name=\"m\" userFlags=\"-1\"/>\n", 0,
+          "line 2: modifier \"m\": userFlags \"-1\" is not an unsigned 32-bit number; read as 0" },
+        { "<modifier name=\"m\" userFlags=\"4294967296\"/>\n", 0,
+          "line 2: modifier \"m\": userFlags \"4294967296\" is not an unsigned 32-bit number; read as 0" },
+        { "<modifier name=\"m\" userFlags=\"1\"/>\n<modifier name=\"other\"/>\n<modifier name=\"m\" userFlags=\"2\"/>\n",
+          2, "line 4: modifier \"m\" is given again; this one takes the place of the one before" },
+    };
+    for (const Case& c : cases)
+    {
+        const DocumentReading reading =
+            ReadModifierDocument("<timecycle_modifier_data>\n" + std::string(c.modifierLines) + "</timecycle_modifier_data>");
+
+        ASSERT_FALSE(reading.modifiers.empty()) << c.modifierLines;
+        // A modifier named again keeps the first one's place.
+        EXPECT_EQ(reading.modifiers[0].name, "m");
+        EXPECT_EQ(reading.modifiers[0].userFlags, c.userFlags) << c.modifierLines;
+        EXPECT_THAT(reading.notes, ElementsAre(c.note));
     }
 }
 

@@ -194,14 +194,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedPaste{ "NothingToApply", Document(kEmptyModifierLines), "Paste failed: the document holds no modifier" },
         RefusedPaste{ "AnotherRoot", "<timecycle_variables/>",
                       "Paste failed: line 1: the root element is <timecycle_variables>, not <timecycle_modifier_data>" },
-        RefusedPaste{ "NotFinite",
-                      Document("    <modifier name=\"kept_mod\" userFlags=\"1\">\n"
-                               "        <fog_start>inf 0.000</fog_start>\n"
+        RefusedPaste{ "NoNamedModifier",
+                      Document("    <modifier userFlags=\"1\">\n"
+                               "        <fog_start>1.000 0.000</fog_start>\n"
                                "    </modifier>\n"),
-                      "Paste failed: no modifier of the document can be used; line 4: modifier \"kept_mod\": "
-                      "\"fog_start\" needs two finite numbers; the modifier is skipped" }));
+                      "Paste failed: no modifier of the document can be used; line 3: a modifier without a name is "
+                      "skipped" }));
 
-TEST_F(RoundTripTest, ANotFiniteValueSkipsItsModifierOnly)
+// As the game's loader does: the parameter is left out, the rest of its
+// modifier is taken.
+TEST_F(RoundTripTest, ANotFiniteValueSkipsItsParameterOnly)
 {
     tcModifier& modifier = MakeModifier("kept_mod", { { kFogStart, 1.0f, 2.0f } });
     Select(modifier);
@@ -213,9 +215,10 @@ TEST_F(RoundTripTest, ANotFiniteValueSkipsItsModifierOnly)
                       "        <fog_start>4.000 0.000</fog_start>\n"
                       "    </modifier>\n"));
 
-    EXPECT_EQ(Status(), "Pasted 1 modifier: 1 created; line 4: modifier \"kept_mod\": \"fog_start\" needs two "
-                        "finite numbers; the modifier is skipped");
-    EXPECT_FLOAT_EQ(Manager().GetTimecycleModData(modifier, kFogStart)->value1, 1.0f);
+    EXPECT_EQ(Status(), "Pasted 2 modifiers: 1 updated, 1 created; line 4: modifier \"kept_mod\": \"fog_start\" needs "
+                        "two finite numbers; the parameter is skipped");
+    EXPECT_EQ(Manager().GetTimecycleModData(modifier, kFogStart), nullptr);
+    EXPECT_EQ(modifier.userFlags, 1u);
     ASSERT_NE(timecycle::FindModifier("fresh_mod"), nullptr);
 }
 
@@ -228,8 +231,8 @@ TEST_F(RoundTripTest, CopyAndPasteParametersBetweenTwoModifiers)
 
     PickFromRowMenu("source_mod", "Copy parameters");
     EXPECT_EQ(ui.Clipboard(), Document("    <modifier name=\"source_mod\" description=\"\" numMods=\"2\" userFlags=\"5\">\n"
-                                       "        <sky_tint>-3.000 -4.000</sky_tint>\n"
-                                       "        <fog_start>7.500 8.250</fog_start>\n"
+                                       "        <sky_tint>-3 -4</sky_tint>\n"
+                                       "        <fog_start>7.5 8.25</fog_start>\n"
                                        "    </modifier>\n"));
     const gamerecords::Records before = gamerecords::Read();
 

@@ -123,11 +123,11 @@ protected:
 -->
 <timecycle_modifier_data version="1.000000">
     <modifier name="first_mod" description="" numMods="1" userFlags="0">
-        <fog_start>3.500 2.000</fog_start>
+        <fog_start>3.5 2</fog_start>
     </modifier>
     <modifier name="second_mod" description="" numMods="2" userFlags="6">
-        <sky_tint>-1.000 -2.250</sky_tint>
-        <zero_var>0.250 0.500</zero_var>
+        <sky_tint>-1 -2.25</sky_tint>
+        <zero_var>0.25 0.5</zero_var>
     </modifier>
     <modifier name="made_mod" description="" numMods="0" userFlags="0"/>
 </timecycle_modifier_data>

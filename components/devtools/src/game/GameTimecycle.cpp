@@ -4,8 +4,12 @@ namespace tceditor
 {
 tcModifier* GameTimecycle::FindModifierByName(std::string_view name)
 {
-    for (tcModifier* modifier : Modifiers())
+    // Names are unique, so the direction is free: from the back, the
+    // modifiers just created (the steps most often undone) come first.
+    const std::span<tcModifier* const> modifiers = Modifiers();
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
     {
+        tcModifier* modifier = *it;
         if (modifier && modifier->modData && GetTimecycleName(*modifier) == name)
             return modifier;
     }

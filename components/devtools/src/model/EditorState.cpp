@@ -4,12 +4,14 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tceditor
 {
-void TimecycleEditorState::ShowXmlOutput(std::string text)
+void TimecycleEditorState::ShowXmlOutput(std::string text, int roundedValues)
 {
     xmlOutput = std::move(text);
+    xmlRoundedValues = roundedValues;
     showingXmlOutput = true;
 }
 
@@ -17,6 +19,7 @@ void TimecycleEditorState::CloseXmlOutput()
 {
     xmlOutput.clear();
     showingXmlOutput = false;
+    xmlRoundedValues = 0;
 }
 
 void TimecycleEditorState::Select(tcModifier& modifier)
@@ -31,7 +34,12 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     CloseXmlOutput();
     game.EnsureTimecycleBackup(modifier);
     Select(modifier);
-    CopyToTextBuffer(nameInput, name);
+    FillNameInput(name);
+}
+
+void TimecycleEditorState::FillNameInput(const std::string& name)
+{
+    nameInputCutFrom = CopyToTextBuffer(nameInput, name) ? 0 : name.size();
 }
 
 void TimecycleEditorState::SetStatus(std::string text, bool refusal)
@@ -68,6 +76,7 @@ void TimecycleEditorState::ResetEditorState()
     ClearTextBuffer(searchName);
     ClearTextBuffer(searchParam);
     ClearTextBuffer(nameInput);
+    nameInputCutFrom = 0;
     ClearTextBuffer(paramFilter);
     ClearTextBuffer(varInput);
 
@@ -106,7 +115,7 @@ void TimecycleEditorState::FollowStep(const StepEffect& effect)
     if (selected != modifier)
     {
         Select(*modifier);
-        CopyToTextBuffer(nameInput, effect.modifier);
+        FillNameInput(effect.modifier);
     }
     else if (effect.kind == StepEffect::Kind::Replaced)
     {
@@ -162,7 +171,10 @@ void TimecycleEditorState::EndCompare()
 
 void GenerateModifierXml(TimecycleEditorState& state)
 {
-    if (const tcModifier* modifier = state.SelectedModifier())
-        state.ShowXmlOutput(ModifierDocumentText({ DocumentOfModifier(state.game, *modifier) }));
+    const tcModifier* modifier = state.SelectedModifier();
+    if (!modifier)
+        return;
+    const std::vector<DocumentModifier> document = { DocumentOfModifier(state.game, *modifier) };
+    state.ShowXmlOutput(ModifierDocumentText(document, nullptr, ValueText::ThreeDecimals), CountRoundedValues(document));
 }
 }

@@ -46,6 +46,10 @@ struct TimecycleEditorState
     char searchName[kTextBufferSize] = {};
     char searchParam[kTextBufferSize] = {};
     char nameInput[kTextBufferSize] = {};
+    // The length of the name that `nameInput` holds only the start of, as it
+    // was filled with a longer one; 0 once the field holds its own text.
+    size_t nameInputCutFrom = 0;
+    void FillNameInput(const std::string& name);
     char paramFilter[kTextBufferSize] = {};
     char varInput[kTextBufferSize] = {};
     bool applySelected = false;
@@ -55,7 +59,9 @@ struct TimecycleEditorState
     // it longer than it was generated.
     std::string xmlOutput;
     bool showingXmlOutput = false;
-    void ShowXmlOutput(std::string text);
+    // How many values the generated XML's three decimals do not hold exactly.
+    int xmlRoundedValues = 0;
+    void ShowXmlOutput(std::string text, int roundedValues = 0);
     void CloseXmlOutput();
 
     // Originals and change marks of this session, and the steps to undo.

@@ -3,6 +3,8 @@
 #include "SessionChanges.h"
 
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tceditor
@@ -31,10 +33,25 @@ std::string ChangedModifiersText(GameTimecycle& game, const SessionChanges& chan
             modifiers.push_back(DocumentOfModifier(game, *modifier));
     }
 
-    DocumentNameList removed{ "Removed this session:", {} };
+    // Removed under the names the data had before the session: a modifier
+    // renamed and then deleted is gone under its first name.
+    DocumentNameList removed{ "Removed this session:", {}, {} };
     for (const auto& [name, record] : changes.Removed())
-        removed.names.push_back(name);
+        removed.names.push_back(record.original->name);
     std::sort(removed.names.begin(), removed.names.end());
-    return ModifierDocumentText(modifiers, removed.names.empty() ? nullptr : &removed);
+
+    // A live modifier under another name than its original's was renamed.
+    std::vector<std::pair<std::string, std::string>> renames;
+    for (const auto& [name, record] : changes.Touched())
+        if (record.original && record.original->name != name)
+            renames.emplace_back(record.original->name, name);
+    std::sort(renames.begin(), renames.end());
+    DocumentNameList renamed{ "Renamed this session:", {}, {} };
+    for (auto& [from, to] : renames)
+    {
+        renamed.names.push_back(std::move(from));
+        renamed.newNames.push_back(std::move(to));
+    }
+    return ModifierDocumentText(modifiers, { removed, renamed });
 }
 }

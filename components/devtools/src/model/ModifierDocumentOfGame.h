@@ -17,7 +17,8 @@ class SessionChanges;
 DocumentModifier DocumentOfModifier(GameTimecycle& game, const tcModifier& modifier);
 
 // Every live modifier the session changed or created, in the game's order and
-// in the export's format, after a comment naming the modifiers the session
-// removed.
+// in the export's format with exact values, after a comment naming the
+// modifiers the session removed (by their names before the session) and
+// those it renamed ("alpha -> beta").
 std::string ChangedModifiersText(GameTimecycle& game, const SessionChanges& changes);
 }

@@ -1,18 +1,18 @@
-// Reading a timecycle_modifier_data document into plain modifier values.
-// Values, flags and repeats are read as the game's loader reads them (two
-// finite numbers in C notation, a missing userFlags is 0, numMods is not
-// trusted, the first of a repeated variable counts), so a document the loader
-// takes whole is read the same way here. Where the loader keeps part of a
-// modifier, this reader leaves the whole modifier out with a note:
-// - userFlags that is not an unsigned 32-bit number: the loader uses 0;
-// - a parameter that is not two finite numbers: the loader skips that
-//   parameter.
-// A paste gives a modifier exactly the document's parameters and flags, so
-// keeping the rest would remove the parameter or clear the flags in the game
-// without the user having asked for it. Unknown variables are the caller's to
-// judge (the paste skips and names them, as the loader skips them), and the
-// loader knows no nameEscaped (XmlText.h).
+// Reading a timecycle_modifier_data document into plain modifier values, by
+// the rules of the game's loader, so that "Paste XML" and a load of the same
+// document leave the game the same: values, flags and repeats are read as the
+// loader reads them (two finite numbers in C notation, numMods not trusted,
+// the first of a repeated variable counts), and where the loader keeps part
+// of a modifier so does this reader, with a note:
+// - userFlags that is not an unsigned 32-bit number reads as 0;
+// - a parameter that is not two finite numbers is left out;
+// - a modifier named twice takes the place of the first one: the last
+//   content counts, at the first one's place.
+// Unknown variables are the caller's to judge (the paste skips and names
+// them, as the loader skips them). The loader knows no nameEscaped
+// (XmlText.h); an escaped name it reads as written.
 #include "ModifierDocument.h"
+#include "StatusText.h"
 #include "XmlText.h"
 
 #include <Utils.h>
@@ -23,7 +23,9 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
-#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace tceditor
 {
@@ -104,7 +106,7 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
         element.QueryBoolAttribute("nameEscaped", &escaped) != tinyxml2::XML_SUCCESS)
     {
         notes.Add(line, "modifier \"%s\": nameEscaped is neither true nor false; the modifier is skipped",
-                  DisplayName(written));
+                  StatusName(written));
         return std::nullopt;
     }
     if (!escaped)
@@ -114,7 +116,10 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
     std::optional<std::string> name = UnescapeName(written);
     if (!name)
         notes.Add(line, "modifier \"%s\": a backslash in the escaped name starts neither \\\\ nor \\xHH; "
-                        "the modifier is skipped", DisplayName(written));
+                        "the modifier is skipped", StatusName(written));
+    else
+        notes.Add(line, "modifier \"%s\": the name is read through its escape (the game's loader takes the name as "
+                        "written)", StatusName(written));
     return name;
 }
 
@@ -127,31 +132,34 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
 
     DocumentModifier modifier;
     modifier.name = std::move(*name);
-    const std::string shown = DisplayName(modifier.name);
+    // Made only for a note: most modifiers have none.
+    const auto shown = [&modifier] { return StatusName(modifier.name); };
     if (const char* flags = element.Attribute("userFlags"); flags && !ParseUnsigned(flags, modifier.userFlags))
     {
-        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; the modifier is skipped",
-                  shown, DisplayName(flags));
-        return std::nullopt;
+        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; read as 0", shown(),
+                  StatusName(flags));
+        modifier.userFlags = 0;
     }
 
-    std::set<std::string, std::less<>> variables;
+    // Views of the element names, which live as long as the document.
+    std::unordered_set<std::string_view> variables;
     for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
     {
-        DocumentParameter parameter{ child->Name() };
-        if (variables.contains(parameter.variable))
+        const std::string_view variable = child->Name();
+        if (variables.contains(variable))
         {
-            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown,
-                      DisplayName(parameter.variable));
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown(),
+                      StatusName(variable));
             continue;
         }
+        DocumentParameter parameter{ std::string(variable) };
         if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
         {
-            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the modifier is skipped",
-                      shown, DisplayName(parameter.variable));
-            return std::nullopt;
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the parameter is skipped",
+                      shown(), StatusName(parameter.variable));
+            continue;
         }
-        variables.insert(parameter.variable);
+        variables.insert(variable);
         modifier.parameters.push_back(std::move(parameter));
     }
     modifier.numMods = static_cast<int>(modifier.parameters.size());
@@ -185,21 +193,23 @@ DocumentReading ReadModifierDocument(std::string_view text)
     }
 
     Notes notes(reading.notes);
-    std::set<std::string, std::less<>> names;
+    // Each name's place in `reading.modifiers`.
+    std::unordered_map<std::string, size_t> places;
     for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
     {
         if (std::strcmp(element->Name(), "modifier") != 0)
         {
-            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", DisplayName(element->Name()));
+            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element->Name()));
             continue;
         }
         std::optional<DocumentModifier> modifier = ReadModifier(*element, notes);
         if (!modifier)
             continue;
-        if (!names.insert(modifier->name).second)
+        if (auto [place, added] = places.try_emplace(modifier->name, reading.modifiers.size()); !added)
         {
-            notes.Add(element->GetLineNum(), "modifier \"%s\" is given twice; the second one is skipped",
-                      DisplayName(modifier->name));
+            notes.Add(element->GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
+                      StatusName(modifier->name));
+            reading.modifiers[place->second] = std::move(*modifier);
             continue;
         }
         reading.modifiers.push_back(std::move(*modifier));

@@ -1,15 +1,18 @@
 // Writing modifiers in the export's format: the declaration, the root
 // "timecycle_modifier_data", then per modifier a "modifier" element with its
 // name, an empty description, numMods and userFlags, and one child element
-// per parameter holding "value1 value2" to three decimals.
+// per parameter holding "value1 value2", exactly or to three decimals.
 #include "ModifierDocument.h"
+#include "Text.h"
 #include "XmlText.h"
 
 #include <Utils.h>
 
 #include <tinyxml2.h>
 
+#include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace tceditor
 {
@@ -25,17 +28,44 @@ const char* ParameterProblem(const DocumentParameter& parameter)
     return nullptr;
 }
 
-void PrintNameList(tinyxml2::XMLPrinter& printer, const DocumentNameList& list)
+void PrintComment(tinyxml2::XMLPrinter& printer, const std::vector<DocumentNameList>& lists)
 {
     std::string text = "\n";
-    if (!list.heading.empty())
-        text += "    " + NameForComment(list.heading) + "\n";
-    for (const std::string& name : list.names)
-        text += "    " + NameForComment(name) + "\n";
-    printer.PushComment(text.c_str());
+    for (const DocumentNameList& list : lists)
+    {
+        if (list.names.empty())
+            continue;
+        if (!list.heading.empty())
+            text += "    " + NameForComment(list.heading) + "\n";
+        for (size_t i = 0; i < list.names.size(); ++i)
+        {
+            text += "    " + NameForComment(list.names[i]);
+            if (i < list.newNames.size())
+                text += " -> " + NameForComment(list.newNames[i]);
+            text += "\n";
+        }
+    }
+    if (text.size() > 1)
+        printer.PushComment(text.c_str());
 }
 
-void PrintModifier(tinyxml2::XMLPrinter& printer, const DocumentModifier& modifier)
+std::string ValuesText(const DocumentParameter& parameter, ValueText values)
+{
+    if (values == ValueText::ThreeDecimals)
+        return va("%.3f %.3f", parameter.value1, parameter.value2);
+    return ExactFloatText(parameter.value1) + " " + ExactFloatText(parameter.value2);
+}
+
+// Whether the three-decimal text reads back as another float.
+bool RoundedAway(float value)
+{
+    const std::string_view text = va("%.3f", value);
+    float read = 0.0f;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return std::isfinite(value) && read != value;
+}
+
+void PrintModifier(tinyxml2::XMLPrinter& printer, const DocumentModifier& modifier, ValueText values)
 {
     const bool escaped = NameNeedsEscape(modifier.name);
     printer.OpenElement("modifier");
@@ -57,7 +87,7 @@ void PrintModifier(tinyxml2::XMLPrinter& printer, const DocumentModifier& modifi
             continue;
         }
         printer.OpenElement(parameter.variable.c_str());
-        printer.PushText(va("%.3f %.3f", parameter.value1, parameter.value2));
+        printer.PushText(ValuesText(parameter, values).c_str());
         printer.CloseElement();
     }
     printer.CloseElement();
@@ -65,22 +95,47 @@ void PrintModifier(tinyxml2::XMLPrinter& printer, const DocumentModifier& modifi
 }
 
 void PrintModifierDocument(tinyxml2::XMLPrinter& printer, const std::vector<DocumentModifier>& modifiers,
-                           const DocumentNameList* comment)
+                           const std::vector<DocumentNameList>& comment, ValueText values)
 {
     printer.PushHeader(false, true);
-    if (comment)
-        PrintNameList(printer, *comment);
+    PrintComment(printer, comment);
     printer.OpenElement("timecycle_modifier_data");
     printer.PushAttribute("version", "1.000000");
     for (const DocumentModifier& modifier : modifiers)
-        PrintModifier(printer, modifier);
+        PrintModifier(printer, modifier, values);
     printer.CloseElement();
 }
 
-std::string ModifierDocumentText(const std::vector<DocumentModifier>& modifiers, const DocumentNameList* comment)
+void PrintModifierDocument(tinyxml2::XMLPrinter& printer, const std::vector<DocumentModifier>& modifiers,
+                           const DocumentNameList* comment, ValueText values)
+{
+    PrintModifierDocument(printer, modifiers, comment ? std::vector<DocumentNameList>{ *comment } : std::vector<DocumentNameList>{},
+                          values);
+}
+
+std::string ModifierDocumentText(const std::vector<DocumentModifier>& modifiers,
+                                 const std::vector<DocumentNameList>& comment, ValueText values)
 {
     tinyxml2::XMLPrinter printer(nullptr, false, 0);
-    PrintModifierDocument(printer, modifiers, comment);
+    PrintModifierDocument(printer, modifiers, comment, values);
     return printer.CStr();
+}
+
+std::string ModifierDocumentText(const std::vector<DocumentModifier>& modifiers, const DocumentNameList* comment,
+                                 ValueText values)
+{
+    tinyxml2::XMLPrinter printer(nullptr, false, 0);
+    PrintModifierDocument(printer, modifiers, comment, values);
+    return printer.CStr();
+}
+
+int CountRoundedValues(const std::vector<DocumentModifier>& modifiers)
+{
+    int rounded = 0;
+    for (const DocumentModifier& modifier : modifiers)
+        for (const DocumentParameter& parameter : modifier.parameters)
+            if (!ParameterProblem(parameter))
+                rounded += RoundedAway(parameter.value1) + RoundedAway(parameter.value2);
+    return rounded;
 }
 }

@@ -2,9 +2,12 @@
 
 #include "EditHistory.h"
 #include "ModifierDocument.h"
+#include "ModifierNameRule.h"
+#include "StatusText.h"
 #include "XmlText.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -12,14 +15,51 @@ namespace tceditor
 {
 namespace
 {
+// The game's variables and modifiers by name, gathered once for a whole
+// paste: a document of thousands of modifiers would otherwise search the
+// game's arrays once per modifier and per parameter. Nothing but the paste
+// changes the game while it runs, and the paste never looks up a modifier it
+// created (the reader gives each name once).
+class PasteLookup
+{
+public:
+    explicit PasteLookup(GameTimecycle& game)
+    {
+        const int count = game.GetConfigVarInfoCount();
+        for (int32_t varId = 0; varId < count; ++varId)
+            if (const char* name = game.VariableName(varId))
+                m_variables.try_emplace(name, varId);
+        for (tcModifier* modifier : game.Modifiers())
+            if (modifier && modifier->modData)
+                m_modifiers.try_emplace(game.GetTimecycleName(*modifier), modifier);
+    }
+
+    // -1 for a variable the game does not know.
+    int32_t VariableId(const std::string& name) const
+    {
+        const auto found = m_variables.find(name);
+        return found != m_variables.end() ? found->second : -1;
+    }
+
+    tcModifier* Modifier(const std::string& name) const
+    {
+        const auto found = m_modifiers.find(name);
+        return found != m_modifiers.end() ? found->second : nullptr;
+    }
+
+private:
+    std::unordered_map<std::string, int32_t> m_variables;
+    std::unordered_map<std::string, tcModifier*> m_modifiers;
+};
+
 // The document's modifier as the game can take it. Variables the game does
 // not know are left out and added to `unknown`.
-ModifierSnapshot SnapshotOf(GameTimecycle& game, const DocumentModifier& document, std::vector<std::string>& unknown)
+ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& document, std::vector<std::string>& unknown)
 {
     ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
     for (const DocumentParameter& parameter : document.parameters)
     {
-        const int32_t varId = game.VariableIdByName(parameter.variable);
+        const int32_t varId = lookup.VariableId(parameter.variable);
         if (varId >= 0)
             snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
         else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
@@ -28,23 +68,29 @@ ModifierSnapshot SnapshotOf(GameTimecycle& game, const DocumentModifier& documen
     return snapshot;
 }
 
+// "a, b, c, and 9,990 more".
 std::string NameList(const std::vector<std::string>& names)
 {
-    std::string text;
+    std::vector<std::string> shown;
     for (const std::string& name : names)
-        text += (text.empty() ? "" : ", ") + DisplayName(name);
-    return text;
+        shown.push_back(StatusName(name));
+    return BoundedList(shown, ", ");
 }
 
-// What was left out: "; skipped unknown variable zz_unknown", then the
-// reader's notes.
-std::string SkippedText(const std::vector<std::string>& unknown, const std::vector<std::string>& notes)
+// What was left out or read otherwise: "; skipped unknown variable
+// zz_unknown", then the names the editor does not create, then the reader's
+// notes.
+std::string SkippedText(const std::vector<std::string>& unknown, const std::vector<std::string>& notes,
+                        const std::vector<std::string>& badNames = {})
 {
     std::string text;
     if (!unknown.empty())
         text += (unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ") + NameList(unknown);
-    for (const std::string& note : notes)
-        text += "; " + note;
+    if (!badNames.empty())
+        text += "; not created, a modifier name needs " + std::to_string(kShortestModifierName) + " to " +
+                std::to_string(kLongestModifierName) + " bytes: " + NameList(badNames);
+    if (!notes.empty())
+        text += "; " + BoundedList(notes, "; ");
     return text;
 }
 
@@ -65,16 +111,18 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     if (!reading.error.empty())
         return Failed(reading);
 
+    const PasteLookup lookup(game);
     std::vector<std::string> unknown;
     std::vector<std::string> refused;
+    std::vector<std::string> badNames;
     int updated = 0;
     int unchanged = 0;
     int created = 0;
     history.BeginGroup("paste of " + Counted(reading.modifiers.size(), "modifier"));
     for (const DocumentModifier& document : reading.modifiers)
     {
-        const ModifierSnapshot target = SnapshotOf(game, document, unknown);
-        if (tcModifier* existing = game.FindModifierByName(target.name))
+        const ModifierSnapshot target = SnapshotOf(lookup, document, unknown);
+        if (tcModifier* existing = lookup.Modifier(target.name))
         {
             const ModifierSnapshot before = ModifierSnapshot::Take(game, *existing);
             if (!history.ReplaceModifier(*existing, target, "paste"))
@@ -83,6 +131,12 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
                 ++unchanged;
             else
                 ++updated;
+        }
+        else if (!FitsModifierNameRule(target.name))
+        {
+            // The game would take it; the editor creates only what its own
+            // name field could hold, as "Create" does.
+            badNames.push_back(target.name);
         }
         else if (history.CreateModifier(target))
         {
@@ -100,10 +154,13 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     for (const auto& [count, what] : tally)
         if (count > 0)
             counts += (counts.empty() ? "" : ", ") + std::to_string(count) + " " + what;
+    if (counts.empty())
+        counts = "none applied";
     std::string message = "Pasted " + Counted(reading.modifiers.size(), "modifier") + ": " + counts;
     if (!refused.empty())
-        message += (counts.empty() ? "" : "; ") + std::string("the game refused all or part of ") + NameList(refused);
-    return { message + SkippedText(unknown, reading.notes), refused.size() == reading.modifiers.size() };
+        message += "; the game refused all or part of " + NameList(refused);
+    const size_t notApplied = refused.size() + badNames.size();
+    return { message + SkippedText(unknown, reading.notes, badNames), notApplied == reading.modifiers.size() };
 }
 
 PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifier& target, std::string_view text)
@@ -114,11 +171,11 @@ PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifi
 
     std::vector<std::string> unknown;
     const DocumentModifier& source = reading.modifiers.front();
-    ModifierSnapshot content = SnapshotOf(game, source, unknown);
+    ModifierSnapshot content = SnapshotOf(PasteLookup(game), source, unknown);
     content.name = game.GetTimecycleName(target);
     const bool complete = history.ReplaceModifier(target, content, "paste parameters into");
 
-    std::string message = "Pasted the parameters of " + DisplayName(source.name) + " into " + DisplayName(content.name);
+    std::string message = "Pasted the parameters of " + StatusName(source.name) + " into " + StatusName(content.name);
     if (!complete)
         message += "; the game refused a part of them";
     return { message + SkippedText(unknown, reading.notes), false };

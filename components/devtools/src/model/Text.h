@@ -12,8 +12,9 @@ namespace tceditor
 constexpr size_t kTextBufferSize = 128;
 
 // Copies text into a field with its terminating NUL. Text that does not fit
-// is cut at the last whole UTF-8 character that does.
-inline void CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view text)
+// is cut at the last whole UTF-8 character that does; returns whether the
+// whole text went in.
+inline bool CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view text)
 {
     size_t length = text.size();
     if (length > kTextBufferSize - 1)
@@ -27,6 +28,7 @@ inline void CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view t
     }
     memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
+    return length == text.size();
 }
 
 inline void ClearTextBuffer(char (&buffer)[kTextBufferSize])

@@ -34,6 +34,17 @@ std::string NameProblem(const char* action, const char* name)
            "\" is too short; a modifier name needs 2 to 127 bytes";
 }
 
+// A name the field shows only the start of is never used as it stands: the
+// game's modifier would come out cut. Returns why, or an empty text.
+std::string CutNameProblem(const TimecycleEditorState& state, const char* action)
+{
+    if (state.nameInputCutFrom == 0)
+        return {};
+    return std::string(action) + " refused: the name field holds " + std::to_string(kTextBufferSize - 1) +
+           " bytes and shows only the start of a " + std::to_string(state.nameInputCutFrom) +
+           "-byte name; type a name that fits";
+}
+
 // Why the game did not take a name it was given.
 std::string NameRefusal(GameTimecycle& game, const char* action, const std::string& name)
 {
@@ -83,7 +94,8 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     ImGui::SetColumnWidth(0, kLabelColumnWidth);
 
     BeginRow("Name", true);
-    ImGui::InputText("##detail_name", state.nameInput, kTextBufferSize, 0, nullptr);
+    if (ImGui::InputText("##detail_name", state.nameInput, kTextBufferSize, 0, nullptr))
+        state.nameInputCutFrom = 0;
     if (const tcModifier* selected = state.SelectedModifier())
     {
         ImGui::SameLine();
@@ -93,7 +105,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     BeginRow("Controls");
     if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)))
     {
-        if (std::string problem = NameProblem("Create", state.nameInput); !problem.empty())
+        if (std::string cut = CutNameProblem(state, "Create"); !cut.empty())
+            state.SetStatus(std::move(cut), true);
+        else if (std::string problem = NameProblem("Create", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
@@ -117,7 +131,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     {
         const std::string oldName = game.GetTimecycleName(*modifier);
         const bool sameName = oldName == state.nameInput;
-        if (std::string problem = NameProblem("Rename", state.nameInput); !problem.empty())
+        if (std::string cut = CutNameProblem(state, "Rename"); !cut.empty())
+            state.SetStatus(std::move(cut), true);
+        else if (std::string problem = NameProblem("Rename", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (state.history.RenameModifier(*modifier, state.nameInput))
             state.selection.FollowRename(oldName, game.GetTimecycleName(*modifier));
@@ -127,7 +143,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     ImGui::SameLine();
     if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)))
     {
-        if (std::string problem = NameProblem("Clone", state.nameInput); !problem.empty())
+        if (std::string cut = CutNameProblem(state, "Clone"); !cut.empty())
+            state.SetStatus(std::move(cut), true);
+        else if (std::string problem = NameProblem("Clone", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {

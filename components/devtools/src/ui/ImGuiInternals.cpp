@@ -34,6 +34,18 @@ bool IsTypingInto(ImGuiID widget)
     return ImGui::TempInputIsActive(widget);
 }
 
+std::optional<TypedTexts> TypedTextsOf(ImGuiID widget)
+{
+    const ImGuiInputTextState& field = GImGui->InputTextState;
+    if (field.ID != widget || field.TextW.Size == 0 || field.InitialTextA.Size == 0)
+        return std::nullopt;
+    // The wide text is the field's own: an Escape puts the initial text back
+    // there, not into the UTF-8 copy.
+    std::string now(field.TextW.Size * 4 + 1, '\0');
+    now.resize(ImTextStrToUtf8(now.data(), static_cast<int>(now.size()), field.TextW.Data, nullptr));
+    return TypedTexts{ std::move(now), field.InitialTextA.Data };
+}
+
 void BringCurrentWindowToFront()
 {
     ImGui::BringWindowToDisplayFront(ImGui::GetCurrentWindow());

@@ -5,6 +5,9 @@
 
 #include <imgui.h>
 
+#include <optional>
+#include <string>
+
 namespace tceditor::internals
 {
 // A vertical splitter at the cursor, `leftWidth` from the window's left edge,
@@ -20,6 +23,15 @@ ImGuiID ActiveId();
 // Whether the widget is a drag turned into a text field by a double click
 // or Ctrl+click.
 bool IsTypingInto(ImGuiID widget);
+// The text field of a drag typed into: what it shows now and what it showed
+// when typing began. None unless the field that Dear ImGui keeps is the
+// widget's, as it still is in the frame its typing ends.
+struct TypedTexts
+{
+    std::string now;
+    std::string initial;
+};
+std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
 // Draws the current window above every other one.
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.

@@ -7,6 +7,11 @@
 
 namespace tceditor
 {
+namespace
+{
+const ImVec4 kRoundedNoteColour(1.0f, 0.7f, 0.3f, 1.0f);
+}
+
 void DrawOutputPane(TimecycleEditorState& state)
 {
     if (ImGui::BeginChild("output", ImVec2(-1.0f, -1.0f), true, 0))
@@ -19,6 +24,11 @@ void DrawOutputPane(TimecycleEditorState& state)
         // field shows it.
         if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
             ImGui::SetClipboardText(state.xmlOutput.c_str());
+        // The export keeps three decimals; say when that lost something.
+        if (state.xmlRoundedValues > 0)
+            ImGui::TextColored(kRoundedNoteColour,
+                               "%d %s rounded to three decimals; \"Copy changed\" and \"Copy parameters\" keep them exact",
+                               state.xmlRoundedValues, state.xmlRoundedValues == 1 ? "value" : "values");
         ImGui::Separator();
         // Edited in place: the field may change the text but never make it
         // longer than it was generated. The text may end before its buffer

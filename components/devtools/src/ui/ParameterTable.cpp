@@ -9,6 +9,7 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
+#include "TypedExpression.h"
 
 #include <imgui.h>
 
@@ -169,7 +170,10 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     {
         const float initial = typed.initial;
         typed = {};
-        SetRowValue(state, row, column, value, initial);
+        // Dear ImGui applied "+x", "*x" and "/x" to the three decimals shown.
+        const std::optional<internals::TypedTexts> texts = internals::TypedTextsOf(widget);
+        const std::optional<float> exact = texts ? TypedOperationResult(texts->now, texts->initial, initial) : std::nullopt;
+        SetRowValue(state, row, column, exact.value_or(value), initial);
     }
     else if (edited)
     {
