@@ -51,6 +51,26 @@ void UiDriver::Click(std::string_view window, std::string_view label, int index)
     Frame();
 }
 
+void UiDriver::Press(std::string_view window, std::string_view label, int index)
+{
+    if (ImGui::GetIO().MouseDown[0])
+        throw UiDriverError("the mouse button is held already; release it first");
+    MoveOnto(Locate(window, label, index, true));
+    WaitOutDoubleClick();
+    ImGui::GetIO().MouseDown[0] = true;
+    // The press, then a frame in which the widget is held.
+    Frame(2);
+}
+
+void UiDriver::Release()
+{
+    ImGuiIO& io = ImGui::GetIO();
+    if (!io.MouseDown[0])
+        throw UiDriverError("no mouse button is held");
+    io.MouseDown[0] = false;
+    Frame(2);
+}
+
 void UiDriver::DoubleClick(std::string_view window, std::string_view label, int index)
 {
     MoveOnto(Locate(window, label, index, true));

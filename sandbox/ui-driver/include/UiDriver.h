@@ -99,6 +99,11 @@ public:
     void Hover(std::string_view window, std::string_view label, int index = kUnique);
     void Click(std::string_view window, std::string_view label, int index = kUnique);
     void DoubleClick(std::string_view window, std::string_view label, int index = kUnique);
+    // Presses the left button on the widget and holds it down across the
+    // frames that follow (a button held, as "Compare" is), until Release.
+    void Press(std::string_view window, std::string_view label, int index = kUnique);
+    // Lets go of the button Press holds, wherever the mouse is now.
+    void Release();
     // A click with the right button, as opens a context menu.
     void RightClick(std::string_view window, std::string_view label, int index = kUnique);
     // Press on the widget, move by `offset` over several frames, release.

@@ -1,0 +1,20 @@
+// The names the editor gives modifiers ("Create", "Rename", "Clone"): from
+// kMinModifierNameBytes to kMaxModifierNameBytes bytes, the most the name
+// field holds. Every text about the rule is made from these two.
+#pragma once
+
+#include "Text.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tceditor
+{
+constexpr size_t kMinModifierNameBytes = 2;
+constexpr size_t kMaxModifierNameBytes = kTextBufferSize - 1;
+
+// Why `action` cannot use the name ("Create refused: ... needs 2 to 127
+// bytes"), or an empty text when it can.
+std::string ModifierNameProblem(const char* action, std::string_view name);
+}
