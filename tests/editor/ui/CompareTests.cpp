@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <ostream>
 #include <string>
 
 using namespace tceditor;
@@ -97,6 +98,11 @@ struct CompareEnd
     const char* name;
     void (*end)(CompareTest&, TimecycleEditorState&);
 };
+
+void PrintTo(const CompareEnd& param, std::ostream* out)
+{
+    *out << param.name;
+}
 
 class CompareEndTest : public CompareTest, public testing::WithParamInterface<CompareEnd>
 {
