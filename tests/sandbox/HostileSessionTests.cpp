@@ -57,9 +57,14 @@ tc_save foo )" + folder + R"(/after.xml
     EXPECT_EQ(Saved("after.xml"), Saved("loaded.xml"));
 }
 
-// "Compare" held, then the editor closed by its variable: the edit is back
-// in the game after the release, exactly.
-TEST_F(HostileSession, CompareHeldWhileTheEditorClosesPutsTheEditBack)
+// "Compare" held, then the editor closed (by its variable, or by the game
+// shutting networking down): the edit is back in the game after the
+// release, exactly.
+class CompareHeldWhileClosing : public HostileSession, public testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(CompareHeldWhileClosing, PutsTheEditBack)
 {
     const SandboxRun run = RunScript(folder, R"(timecycleeditor true
 frame
@@ -68,7 +73,7 @@ ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
 tc_save w_clear_light )" + folder + R"(/edited.xml
 ui_press Compare
 tc_save w_clear_light )" + folder + R"(/held.xml
-set timecycleeditor false
+)" + GetParam() + R"(
 frame 2
 ui_release
 frame 2
@@ -78,6 +83,12 @@ tc_save w_clear_light )" + folder + R"(/after.xml
     EXPECT_NE(Saved("held.xml"), Saved("edited.xml")) << "Compare showed the original";
     EXPECT_EQ(Saved("after.xml"), Saved("edited.xml"));
 }
+
+INSTANTIATE_TEST_SUITE_P(HostileSession, CompareHeldWhileClosing,
+                         testing::Values("set timecycleeditor false", "kill_network"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.index == 0 ? "EditorVariable" : "NetworkShutDown");
+                         });
 
 // A tc_load of the compared modifier while "Compare" is held: the release
 // leaves the loaded modifier alone and says so.
