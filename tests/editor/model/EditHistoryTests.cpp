@@ -382,6 +382,21 @@ TEST_P(EditHistoryTest, UndoingPastAForeignLoadLeavesTheLoadedModifier)
     EXPECT_FALSE(history.CanUndo());
 }
 
+// A parameter switched on (or added) with values while the modifier has it
+// already (the game gave it back): both values change as one step.
+TEST_P(EditHistoryTest, AddingValuesToAParameterTheModifierHasIsOneStep)
+{
+    const auto before = either.Records();
+    const tcModData values{ kFogStart, 8.0f, 9.0f };
+    ASSERT_TRUE(history.AddParameter(Named("foggy"), "fog_start", &values, ParameterChangeKind::Switched));
+
+    EXPECT_EQ(history.StepCount(), 1u);
+    EXPECT_EQ(history.UndoDescription(), "switch on fog_start in foggy");
+    EXPECT_EQ(game.GetTimecycleModData(Named("foggy"), kFogStart)->value2, 9.0f);
+    history.Undo();
+    EXPECT_EQ(either.Records(), before);
+}
+
 TEST_P(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
 {
     TimecycleScriptData& script = *game.GetScriptData();

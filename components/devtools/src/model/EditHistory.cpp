@@ -179,11 +179,21 @@ bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const 
         return false;
     if (hadIt || varId < 0)
     {
-        // Nothing was added; only the values may change.
+        // Nothing was added; only the values may change, both as one step.
         if (values)
         {
+            const bool ownGroup = !m_group;
+            if (ownGroup)
+            {
+                const std::string variable = VariableLabel(m_game, varId);
+                const std::string& name = m_game.GetTimecycleName(modifier);
+                BeginGroup(kind == ParameterChangeKind::Switched ? va("switch on %s in %s", variable, name)
+                                                                 : va("add %s to %s", variable, name));
+            }
             SetValue(modifier, varId, ValueColumn::Outdoor, values->value1);
             SetValue(modifier, varId, ValueColumn::Indoor, values->value2);
+            if (ownGroup)
+                EndGroup();
         }
         return true;
     }

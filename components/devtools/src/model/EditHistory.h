@@ -82,7 +82,8 @@ public:
     // non-zero gesture merge into one step until EndGesture.
     bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
     void EndGesture();
-    // Adds the named variable's parameter; with `values`, gives it those.
+    // Adds the named variable's parameter; with `values`, gives it those (one
+    // step also when the modifier has the parameter already).
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
     // Removes the parameter of `varId`.
     bool RemoveParameter(tcModifier& modifier, int32_t varId, ParameterChangeKind kind);

@@ -51,20 +51,11 @@ void AddVariable(TimecycleEditorState& state, tcModifier& modifier)
     const auto working = selection.workingParams.find(varId);
     const bool switchedOff = selection.switchedOff.contains(varId) && working != selection.workingParams.end();
 
-    bool added = false;
-    if (switchedOff)
-    {
-        state.history.BeginGroup("switch on " + DisplayName(state.varInput) + " in " +
-                                 DisplayName(game.GetTimecycleName(modifier)));
-        added = state.history.AddParameter(modifier, state.varInput, &working->second, ParameterChangeKind::Switched);
-        state.history.EndGroup();
-        if (added)
-            selection.switchedOff.erase(varId);
-    }
-    else
-    {
-        added = state.history.AddParameter(modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted);
-    }
+    const bool added =
+        switchedOff ? state.history.AddParameter(modifier, state.varInput, &working->second, ParameterChangeKind::Switched)
+                    : state.history.AddParameter(modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted);
+    if (added && switchedOff)
+        selection.switchedOff.erase(varId);
     if (added)
         ClearTextBuffer(state.varInput);
     else
