@@ -194,6 +194,9 @@ void Sandbox::Frame(bool waitWhenIdle)
         if (hadInput)
             m_framesToShowChange = kFramesToSettle;
         m_display.BeginPlatformFrame();
+        // A button held by ui_press stays down over the real mouse.
+        if (m_ui)
+            m_ui->KeepHeld();
     }
     const bool gameMoved = GameFrame();
     m_lastFrameDrewGui = conhost::RunFrame();

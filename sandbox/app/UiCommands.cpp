@@ -94,6 +94,20 @@ void AddUiCommands(Sandbox& sandbox)
         });
     }
 
+    // A button held across frames (and commands) until ui_release, e.g.
+    // "Compare".
+    for (size_t count : { 1, 2 })
+    {
+        sandbox.AddCommand("ui_press", count, [&sandbox](ConsoleExecutionContext& context) {
+            return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
+                ui.Press(sandbox.uiWindow, context.arguments[0], index);
+            });
+        });
+    }
+    sandbox.AddCommand("ui_release", 0, [&sandbox](ConsoleExecutionContext& context) {
+        return RunOnWidget(sandbox, context, 0, [](uidriver::UiDriver& ui, int) { ui.Release(); });
+    });
+
     for (size_t count : { 2, 3 })
     {
         sandbox.AddCommand("ui_type", count, [&sandbox](ConsoleExecutionContext& context) {

@@ -33,9 +33,10 @@ void UiDriver::WaitOutDoubleClick()
         Frame();
 }
 
-// Press on one frame, release on the next.
+// Press on one frame, release on the next; a button Press held is let go.
 void UiDriver::PressAndRelease(int button)
 {
+    m_heldAt.reset();
     ImGuiIO& io = ImGui::GetIO();
     io.MouseDown[button] = true;
     Frame();
@@ -49,6 +50,37 @@ void UiDriver::Click(std::string_view window, std::string_view label, int index)
     WaitOutDoubleClick();
     PressAndRelease();
     Frame();
+}
+
+void UiDriver::Press(std::string_view window, std::string_view label, int index)
+{
+    if (m_heldAt)
+        throw UiDriverError("the mouse button is held already; release it first");
+    MoveOnto(Locate(window, label, index, true));
+    WaitOutDoubleClick();
+    m_heldAt = ImGui::GetIO().MousePos;
+    KeepHeld();
+    // The press, then a frame in which the widget is held.
+    Frame(2);
+}
+
+void UiDriver::KeepHeld() const
+{
+    if (!m_heldAt)
+        return;
+    ImGuiIO& io = ImGui::GetIO();
+    io.MousePos = *m_heldAt;
+    io.MouseDown[0] = true;
+}
+
+void UiDriver::Release()
+{
+    if (!m_heldAt)
+        throw UiDriverError("no mouse button is held");
+    m_heldAt.reset();
+    ImGuiIO& io = ImGui::GetIO();
+    io.MouseDown[0] = false;
+    Frame(2);
 }
 
 void UiDriver::DoubleClick(std::string_view window, std::string_view label, int index)
@@ -72,6 +104,7 @@ void UiDriver::Drag(std::string_view window, std::string_view label, ImVec2 offs
 {
     MoveOnto(Locate(window, label, index, true));
     WaitOutDoubleClick();
+    m_heldAt.reset();
     ImGuiIO& io = ImGui::GetIO();
     const ImVec2 start = io.MousePos;
     io.MouseDown[0] = true;

@@ -86,3 +86,29 @@ quit
     }
 }
 }
+
+// ui_press holds "Compare" in a window too, over frames in which the
+// platform reads the real mouse, until ui_release.
+TEST(SandboxWindow, APressHoldsOverTheRealMouseUntilReleased)
+{
+    const std::string folder = TestFolder();
+    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+frame 3
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
+tc_save w_clear_light )" + folder + R"(/edited.xml
+ui_press Compare
+frame 3
+tc_save w_clear_light )" + folder + R"(/held.xml
+ui_release
+frame 2
+tc_save w_clear_light )" + folder + R"(/after.xml
+quit
+)");
+    const SandboxRun run =
+        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    ASSERT_EQ(run.CountContaining("frames drawn in the window"), 3) << "not a window\n" << run.output;
+    EXPECT_NE(ReadFile(folder + "/held.xml"), ReadFile(folder + "/edited.xml")) << "Compare was let go";
+    EXPECT_EQ(ReadFile(folder + "/after.xml"), ReadFile(folder + "/edited.xml"));
+}

@@ -49,8 +49,11 @@ TimecycleEditorState* GetTimecycleEditorState()
 
 bool HandleShouldDrawGui(bool* wantGui)
 {
-    // The game is asked only when nothing else wants the GUI already.
-    *wantGui = *wantGui || g_editorState->isOpen || g_editorState->game.ShouldActivateEditor();
+    // The game is asked only when nothing else wants the GUI already. A
+    // "Compare" still showing the original (the editor closed while it was
+    // held) takes one more frame, in which it ends.
+    *wantGui = *wantGui || g_editorState->isOpen || g_editorState->comparedEdit.has_value() ||
+               g_editorState->game.ShouldActivateEditor();
     return true;
 }
 

@@ -25,6 +25,7 @@
 #include "imgui_internal.h"
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -99,6 +100,16 @@ public:
     void Hover(std::string_view window, std::string_view label, int index = kUnique);
     void Click(std::string_view window, std::string_view label, int index = kUnique);
     void DoubleClick(std::string_view window, std::string_view label, int index = kUnique);
+    // Presses the left button on the widget and holds it down across the
+    // frames that follow (a button held, as "Compare" is), until Release or
+    // the next click or drag. Keys may be pressed meanwhile.
+    void Press(std::string_view window, std::string_view label, int index = kUnique);
+    // Lets go of the button Press holds.
+    void Release();
+    // While Press holds the button: gives Dear ImGui the held button and
+    // its place again, for frames whose platform backend has just set the
+    // mouse from the real device.
+    void KeepHeld() const;
     // A click with the right button, as opens a context menu.
     void RightClick(std::string_view window, std::string_view label, int index = kUnique);
     // Press on the widget, move by `offset` over several frames, release.
@@ -188,6 +199,8 @@ private:
     std::vector<UiItem> m_items;
     std::vector<int> m_itemVertexStart;  // per item: its window's vertex count when it was added
     std::unordered_map<ImGuiID, size_t> m_lastItemWithId;  // index in m_items of the latest item of each id
+
+    std::optional<ImVec2> m_heldAt;  // where Press holds the button down
 
     bool m_captureTexts = true;
     bool m_capturingText = false;

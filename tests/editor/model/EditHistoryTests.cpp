@@ -259,6 +259,144 @@ TEST_P(EditHistoryTest, AStepWhoseModifierTheGameRemovedIsSkippedWithAMessage)
     EXPECT_THAT(history.Message(), HasSubstr("Redo skipped"));
 }
 
+// A step acts only on the modifier it left: when the game has changed the
+// modifier under the step's name since (loaded its own, changed a value), the
+// step is skipped with a message and the game's modifier stays as it is.
+struct ForeignChangeCase
+{
+    const char* name;
+    // The editor's steps; `undoFirst` of them are undone before the game acts.
+    std::function<void(EditHistory&, EitherGame&)> steps;
+    int undoFirst;
+    // What the game does behind the editor.
+    std::function<void(EitherGame&)> gameChange;
+    // Whether the step then met is undone (false: redone).
+    bool undo;
+    const char* message;
+};
+
+void PrintTo(const ForeignChangeCase& param, std::ostream* out)
+{
+    *out << param.name;
+}
+
+class ForeignChangeTest : public testing::TestWithParam<std::tuple<GameKind, ForeignChangeCase>>,
+                          protected HistoryOverGame
+{
+protected:
+    ForeignChangeTest() : HistoryOverGame(std::get<GameKind>(GetParam())) {}
+};
+
+TEST_P(ForeignChangeTest, TheStepIsSkippedAndTheGamesModifierStays)
+{
+    const ForeignChangeCase& c = std::get<ForeignChangeCase>(GetParam());
+    c.steps(history, either);
+    for (int i = 0; i < c.undoFirst; ++i)
+        ASSERT_TRUE(history.Undo().has_value());
+    c.gameChange(either);
+    const auto changed = either.Records();
+
+    EXPECT_FALSE(c.undo ? history.Undo().has_value() : history.Redo().has_value());
+    EXPECT_EQ(history.Message(), c.message);
+    EXPECT_EQ(either.Records(), changed);
+}
+
+namespace
+{
+// The game loads its own modifier under the name: another record, other
+// content.
+void GameLoadsItsOwn(EitherGame& either, const std::string& name)
+{
+    if (tcModifier* existing = either.Game().FindModifierByName(name))
+        either.Game().RemoveTimecycle(*existing);
+    either.Add(name, { { kGradeSaturation, 0.25f, 0.5f } });
+}
+void GameSetsFogDensity(EitherGame& either, const std::string& name)
+{
+    either.Game().GetTimecycleModData(either.Named(name), kFogDensity)->value1 = 0.125f;
+}
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, ForeignChangeTest,
+    testing::Combine(
+        testing::Values(GameKind::InMemory, GameKind::StandIn),
+        testing::Values(
+            ForeignChangeCase{ "UndoCreate",
+                               [](EditHistory& h, EitherGame&) { h.CreateModifier("foo"); }, 0,
+                               [](EitherGame& e) { GameLoadsItsOwn(e, "foo"); }, true,
+                               "Undo skipped (the game changed foo since): create foo" },
+            ForeignChangeCase{ "UndoValue",
+                               [](EditHistory& h, EitherGame& e) {
+                                   h.SetValue(e.Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
+                               },
+                               0, [](EitherGame& e) { GameSetsFogDensity(e, "foggy"); }, true,
+                               "Undo skipped (the game changed foggy since): fog_start 5.000 -> 7.000 in foggy" },
+            ForeignChangeCase{ "RedoValue",
+                               [](EditHistory& h, EitherGame& e) {
+                                   h.SetValue(e.Named("foggy"), kFogStart, ValueColumn::Outdoor, 7.0f);
+                               },
+                               1, [](EitherGame& e) { GameSetsFogDensity(e, "foggy"); }, false,
+                               "Redo skipped (the game changed foggy since): fog_start 5.000 -> 7.000 in foggy" },
+            ForeignChangeCase{ "UndoAddedParameter",
+                               [](EditHistory& h, EitherGame& e) {
+                                   h.AddParameter(e.Named("clear"), "fog_density", nullptr,
+                                                  ParameterChangeKind::AddedOrDeleted);
+                               },
+                               0, [](EitherGame& e) { GameSetsFogDensity(e, "clear"); }, true,
+                               "Undo skipped (the game changed clear since): add fog_density to clear" },
+            ForeignChangeCase{ "UndoRename",
+                               [](EditHistory& h, EitherGame& e) { h.RenameModifier(e.Named("foggy"), "misty"); },
+                               0, [](EitherGame& e) { GameSetsFogDensity(e, "misty"); }, true,
+                               "Undo skipped (the game changed misty since): rename foggy to misty" },
+            ForeignChangeCase{ "RedoDeletionOfARestoredModifier",
+                               [](EditHistory& h, EitherGame& e) { h.DeleteModifier(e.Named("foggy")); }, 1,
+                               [](EitherGame& e) { GameSetsFogDensity(e, "foggy"); }, false,
+                               "Redo skipped (the game changed foggy since): delete foggy" },
+            ForeignChangeCase{ "UndoReplace",
+                               [](EditHistory& h, EitherGame& e) {
+                                   ModifierSnapshot target = ModifierSnapshot::Take(e.Game(), e.Named("foggy"));
+                                   target.params.pop_back();
+                                   h.ReplaceModifier(e.Named("foggy"), target, "revert");
+                               },
+                               0, [](EitherGame& e) { GameSetsFogDensity(e, "foggy"); }, true,
+                               "Undo skipped (the game changed foggy since): revert foggy" })),
+    [](const testing::TestParamInfo<std::tuple<GameKind, ForeignChangeCase>>& info) {
+        return std::string(GameKindName(testing::TestParamInfo<GameKind>(std::get<GameKind>(info.param), info.index))) + "_" +
+               std::get<ForeignChangeCase>(info.param).name;
+    });
+
+// Create, delete, a foreign load of the name, then two undos: the second
+// one must not remove the game's modifier either.
+TEST_P(EditHistoryTest, UndoingPastAForeignLoadLeavesTheLoadedModifier)
+{
+    history.CreateModifier("foo");
+    history.DeleteModifier(Named("foo"));
+    GameLoadsItsOwn(either, "foo");
+    const auto loaded = either.Records();
+
+    history.Undo();
+    history.Undo();
+    EXPECT_EQ(either.Records(), loaded);
+    EXPECT_EQ(history.Message(), "Undo skipped (the game changed foo since): create foo");
+    EXPECT_FALSE(history.CanUndo());
+}
+
+// A parameter switched on (or added) with values while the modifier has it
+// already (the game gave it back): both values change as one step.
+TEST_P(EditHistoryTest, AddingValuesToAParameterTheModifierHasIsOneStep)
+{
+    const auto before = either.Records();
+    const tcModData values{ kFogStart, 8.0f, 9.0f };
+    ASSERT_TRUE(history.AddParameter(Named("foggy"), "fog_start", &values, ParameterChangeKind::Switched));
+
+    EXPECT_EQ(history.StepCount(), 1u);
+    EXPECT_EQ(history.UndoDescription(), "switch on fog_start in foggy");
+    EXPECT_EQ(game.GetTimecycleModData(Named("foggy"), kFogStart)->value2, 9.0f);
+    history.Undo();
+    EXPECT_EQ(either.Records(), before);
+}
+
 TEST_P(EditHistoryTest, UndoingADeletionBringsBackWhatTheGameAppliedItAs)
 {
     TimecycleScriptData& script = *game.GetScriptData();

@@ -47,6 +47,11 @@ std::string Gone(const std::string& modifier)
 {
     return "the game no longer has " + modifier;
 }
+
+std::string ChangedSince(const std::string& modifier)
+{
+    return "the game changed " + modifier + " since";
+}
 }
 
 float& ValueIn(tcModData& entry, ValueColumn column)
@@ -130,23 +135,28 @@ bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn colu
 
     const std::string& name = m_game.GetTimecycleName(modifier);
     m_changes.Touch(modifier);
+    const uint64_t contentBefore = ContentFingerprint(modifier);
     const float before = target;
     target = value;
+    const uint64_t contentAfter = ContentFingerprint(modifier);
     m_changes.Refresh(modifier);
 
-    // The frames of one gesture extend its step.
+    // The frames of one gesture extend its step, unless the game changed
+    // the modifier in between.
     if (gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0)
     {
         Step& last = m_steps.back();
         auto* change = std::get_if<ValueChange>(&last.change);
-        if (change && change->varId == varId && change->column == column && last.modifier == name)
+        if (change && change->varId == varId && change->column == column && last.modifier == name &&
+            last.contentAfter == contentBefore)
         {
             change->after = value;
+            last.contentAfter = contentAfter;
             m_message.clear();
             return true;
         }
     }
-    Record({ name, ValueChange{ varId, column, before, value } });
+    Record({ name, ValueChange{ varId, column, before, value }, contentBefore, contentAfter });
     m_openGesture = gesture;
     return true;
 }
@@ -221,15 +231,26 @@ bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const 
     const bool hadIt = varId >= 0 && m_game.GetTimecycleModData(modifier, varId);
 
     m_changes.Touch(modifier);
+    const uint64_t contentBefore = ContentFingerprint(modifier);
     if (!m_game.AddTimecycleModData(modifier, varName))
         return false;
     if (hadIt || varId < 0)
     {
-        // Nothing was added; only the values may change.
+        // Nothing was added; only the values may change, both as one step.
         if (values)
         {
+            const bool ownGroup = !m_group;
+            if (ownGroup)
+            {
+                const std::string variable = VariableLabel(m_game, varId);
+                const std::string& name = m_game.GetTimecycleName(modifier);
+                BeginGroup(kind == ParameterChangeKind::Switched ? va("switch on %s in %s", variable, name)
+                                                                 : va("add %s to %s", variable, name));
+            }
             SetValue(modifier, varId, ValueColumn::Outdoor, values->value1);
             SetValue(modifier, varId, ValueColumn::Indoor, values->value2);
+            if (ownGroup)
+                EndGroup();
         }
         return true;
     }
@@ -244,7 +265,8 @@ bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const 
         added.value2 = values->value2;
     }
     m_changes.Refresh(modifier);
-    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ added, uint16_t(position), true, kind } });
+    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ added, uint16_t(position), true, kind }, contentBefore,
+             ContentFingerprint(modifier) });
     return true;
 }
 
@@ -257,13 +279,15 @@ bool EditHistory::RemoveParameter(tcModifier& modifier, int32_t varId, Parameter
     const tcModData entry = modifier.modData[position];
 
     m_changes.Touch(modifier);
+    const uint64_t contentBefore = ContentFingerprint(modifier);
     // A switch removes by entry, a deleted row by name.
     const bool removed = kind == ParameterChangeKind::Switched ? m_game.RemoveTimecycleModData(modifier, entry)
                                                        : m_game.RemoveTimecycleModData(modifier, std::string(varName));
     if (!removed)
         return false;
     m_changes.Refresh(modifier);
-    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ entry, uint16_t(position), false, kind } });
+    Record({ m_game.GetTimecycleName(modifier), ParameterChange{ entry, uint16_t(position), false, kind }, contentBefore,
+             ContentFingerprint(modifier) });
     return true;
 }
 
@@ -293,7 +317,8 @@ tcModifier* EditHistory::RecordCreated(tcModifier& created, std::string cloneSou
     change->existsAfter = true;
     m_changes.NoteCreated(change->snapshot.name);
     m_changes.Refresh(created);
-    Record({ change->snapshot.name, std::move(change) });
+    std::string name = change->snapshot.name;
+    Record({ std::move(name), std::move(change), 0, ContentFingerprint(created) });
     return &created;
 }
 
@@ -309,7 +334,9 @@ bool EditHistory::RenameModifier(tcModifier& modifier, const std::string& name)
     const std::string& newName = m_game.GetTimecycleName(modifier);
     m_changes.NoteRenamed(oldName, newName);
     m_changes.Refresh(modifier);
-    Record({ oldName, std::make_unique<RenameChange>(RenameChange{ newName }) });
+    // A rename leaves the content as it was.
+    const uint64_t content = ContentFingerprint(modifier);
+    Record({ oldName, std::make_unique<RenameChange>(RenameChange{ newName }), content, content });
     return true;
 }
 
@@ -328,7 +355,9 @@ void EditHistory::DeleteModifier(tcModifier& modifier)
     if (modifier.modData)
         return;
     m_changes.NoteRemoved(change->snapshot.name);
-    Record({ change->snapshot.name, std::move(change) });
+    std::string name = change->snapshot.name;
+    const uint64_t content = ContentFingerprint(change->snapshot);
+    Record({ std::move(name), std::move(change), content, 0 });
 }
 
 bool EditHistory::ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& target, const char* action)
@@ -346,7 +375,10 @@ bool EditHistory::ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& 
     if (change->after.name != change->before.name)
         m_changes.NoteRenamed(change->before.name, change->after.name);
     m_changes.Refresh(modifier);
-    Record({ change->before.name, std::move(change) });
+    std::string name = change->before.name;
+    const uint64_t contentBefore = ContentFingerprint(change->before);
+    const uint64_t contentAfter = ContentFingerprint(change->after);
+    Record({ std::move(name), std::move(change), contentBefore, contentAfter });
     return complete;
 }
 
@@ -421,6 +453,8 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 tcModifier* modifier = m_game.FindModifierByName(name);
                 if (!modifier)
                     return { {}, Gone(name) };
+                if (!AsStepLeftIt(step, *modifier, forward))
+                    return { {}, ChangedSince(name) };
                 tcModData* live = m_game.GetTimecycleModData(*modifier, c.varId);
                 if (!live)
                     return { {}, VariableLabel(m_game, c.varId) + " is no longer in " + name };
@@ -433,6 +467,8 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 tcModifier* modifier = m_game.FindModifierByName(name);
                 if (!modifier)
                     return { {}, Gone(name) };
+                if (!AsStepLeftIt(step, *modifier, forward))
+                    return { {}, ChangedSince(name) };
                 const bool present = forward == c.presentAfter;
                 m_changes.Touch(*modifier);
                 if (present)
@@ -456,6 +492,10 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                     tcModifier* modifier = m_game.FindModifierByName(name);
                     if (!modifier)
                         return { {}, Gone(name) };
+                    // Only the modifier the step made or left is removed,
+                    // never one the game loaded under its name since.
+                    if (!AsStepLeftIt(step, *modifier, forward))
+                        return { {}, ChangedSince(name) };
                     m_changes.Touch(*modifier);
                     m_game.RemoveTimecycle(*modifier);
                     m_changes.NoteRemoved(name);
@@ -484,6 +524,8 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 tcModifier* modifier = m_game.FindModifierByName(from);
                 if (!modifier)
                     return { {}, Gone(from) };
+                if (!AsStepLeftIt(step, *modifier, forward))
+                    return { {}, ChangedSince(from) };
                 m_changes.Touch(*modifier);
                 if (!m_game.RenameTimecycle(*modifier, to))
                     return { {}, "the game has another " + to };
@@ -497,6 +539,8 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 tcModifier* modifier = m_game.FindModifierByName(from.name);
                 if (!modifier)
                     return { {}, Gone(from.name) };
+                if (!AsStepLeftIt(step, *modifier, forward))
+                    return { {}, ChangedSince(from.name) };
                 m_changes.Touch(*modifier);
                 const bool complete = ApplySnapshot(m_game, *modifier, to);
                 const std::string& now = m_game.GetTimecycleName(*modifier);
@@ -508,6 +552,11 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
             [&](const std::unique_ptr<GroupChange>& c) -> Outcome { return ApplyGroup(*c, forward); },
         },
         step.change);
+}
+
+bool EditHistory::AsStepLeftIt(const Step& step, const tcModifier& modifier, bool forward)
+{
+    return ContentFingerprint(modifier) == (forward ? step.contentBefore : step.contentAfter);
 }
 
 // The group's changes in order, or undone in reverse order. The effect names

@@ -4,7 +4,8 @@
 // a parameter added, removed or switched, a modifier created, cloned,
 // renamed, deleted or replaced whole). A step names its modifier as the game
 // does, by name, and looks it up when it is undone or redone; a step whose
-// modifier is gone is skipped with a message.
+// modifier is gone, or is no longer as the step left it (the game loaded or
+// changed a modifier of that name since), is skipped with a message.
 #pragma once
 
 #include "ModifierSnapshot.h"
@@ -95,7 +96,8 @@ public:
     };
     bool SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes, std::string action,
                    uint32_t gesture);
-    // Adds the named variable's parameter; with `values`, gives it those.
+    // Adds the named variable's parameter; with `values`, gives it those (one
+    // step also when the modifier has the parameter already).
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
     // Removes the parameter of `varId`.
     bool RemoveParameter(tcModifier& modifier, int32_t varId, ParameterChangeKind kind);
@@ -182,6 +184,12 @@ private:
         std::variant<ValueChange, ParameterChange, std::unique_ptr<ModifierChange>, std::unique_ptr<RenameChange>,
                      std::unique_ptr<ReplaceChange>, std::unique_ptr<GroupChange>>
             change;
+        // The modifier's ContentFingerprint before and after the step (0
+        // where it did not exist, and for a group, whose steps keep their
+        // own): an undo acts only on a modifier found as `contentAfter`, a
+        // redo only on one found as `contentBefore`.
+        uint64_t contentBefore = 0;
+        uint64_t contentAfter = 0;
 
         size_t Bytes() const;
         std::string Describe(GameTimecycle& game) const;
@@ -203,6 +211,8 @@ private:
     void Record(Step step);
     void DropOldest();
     Outcome Apply(const Step& step, bool forward);
+    // Whether the modifier is as the step left it (undo) or found it (redo).
+    static bool AsStepLeftIt(const Step& step, const tcModifier& modifier, bool forward);
     Outcome ApplyGroup(const GroupChange& group, bool forward);
     std::optional<StepEffect> Move(bool forward);
 

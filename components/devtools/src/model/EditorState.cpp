@@ -1,6 +1,7 @@
 #include "EditorState.h"
 
 #include "ModifierDocumentOfGame.h"
+#include "XmlText.h"
 
 #include <string>
 #include <utility>
@@ -24,7 +25,7 @@ void TimecycleEditorState::CloseXmlOutput()
 
 void TimecycleEditorState::Select(tcModifier& modifier)
 {
-    selection.Select(game, history, modifier);
+    selection.Select(game, modifier);
 }
 
 void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
@@ -158,15 +159,32 @@ void TimecycleEditorState::BeginCompare()
         return;
     comparedEdit = ModifierSnapshot::Take(game, *selected);
     ApplyContent(game, *selected, *record->original);
+    comparedShown = ModifierSnapshot::Take(game, *selected);
 }
 
 void TimecycleEditorState::EndCompare()
 {
     if (!comparedEdit)
         return;
-    if (tcModifier* modifier = game.FindModifierByName(comparedEdit->name))
-        ApplyContent(game, *modifier, *comparedEdit);
+    const ModifierSnapshot edit = std::move(*comparedEdit);
     comparedEdit.reset();
+    const std::string name = DisplayName(edit.name);
+    tcModifier* modifier = game.FindModifierByName(edit.name);
+    if (!modifier)
+    {
+        SetStatus("Compare ended: the game no longer has " + name + ", so the edit was not put back", true);
+        return;
+    }
+    if (!(ModifierSnapshot::Take(game, *modifier) == comparedShown))
+    {
+        SetStatus("Compare ended: the game changed " + name + " while its original was shown, so the edit was not put back",
+                  true);
+        // The table follows the game's modifier as it is now.
+        if (SelectedModifier() == modifier)
+            Select(*modifier);
+        return;
+    }
+    ApplyContent(game, *modifier, edit);
 }
 
 void GenerateModifierXml(TimecycleEditorState& state)

@@ -68,8 +68,11 @@ struct TimecycleEditorState
     SessionChanges changes{ game };
     EditHistory history{ game, changes };
     // While "Compare" is held the game shows the selected modifier's
-    // original; this is the edited state that comes back on release.
+    // original. comparedEdit is the edited state that comes back on
+    // release; comparedShown the original as the game took it, which tells
+    // on release whether the game changed the modifier meanwhile.
     std::optional<ModifierSnapshot> comparedEdit;
+    ModifierSnapshot comparedShown;
     bool compareHeldThisFrame = false;
     // A value being typed into the table: the widget, and the value it had
     // when typing began. The game gets the value once typing ends.
@@ -107,8 +110,7 @@ struct TimecycleEditorState
 
     // The selected modifier as the game has it now, or null.
     tcModifier* SelectedModifier() { return selection.Find(game); }
-    // Selects the modifier (writing switched-off values back into the
-    // previous one).
+    // Selects the modifier; never writes to the game.
     void Select(tcModifier& modifier);
     // A click on a modifier's row in the browser.
     void SelectFromBrowser(tcModifier& modifier);
@@ -122,7 +124,10 @@ struct TimecycleEditorState
     // Undo and redo, with the selection following the step.
     void Undo();
     void Redo();
-    // The selected modifier's original into the game, and back.
+    // The selected modifier's original into the game, and back. The edit
+    // comes back only onto the original as Compare left it: a modifier the
+    // game changed or removed meanwhile is left alone, and the status line
+    // says so.
     void BeginCompare();
     void EndCompare();
 

@@ -87,8 +87,8 @@ std::string SkippedText(const std::vector<std::string>& unknown, const std::vect
     if (!unknown.empty())
         text += (unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ") + NameList(unknown);
     if (!badNames.empty())
-        text += "; not created, a modifier name needs " + std::to_string(kShortestModifierName) + " to " +
-                std::to_string(kLongestModifierName) + " bytes: " + NameList(badNames);
+        text += "; not created, a modifier name needs " + std::to_string(kMinModifierNameBytes) + " to " +
+                std::to_string(kMaxModifierNameBytes) + " bytes: " + NameList(badNames);
     if (!notes.empty())
         text += "; " + BoundedList(notes, "; ");
     return text;

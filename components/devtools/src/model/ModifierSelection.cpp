@@ -1,6 +1,5 @@
 #include "ModifierSelection.h"
 
-#include "EditHistory.h"
 #include "EditorAssert.h"
 
 #include <algorithm>
@@ -59,26 +58,9 @@ void ModifierSelection::CaptureParams(GameTimecycle& game)
     }
 }
 
-void ModifierSelection::RestoreSwitchedOffValues(EditHistory& history, tcModifier& previous) const
-{
-    for (int32_t varId : switchedOff)
-    {
-        auto working = workingParams.find(varId);
-        if (working == workingParams.end())
-            continue;
-        // The game keeps one entry per variable.
-        history.SetValue(previous, varId, ValueColumn::Outdoor, working->second.value1);
-        history.SetValue(previous, varId, ValueColumn::Indoor, working->second.value2);
-    }
-}
-
-void ModifierSelection::Select(GameTimecycle& game, EditHistory& history, tcModifier& next)
+void ModifierSelection::Select(GameTimecycle& game, tcModifier& next)
 {
     TCE_ASSERT(next.modData);
-    tcModifier* previous = Find(game);
-    if (previous && previous != &next)
-        RestoreSwitchedOffValues(history, *previous);
-
     switchedOff.clear();
     workingParams.clear();
     m_name = game.GetTimecycleName(next);

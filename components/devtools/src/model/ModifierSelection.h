@@ -13,8 +13,6 @@
 
 namespace tceditor
 {
-class EditHistory;
-
 class ModifierSelection
 {
 public:
@@ -37,13 +35,11 @@ public:
     void Clear();
     // Adds live parameters not yet in workingParams; working ones are kept.
     void CaptureParams(GameTimecycle& game);
-    // Selects `next`, first writing switched-off values back into the
-    // previous one through the history where the game has them again.
-    void Select(GameTimecycle& game, EditHistory& history, tcModifier& next);
+    // Selects `next`. Selecting never writes to the game: the switched-off
+    // rows of the previous modifier are forgotten with their values.
+    void Select(GameTimecycle& game, tcModifier& next);
 
 private:
-    void RestoreSwitchedOffValues(EditHistory& history, tcModifier& previous) const;
-
     std::string m_name;
     // Where the modifier stood when last found: tried first, so finding it
     // again costs one name comparison while the game's array stays put.

@@ -47,6 +47,47 @@ bool SameParams(const std::vector<tcModData>& a, const std::vector<tcModData>& b
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameValues);
 }
+
+// FNV-1a over 32-bit words.
+class Fingerprint
+{
+public:
+    void Add(uint32_t word)
+    {
+        for (int shift = 0; shift < 32; shift += 8)
+            m_value = (m_value ^ ((word >> shift) & 0xFF)) * 0x100000001B3ull;
+    }
+    void Add(const tcModData& entry)
+    {
+        Add(static_cast<uint32_t>(entry.varId));
+        Add(std::bit_cast<uint32_t>(entry.value1));
+        Add(std::bit_cast<uint32_t>(entry.value2));
+    }
+    uint64_t Value() const { return m_value; }
+
+private:
+    uint64_t m_value = 0xCBF29CE484222325ull;
+};
+
+uint64_t FingerprintOf(uint32_t userFlags, const tcModData* params, size_t count)
+{
+    Fingerprint fingerprint;
+    fingerprint.Add(userFlags);
+    fingerprint.Add(static_cast<uint32_t>(count));
+    for (size_t i = 0; i < count; ++i)
+        fingerprint.Add(params[i]);
+    return fingerprint.Value();
+}
+}
+
+uint64_t ContentFingerprint(const tcModifier& modifier)
+{
+    return FingerprintOf(modifier.userFlags, modifier.modData, modifier.modData ? modifier.numMods : 0);
+}
+
+uint64_t ContentFingerprint(const ModifierSnapshot& snapshot)
+{
+    return FingerprintOf(snapshot.userFlags, snapshot.params.data(), snapshot.params.size());
 }
 
 bool SameValue(float a, float b)

@@ -34,6 +34,12 @@ struct ModifierSnapshot
 bool SameValue(float a, float b);
 bool SameValues(const tcModData& a, const tcModData& b);
 
+// A 64-bit digest of a modifier's content (user flags, parameters in order,
+// values to the bit; not its name): equal digests mean the same content, for
+// checking that a modifier is still as the editor left it.
+uint64_t ContentFingerprint(const tcModifier& modifier);
+uint64_t ContentFingerprint(const ModifierSnapshot& snapshot);
+
 // Gives the modifier the snapshot's user flags and parameters, in the
 // snapshot's order; its name stays. False when the game refused a parameter.
 bool ApplyContent(GameTimecycle& game, tcModifier& modifier, const ModifierSnapshot& snapshot);

@@ -1,5 +1,7 @@
 #include "ColourSwatch.h"
 
+#include "TableValues.h"
+
 #include <imgui.h>
 
 #include <array>
@@ -21,12 +23,12 @@ constexpr ImGuiColorEditFlags kEditorFlags =
 constexpr ValueColumn kColumns[2] = { ValueColumn::Outdoor, ValueColumn::Indoor };
 constexpr const char* kColumnLabels[2] = { "Value 1", "Value 2" };
 
-// The values a row's value cells show. Swatches and the popup take their
-// colours from here, so they always agree with the table.
-const tcModData* TableShownValues(TimecycleEditorState& state, int32_t varId)
+// The values a row's value cells show (the original's while "Compare" is
+// held). Swatches and the popup take their colours from here, so they always
+// agree with the table.
+const tcModData* TableShownValues(const TimecycleEditorState& state, int32_t varId)
 {
-    const auto found = state.selection.workingParams.find(varId);
-    return found == state.selection.workingParams.end() ? nullptr : &found->second;
+    return TableValues(state, varId).values;
 }
 
 Colour ShownColour(TimecycleEditorState& state, const ColourTriple& triple, ValueColumn column)
@@ -98,7 +100,11 @@ void DrawColourEditor(TimecycleEditorState& state, tcModifier& modifier, const C
     const ImGuiID gesture = ImGui::GetID(label);
     const Colour before = ShownColour(state, triple, column);
     Colour edited = before;
-    const bool changed = ImGui::ColorEdit3(label, edited.data(), kEditorFlags);
+    // While "Compare" is held the colours are the original's: shown, not edited.
+    const bool comparing = state.comparedEdit.has_value();
+    ImGui::BeginDisabled(comparing);
+    const bool changed = ImGui::ColorEdit3(label, edited.data(), kEditorFlags) && !comparing;
+    ImGui::EndDisabled();
     // A change made at once (a colour dropped on the editor, a typed value
     // committed) is a gesture of its own; one the editor is still busy with
     // goes on until it lets go.

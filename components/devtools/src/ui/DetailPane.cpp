@@ -5,11 +5,11 @@
 // history.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "ModifierNameRule.h"
 #include "XmlText.h"
 
 #include <imgui.h>
 
-#include <cstring>
 #include <string>
 #include <utility>
 
@@ -22,25 +22,13 @@ constexpr float kLabelColumnWidth = 100.0f;
 const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
 const ImVec4 kReportColour(0.6f, 0.85f, 0.6f, 1.0f);
 
-// Names for "Create", "Rename" and "Clone" need 2 bytes or more; the name
-// field holds at most kTextBufferSize - 1 = 127, so no name is too long.
-// Returns why the name cannot be used, or an empty text.
-std::string NameProblem(const char* action, const char* name)
-{
-    static_assert(kTextBufferSize - 1 == 127, "the message below names the field's limit");
-    if (strnlen(name, kTextBufferSize) >= 2)
-        return {};
-    return std::string(action) + " refused: \"" + DisplayName(name) +
-           "\" is too short; a modifier name needs 2 to 127 bytes";
-}
-
 // A name the field shows only the start of is never used as it stands: the
 // game's modifier would come out cut. Returns why, or an empty text.
 std::string CutNameProblem(const TimecycleEditorState& state, const char* action)
 {
     if (state.nameInputCutFrom == 0)
         return {};
-    return std::string(action) + " refused: the name field holds " + std::to_string(kTextBufferSize - 1) +
+    return std::string(action) + " refused: the name field holds " + std::to_string(kMaxModifierNameBytes) +
            " bytes and shows only the start of a " + std::to_string(state.nameInputCutFrom) +
            "-byte name; type a name that fits";
 }
@@ -62,6 +50,27 @@ std::string AddRefusal(GameTimecycle& game, const char* varName, const tcModifie
         return "Add refused: no variable is named \"" + DisplayName(varName) + "\"";
     return "Add refused: the game did not add " + DisplayName(varName) + " to " +
            DisplayName(game.GetTimecycleName(modifier));
+}
+
+// "Add". A variable whose row is switched off is switched on with the values
+// the row kept, as one step, as its switch would.
+void AddVariable(TimecycleEditorState& state, tcModifier& modifier)
+{
+    GameTimecycle& game = state.game;
+    ModifierSelection& selection = state.selection;
+    const int32_t varId = game.VariableIdByName(state.varInput);
+    const auto working = selection.workingParams.find(varId);
+    const bool switchedOff = selection.switchedOff.contains(varId) && working != selection.workingParams.end();
+
+    const bool added =
+        switchedOff ? state.history.AddParameter(modifier, state.varInput, &working->second, ParameterChangeKind::Switched)
+                    : state.history.AddParameter(modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted);
+    if (added && switchedOff)
+        selection.switchedOff.erase(varId);
+    if (added)
+        ClearTextBuffer(state.varInput);
+    else
+        state.SetStatus(AddRefusal(game, state.varInput, modifier), true);
 }
 
 // Starts a row of the two-column layout: label left, controls right.
@@ -107,7 +116,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     {
         if (std::string cut = CutNameProblem(state, "Create"); !cut.empty())
             state.SetStatus(std::move(cut), true);
-        else if (std::string problem = NameProblem("Create", state.nameInput); !problem.empty())
+        else if (std::string problem = ModifierNameProblem("Create", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
@@ -133,7 +142,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         const bool sameName = oldName == state.nameInput;
         if (std::string cut = CutNameProblem(state, "Rename"); !cut.empty())
             state.SetStatus(std::move(cut), true);
-        else if (std::string problem = NameProblem("Rename", state.nameInput); !problem.empty())
+        else if (std::string problem = ModifierNameProblem("Rename", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (state.history.RenameModifier(*modifier, state.nameInput))
             state.selection.FollowRename(oldName, game.GetTimecycleName(*modifier));
@@ -145,7 +154,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     {
         if (std::string cut = CutNameProblem(state, "Clone"); !cut.empty())
             state.SetStatus(std::move(cut), true);
-        else if (std::string problem = NameProblem("Clone", state.nameInput); !problem.empty())
+        else if (std::string problem = ModifierNameProblem("Clone", state.nameInput); !problem.empty())
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
@@ -176,7 +185,10 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     // An undo or redo may have selected another modifier, or none.
     if (!(modifier = state.SelectedModifier()))
         return;
-    state.selection.CaptureParams(game);
+    // While "Compare" shows the original, the game's parameters are not the
+    // edit's: the working copy takes none of them.
+    if (!state.comparedEdit)
+        state.selection.CaptureParams(game);
 
     BeginRow("Filter");
     ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
@@ -203,12 +215,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     BeginRow("Variable");
     const bool addByEnter = DrawVariableField(state, *modifier, varInfos);
     if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
-    {
-        if (state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted))
-            ClearTextBuffer(state.varInput);
-        else
-            state.SetStatus(AddRefusal(game, state.varInput, *modifier), true);
-    }
+        AddVariable(state, *modifier);
     ImGui::SameLine();
     ImGui::PushID("variable");
     if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))

@@ -5,6 +5,7 @@
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
 #include "ModifierPaste.h"
+#include "XmlText.h"
 
 #include <LaunchEnvironment.h>
 
@@ -43,6 +44,20 @@ void PasteXml(TimecycleEditorState& state)
     PasteOutcome outcome = PasteModifiers(state.game, state.history, clipboard ? clipboard : "");
     state.RefreshSelection();
     state.SetStatus(std::move(outcome.message), outcome.failed);
+}
+
+// "Revert". When another modifier has taken the original's name meanwhile,
+// the content is reverted and the name stays; the status line says so.
+void Revert(TimecycleEditorState& state, tcModifier& modifier, ModifierSnapshot original)
+{
+    state.history.ReplaceModifier(modifier, original, "revert");
+    const std::string& name = state.game.GetTimecycleName(modifier);
+    if (name != original.name && state.game.FindModifierByName(original.name))
+        state.SetStatus("Reverted the content of " + DisplayName(name) + " but not its name: another modifier is named " +
+                            DisplayName(original.name),
+                        true);
+    // The table starts again from the modifier as it is now.
+    state.Select(modifier);
 }
 
 std::string ChangeCount(int changed, size_t removed)
@@ -108,12 +123,7 @@ void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
 
     ImGui::SameLine();
     if (EditButton("Revert", hasChanges))
-    {
-        const ModifierSnapshot original = *record->original;
-        state.history.ReplaceModifier(modifier, original, "revert");
-        // The table starts again from the modifier as it is now.
-        state.Select(modifier);
-    }
+        Revert(state, modifier, *record->original);
     if (hasChanges && ImGui::IsItemHovered())
         ImGui::SetTooltip("Puts %s back as it was before this session's changes", name.c_str());
 

@@ -3,12 +3,14 @@
 // editor changed this session are marked, with the original in a tooltip,
 // and each value has a context menu to copy, paste and reset it. Only the
 // rows in view are drawn, from rows gathered when their source changes
-// (ParameterTableRows); the values they show are the game's live ones.
+// (ParameterTableRows); the values they show are the game's live ones, or the
+// original's while "Compare" is held (TableValues).
 #include "ColourSwatch.h"
 #include "EditorAssert.h"
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
+#include "TableValues.h"
 #include "TypedExpression.h"
 
 #include <imgui.h>
@@ -195,6 +197,25 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     DrawValueMenu(state, row, column, original);
 }
 
+// A value of the original while "Compare" is held: greyed by the table's
+// disabled block, and drawn from a copy, so nothing can change it.
+void DrawOriginalValue(const tcModData* original, ValueColumn column, const char* label)
+{
+    float value = original ? ValueIn(*original, column) : 0.0f;
+    ImGui::DragScalar(label, ImGuiDataType_Float, &value, 0.0f, nullptr, nullptr,
+                      original ? "%.3f" : "not in the original", 0);
+}
+
+// One value cell, showing what TableValues gives.
+void DrawValueCell(TimecycleEditorState& state, const EditedParameter& row, const ShownValues& shown,
+                   ValueColumn column, const char* label)
+{
+    if (shown.original)
+        DrawOriginalValue(shown.values, column, label);
+    else
+        DrawValue(state, row, column, label);
+}
+
 // A name the column is too narrow for shows whole in a tooltip.
 void DrawName(const char* name, bool highlighted)
 {
@@ -243,10 +264,12 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
 
     if (!enabled)
         ImGui::BeginDisabled(true);
+    const ShownValues shown = TableValues(state, varId);
+    TCE_ASSERT(shown.original || shown.values == &working);
     ImGui::TableSetColumnIndex(3);
-    DrawValue(state, row, ValueColumn::Outdoor, texts.value1Label.c_str());
+    DrawValueCell(state, row, shown, ValueColumn::Outdoor, texts.value1Label.c_str());
     ImGui::TableSetColumnIndex(4);
-    DrawValue(state, row, ValueColumn::Indoor, texts.value2Label.c_str());
+    DrawValueCell(state, row, shown, ValueColumn::Indoor, texts.value2Label.c_str());
 
     ImGui::TableSetColumnIndex(5);
     // Switched-off rows keep their switch and "Delete" usable.
@@ -294,8 +317,8 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         state.tableRows.Update(game, selection.workingParams, modifier.nameHash, state.paramFilter, state.searchParam);
     const int varCount = game.GetConfigVarInfoCount();
 
-    // While "Compare" shows the original, the table keeps the edit and
-    // takes no input.
+    // While "Compare" shows the original, the value cells show it too and
+    // the table takes no input.
     const bool comparing = state.comparedEdit.has_value();
     if (comparing)
         ImGui::BeginDisabled(true);

@@ -1,0 +1,15 @@
+#include "TableValues.h"
+
+namespace tceditor
+{
+ShownValues TableValues(const TimecycleEditorState& state, int32_t varId)
+{
+    if (state.comparedEdit)
+    {
+        const SessionChanges::Record* record = state.changes.Find(state.comparedEdit->name);
+        return { record ? record->OriginalParameter(varId) : nullptr, true };
+    }
+    const auto working = state.selection.workingParams.find(varId);
+    return { working != state.selection.workingParams.end() ? &working->second : nullptr, false };
+}
+}
