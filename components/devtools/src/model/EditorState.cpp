@@ -11,12 +11,14 @@ void TimecycleEditorState::ShowXmlOutput(std::string text)
 {
     xmlOutput = std::move(text);
     showingXmlOutput = true;
+    xmlCopyNote.clear();
 }
 
 void TimecycleEditorState::CloseXmlOutput()
 {
     xmlOutput.clear();
     showingXmlOutput = false;
+    xmlCopyNote.clear();
 }
 
 void TimecycleEditorState::Select(tcModifier& modifier)
@@ -32,6 +34,8 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     game.EnsureTimecycleBackup(modifier);
     Select(modifier);
     CopyToTextBuffer(nameInput, name);
+    // What the status said was about the work before this click.
+    status = {};
 }
 
 void TimecycleEditorState::SetStatus(std::string text, bool refusal)

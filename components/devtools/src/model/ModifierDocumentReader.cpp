@@ -13,6 +13,7 @@
 // judge (the paste skips and names them, as the loader skips them), and the
 // loader knows no nameEscaped (XmlText.h).
 #include "ModifierDocument.h"
+#include "XmlProblem.h"
 #include "XmlText.h"
 
 #include <Utils.h>
@@ -171,7 +172,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
     }
     if (parsed != tinyxml2::XML_SUCCESS)
     {
-        reading.error = Format("not well-formed XML at line %d: %s", document.ErrorLineNum(), document.ErrorStr());
+        reading.error = XmlProblem(document);
         return reading;
     }
 

@@ -107,8 +107,11 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     tcModifier* modifier = state.SelectedModifier();
     if (!modifier)
     {
-        DrawStatusRow(state);
+        // The history and the session's documents stay in reach.
         ImGui::Separator();
+        BeginRow("Edit");
+        DrawEditButtonsRow(state);
+        DrawStatusRow(state);
         return;
     }
 
@@ -187,7 +190,10 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
     {
         if (state.history.AddParameter(*modifier, state.varInput, nullptr, ParameterChangeKind::AddedOrDeleted))
+        {
+            state.addedRow = { modifier->nameHash, game.VariableIdByName(state.varInput), ImGui::GetTime() };
             ClearTextBuffer(state.varInput);
+        }
         else
             state.SetStatus(AddRefusal(game, state.varInput, *modifier), true);
     }

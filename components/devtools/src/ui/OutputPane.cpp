@@ -5,8 +5,23 @@
 
 #include <imgui.h>
 
+#include <cstring>
+#include <string>
+
 namespace tceditor
 {
+namespace
+{
+// 2345 as "2,345".
+std::string GroupedDigits(size_t number)
+{
+    std::string digits = std::to_string(number);
+    for (size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+}
+
 void DrawOutputPane(TimecycleEditorState& state)
 {
     if (ImGui::BeginChild("output", ImVec2(-1.0f, -1.0f), true, 0))
@@ -18,7 +33,16 @@ void DrawOutputPane(TimecycleEditorState& state)
         // Right under "Close", a row of its own: the whole document as the
         // field shows it.
         if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
-            ImGui::SetClipboardText(state.xmlOutput.c_str());
+        {
+            const char* text = state.xmlOutput.c_str();
+            ImGui::SetClipboardText(text);
+            state.xmlCopyNote = "Copied " + GroupedDigits(std::strlen(text)) + " bytes";
+        }
+        if (!state.xmlCopyNote.empty())
+        {
+            ImGui::SameLine();
+            ImGui::Text("%s", state.xmlCopyNote.c_str());
+        }
         ImGui::Separator();
         // Edited in place: the field may change the text but never make it
         // longer than it was generated. The text may end before its buffer
