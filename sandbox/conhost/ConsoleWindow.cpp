@@ -109,14 +109,20 @@ void ConsoleWindow::Draw()
     if (size.y != m_dockedSize.y && displayHeight > 0.0f && ImGui::IsMouseDown(ImGuiMouseButton_Left))
         m_heightShare = std::clamp(size.y / displayHeight, 0.1f, 0.9f);
 
-    // New lines show in the frame they arrive in: the output's height is
-    // known before it is drawn, so it scrolls to the end at once.
-    if (m_scrollToBottom)
+    // The output's height is known before it is drawn: every line with the
+    // spacing under it, where low glyphs such as '_' reach, so the last line
+    // is never cut. New lines show in the frame they arrive in, scrolled to
+    // at once; so do the latest lines after the text changed size.
+    const float lineHeight = ImGui::GetTextLineHeightWithSpacing();
+    if (lineHeight != m_lineHeight)
     {
-        const float height = float(m_lines.size()) * ImGui::GetTextLineHeightWithSpacing();
-        ImGui::SetNextWindowContentSize(ImVec2(0.0f, height));
-        ImGui::SetNextWindowScroll(ImVec2(-1.0f, height));
+        m_lineHeight = lineHeight;
+        m_scrollToBottom = true;
     }
+    const float height = float(m_lines.size()) * lineHeight;
+    ImGui::SetNextWindowContentSize(ImVec2(0.0f, height));
+    if (m_scrollToBottom)
+        ImGui::SetNextWindowScroll(ImVec2(-1.0f, height));
     const float inputHeight = ImGui::GetFrameHeightWithSpacing();
     if (ImGui::BeginChild("##console_output", ImVec2(0.0f, -inputHeight), false, ImGuiWindowFlags_HorizontalScrollbar))
     {

@@ -48,6 +48,7 @@ private:
     std::vector<Line> m_lines;
     size_t m_messagesSeen = 0;
     bool m_scrollToBottom = true;
+    float m_lineHeight = 0.0f;  // the output's line height in the last frame
     bool m_focusInput = true;
     bool m_focusWindow = false;
     // The console's height as a share of the display's; a drag of its top

@@ -2,6 +2,7 @@
 // driver (no display server; unlike the offscreen one it loads no EGL, whose
 // allocations outlive the library): the console stays docked along the
 // bottom at its share of the height and the editor stays inside.
+#include "Display.h"
 #include "SandboxProcess.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +86,22 @@ quit
         EXPECT_LE(editor.y + editor.height, layout.height);
     }
 }
+}
+
+// Ctrl+= and Ctrl+- step the scale through round values; a scale between
+// them goes to the nearest one in that direction, within the limits.
+TEST(SandboxWindow, ScaleStepsGoThroughQuarters)
+{
+    const struct
+    {
+        float scale;
+        int steps;
+        float expected;
+    } cases[] = {
+        { 1.0f, 1, 1.25f },  { 1.25f, 1, 1.5f },  { 1.5f, 1, 1.75f }, { 1.75f, 1, 2.0f },   { 2.0f, -1, 1.75f },
+        { 1.0f, -1, 0.75f }, { 1.1f, 1, 1.25f },  { 1.1f, -1, 1.0f }, { 1.2501f, 1, 1.5f }, { 0.5f, -1, 0.5f },
+        { 4.0f, 1, 4.0f },   { 3.9f, 1, 4.0f },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sandbox::SteppedScale(c.scale, c.steps), c.expected) << c.scale << " by " << c.steps;
 }
