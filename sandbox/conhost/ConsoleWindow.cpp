@@ -148,11 +148,14 @@ void ConsoleWindow::Draw()
         ImGui::SetKeyboardFocusHere();
         m_focusInput = false;
     }
+    HoldCharactersForInput();
     if (ImGui::InputText("##console_input", m_input, sizeof(m_input), kInputFlags, &ConsoleWindow::OnInputEvent, this))
     {
         Submit();
-        m_focusInput = true;  // keep typing after Enter
+        FocusInput();  // keep typing after Enter
     }
+    if (ImGui::IsItemActive())
+        m_framesToHoldCharacters = 0;
     ImGui::PopItemWidth();
     ImGui::End();
 }
@@ -160,7 +163,35 @@ void ConsoleWindow::Draw()
 void ConsoleWindow::TakeKeyboard()
 {
     m_focusWindow = true;
+    FocusInput();
+}
+
+void ConsoleWindow::FocusInput()
+{
     m_focusInput = true;
+    m_framesToHoldCharacters = kFramesToTakeFocus;
+}
+
+// The input line takes the keyboard a frame or two after it asks for it
+// (after Enter, or as the console opens); what is typed meanwhile waits for
+// it, in order, instead of going nowhere.
+void ConsoleWindow::HoldCharactersForInput()
+{
+    ImVector<ImWchar>& typed = ImGui::GetIO().InputQueueCharacters;
+    if (m_framesToHoldCharacters > 0)
+    {
+        --m_framesToHoldCharacters;
+        m_heldCharacters.insert(m_heldCharacters.end(), typed.begin(), typed.end());
+        typed.resize(0);
+    }
+    else if (!m_heldCharacters.empty())
+    {
+        m_heldCharacters.insert(m_heldCharacters.end(), typed.begin(), typed.end());
+        typed.resize(0);
+        for (ImWchar character : m_heldCharacters)
+            typed.push_back(character);
+        m_heldCharacters.clear();
+    }
 }
 
 // Along the bottom, as wide as the display, at its share of the height.
