@@ -13,8 +13,8 @@ namespace
 {
 constexpr float kSplitterThickness = 8.0f;
 constexpr float kMinPaneWidth = 8.0f;
-const ImVec2 kMinimumSize(1020.0f, 400.0f);
-const ImVec2 kMaximumSize(1920.0f, 2000.0f);
+constexpr float kMinimumWidth = 1020.0f;
+constexpr float kMinimumHeight = 400.0f;
 
 // On a display smaller than the window's minimum the window may be as small
 // as the display, and scrolls over its contents, which keep the minimum's
@@ -22,13 +22,13 @@ const ImVec2 kMaximumSize(1920.0f, 2000.0f);
 void ConstrainToDisplay()
 {
     const ImVec2 display = ImGui::GetIO().DisplaySize;
-    ImGui::SetNextWindowSizeConstraints(ImVec2(std::min(kMinimumSize.x, display.x), std::min(kMinimumSize.y, display.y)),
-                                        kMaximumSize);
+    ImGui::SetNextWindowSizeConstraints(
+        ImVec2(std::min(kMinimumWidth, display.x), std::min(kMinimumHeight, display.y)), ImVec2(1920.0f, 2000.0f));
     const ImGuiStyle& style = ImGui::GetStyle();
-    const ImVec2 minimumContent(kMinimumSize.x - 2.0f * style.WindowPadding.x,
-                                kMinimumSize.y - 2.0f * style.WindowPadding.y - ImGui::GetFrameHeight());
-    ImGui::SetNextWindowContentSize(ImVec2(display.x < kMinimumSize.x ? minimumContent.x : 0.0f,
-                                           display.y < kMinimumSize.y ? minimumContent.y : 0.0f));
+    const float contentWidth = kMinimumWidth - 2.0f * style.WindowPadding.x;
+    const float contentHeight = kMinimumHeight - 2.0f * style.WindowPadding.y - ImGui::GetFrameHeight();
+    ImGui::SetNextWindowContentSize(ImVec2(display.x < kMinimumWidth ? contentWidth : 0.0f,
+                                           display.y < kMinimumHeight ? contentHeight : 0.0f));
 }
 }
 
