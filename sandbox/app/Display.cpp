@@ -8,6 +8,7 @@
 #include <imgui_impl_sdlrenderer.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -38,8 +39,8 @@ float DisplayScale(SDL_Window* window)
     return std::clamp(std::round(dpi / 96.0f * 2.0f) / 2.0f, 1.0f, 3.0f);
 }
 
-// Ctrl+= and Ctrl+- step the interface's scale by a tenth, Ctrl+0 goes back
-// to the display's: the new scale, or none for any other event.
+// Ctrl+= and Ctrl+- step the interface's scale, Ctrl+0 goes back to the
+// display's: the new scale, or none for any other event.
 std::optional<float> ScaleShortcut(const SDL_Event& event, float scale, float displayScale)
 {
     if (event.type != SDL_KEYDOWN || !(event.key.keysym.mod & KMOD_CTRL))
@@ -49,10 +50,10 @@ std::optional<float> ScaleShortcut(const SDL_Event& event, float scale, float di
     case SDLK_EQUALS:
     case SDLK_PLUS:
     case SDLK_KP_PLUS:
-        return std::min(kMaximumScale, std::round(scale * 1.1f * 20.0f) / 20.0f);
+        return SteppedScale(scale, 1);
     case SDLK_MINUS:
     case SDLK_KP_MINUS:
-        return std::max(kMinimumScale, std::round(scale / 1.1f * 20.0f) / 20.0f);
+        return SteppedScale(scale, -1);
     case SDLK_0:
     case SDLK_KP_0:
         return displayScale;
@@ -65,6 +66,32 @@ bool FileExists(const char* path)
 {
     return std::ifstream(path).good();
 }
+
+// Dear ImGui's index of an SDL mouse button; -1 for the others.
+int ButtonIndex(Uint8 button)
+{
+    switch (button)
+    {
+    case SDL_BUTTON_LEFT:
+        return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    default:
+        return -1;
+    }
+}
+}
+
+float SteppedScale(float scale, int steps)
+{
+    constexpr float kStepsPerUnit = 4.0f;
+    // A scale a hair off a step (read from text) counts as on it.
+    constexpr float kTolerance = 1e-3f;
+    const float position = scale * kStepsPerUnit;
+    const float next = steps > 0 ? std::floor(position + kTolerance) + 1.0f : std::ceil(position - kTolerance) - 1.0f;
+    return std::clamp(next / kStepsPerUnit, kMinimumScale, kMaximumScale);
 }
 
 void Display::OpenWindow(const DisplayOptions& options, std::string& note)
@@ -215,21 +242,57 @@ bool Display::PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput)
     bool open = true;
     hadInput = false;
     bool pending = SDL_PollEvent(&event) == 1;
-    if (!pending && waitMilliseconds != 0)
+    if (!pending && waitMilliseconds != 0 && m_input.Empty())
         pending = (waitMilliseconds < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, waitMilliseconds)) == 1;
-    // The window system also sends the text of a shortcut's key ("-" of
-    // Ctrl+-); it is not typed into the focused field.
-    bool shortcutText = false;
     for (; pending; pending = SDL_PollEvent(&event) == 1)
     {
         hadInput = true;
-        if (event.type == SDL_KEYDOWN)
-            shortcutText = false;
-        if (event.type == SDL_QUIT ||
-            (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
-             event.window.windowID == SDL_GetWindowID(m_window)))
+        if (InputQueue::IsInput(event))
+            m_input.Push(event);
+        else if (event.type == SDL_QUIT ||
+                 (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE &&
+                  event.window.windowID == SDL_GetWindowID(m_window)))
             open = false;
-        else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F8)
+        else
+            ImGui_ImplSDL2_ProcessEvent(&event);
+    }
+    for (const SDL_Event& input : m_input.TakeFrame())
+    {
+        hadInput = true;
+        Feed(input, onF8);
+    }
+    return open;
+}
+
+void Display::Feed(const SDL_Event& event, void (*onF8)())
+{
+    ImGuiIO& io = ImGui::GetIO();
+    switch (event.type)
+    {
+    case SDL_MOUSEMOTION:
+        m_mousePosition = ImVec2(float(event.motion.x), float(event.motion.y));
+        m_mouseInside = true;
+        return;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        m_mousePosition = ImVec2(float(event.button.x), float(event.button.y));
+        if (const int button = ButtonIndex(event.button.button); button >= 0)
+            m_mouseDown[button] = event.type == SDL_MOUSEBUTTONDOWN;
+        return;
+    case SDL_WINDOWEVENT:
+        m_mouseInside = event.window.event == SDL_WINDOWEVENT_ENTER;
+        return;
+    case SDL_TEXTINPUT:
+        // The window system also sends the text of a shortcut's key ("-" of
+        // Ctrl+-); it is not typed into the focused field.
+        if (!m_shortcutText)
+            ImGui_ImplSDL2_ProcessEvent(&event);
+        return;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (event.type == SDL_KEYDOWN)
+            m_shortcutText = false;
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_F8)
         {
             if (!event.key.repeat)
                 onF8();
@@ -237,12 +300,23 @@ bool Display::PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput)
         else if (const std::optional<float> scale = ScaleShortcut(event, m_scale, m_displayScale))
         {
             m_scale = *scale;
-            shortcutText = true;
+            m_shortcutText = true;
         }
-        else if (!(event.type == SDL_TEXTINPUT && shortcutText))
+        else
+        {
             ImGui_ImplSDL2_ProcessEvent(&event);
+            // The modifiers as they were when the key moved, not as they are
+            // now that later events have arrived.
+            const Uint16 modifiers = event.key.keysym.mod;
+            io.KeyShift = (modifiers & KMOD_SHIFT) != 0;
+            io.KeyCtrl = (modifiers & KMOD_CTRL) != 0;
+            io.KeyAlt = (modifiers & KMOD_ALT) != 0;
+            io.KeySuper = (modifiers & KMOD_GUI) != 0;
+        }
+        return;
+    default:
+        ImGui_ImplSDL2_ProcessEvent(&event);
     }
-    return open;
 }
 
 void Display::BeginPlatformFrame()
@@ -250,8 +324,17 @@ void Display::BeginPlatformFrame()
     if (m_scale != m_fontScale)
         ApplyScale();
     ImGui_ImplSDLRenderer_NewFrame();
-    if (m_platformBackend)
-        ImGui_ImplSDL2_NewFrame();
+    if (!m_platformBackend)
+        return;
+    ImGui_ImplSDL2_NewFrame();
+    // The backend reads the mouse from SDL's global state, which input sent
+    // through XTest (as remote-desktop tools send it) leaves stale; the
+    // window's own events say where the pointer is and what is held.
+    ImGuiIO& io = ImGui::GetIO();
+    const bool held = m_mouseDown[0] || m_mouseDown[1] || m_mouseDown[2];
+    io.MousePos = m_mouseInside || held ? m_mousePosition : ImVec2(-FLT_MAX, -FLT_MAX);
+    for (int button = 0; button < 3; ++button)
+        io.MouseDown[button] = m_mouseDown[button];
 }
 
 ImVec2 Display::Size() const

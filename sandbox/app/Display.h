@@ -5,9 +5,12 @@
 // owns the interface's font and scale.
 #pragma once
 
+#include "InputQueue.h"
+
 #include <SDL.h>
 #include <imgui.h>
 
+#include <cfloat>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,14 +42,16 @@ public:
 
     bool IsHeadless() const { return m_window == nullptr; }
 
-    // Window only: hands pending input to Dear ImGui. F8 presses are given
+    // Window only: hands the input of one frame to Dear ImGui (InputQueue:
+    // what the frame cannot take waits for the next). F8 presses are given
     // to `onF8` instead; Ctrl+= and Ctrl+- change the scale. With nothing
     // pending it first waits up to `waitMilliseconds` for input (0: not at
     // all, -1: until some arrives). False once the user closed the window;
-    // `hadInput` says whether anything arrived.
+    // `hadInput` says whether anything arrived or was handed over.
     bool PumpEvents(void (*onF8)(), int waitMilliseconds, bool& hadInput);
     // Window only: the platform half of a Dear ImGui frame (size, time,
-    // input), after a scale change the font made anew.
+    // input), after a scale change the font made anew. The mouse is where
+    // the window's events put it, relative to the window.
     void BeginPlatformFrame();
 
     // Window only: resizes it as a user would; false with `error` headless.
@@ -67,6 +72,8 @@ private:
     // Leaves m_window null, with `note` saying why, when no window opens.
     void OpenWindow(const DisplayOptions& options, std::string& note);
     void Draw(ImDrawData* gui);
+    // One input event into Dear ImGui, or to the sandbox's own keys.
+    void Feed(const SDL_Event& event, void (*onF8)());
     // Builds the font atlas and the style for m_scale.
     void ApplyScale();
 
@@ -79,7 +86,19 @@ private:
     float m_scale = 1.0f;
     float m_fontScale = 0.0f;  // the scale the font was built for
     float m_displayScale = 1.0f;
+
+    InputQueue m_input;
+    // The mouse as the events handed over so far left it.
+    ImVec2 m_mousePosition{ -FLT_MAX, -FLT_MAX };
+    bool m_mouseInside = false;
+    bool m_mouseDown[3] = {};  // left, right, middle
+    bool m_shortcutText = false;  // the text of a shortcut's key may follow
 };
+
+// The interface's scale one step up (`steps` 1) or down (-1) through round
+// values, quarters: 1, 1.25, 1.5, ...; a scale between them goes to the
+// nearest in that direction. Kept within the sandbox's limits.
+float SteppedScale(float scale, int steps);
 
 // Writes RGBA pixels (4 bytes each, rows `pitch` bytes apart) as a PNG file.
 bool WritePng(const std::string& path, int width, int height, const void* pixels, int pitch, std::string& error);

@@ -26,15 +26,17 @@ void AddWindowCommands(Sandbox& sandbox)
         return true;
     });
 
-    sandbox.AddCommand("ui_windows", 0, [](ConsoleExecutionContext&) {
+    sandbox.AddCommand("ui_windows", 0, [&sandbox](ConsoleExecutionContext&) {
         const ImVec2 display = ImGui::GetIO().DisplaySize;
-        Say("display %.0f x %.0f\n", display.x, display.y);
+        Say("display %.0f x %.0f, scale %g\n", display.x, display.y, sandbox.Screen().Scale());
         for (ImGuiWindow* window : ImGui::GetCurrentContext()->Windows)
         {
             if (!window->Active || (window->Flags & (ImGuiWindowFlags_ChildWindow | ImGuiWindowFlags_Tooltip)))
                 continue;
-            Say("\"%s\" at (%.0f, %.0f) size %.0f x %.0f\n", window->Name, window->Pos.x, window->Pos.y,
-                window->Size.x, window->Size.y);
+            const char* scrollBars = window->ScrollbarX ? (window->ScrollbarY ? "both" : "horizontal")
+                                                        : (window->ScrollbarY ? "vertical" : "none");
+            Say("\"%s\" at (%.0f, %.0f) size %.0f x %.0f, scroll bars: %s\n", window->Name, window->Pos.x,
+                window->Pos.y, window->Size.x, window->Size.y, scrollBars);
         }
         return true;
     });

@@ -109,14 +109,20 @@ void ConsoleWindow::Draw()
     if (size.y != m_dockedSize.y && displayHeight > 0.0f && ImGui::IsMouseDown(ImGuiMouseButton_Left))
         m_heightShare = std::clamp(size.y / displayHeight, 0.1f, 0.9f);
 
-    // New lines show in the frame they arrive in: the output's height is
-    // known before it is drawn, so it scrolls to the end at once.
-    if (m_scrollToBottom)
+    // The output's height is known before it is drawn: every line with the
+    // spacing under it, where low glyphs such as '_' reach, so the last line
+    // is never cut. New lines show in the frame they arrive in, scrolled to
+    // at once; so do the latest lines after the text changed size.
+    const float lineHeight = ImGui::GetTextLineHeightWithSpacing();
+    if (lineHeight != m_lineHeight)
     {
-        const float height = float(m_lines.size()) * ImGui::GetTextLineHeightWithSpacing();
-        ImGui::SetNextWindowContentSize(ImVec2(0.0f, height));
-        ImGui::SetNextWindowScroll(ImVec2(-1.0f, height));
+        m_lineHeight = lineHeight;
+        m_scrollToBottom = true;
     }
+    const float height = float(m_lines.size()) * lineHeight;
+    ImGui::SetNextWindowContentSize(ImVec2(0.0f, height));
+    if (m_scrollToBottom)
+        ImGui::SetNextWindowScroll(ImVec2(-1.0f, height));
     const float inputHeight = ImGui::GetFrameHeightWithSpacing();
     if (ImGui::BeginChild("##console_output", ImVec2(0.0f, -inputHeight), false, ImGuiWindowFlags_HorizontalScrollbar))
     {
@@ -142,11 +148,14 @@ void ConsoleWindow::Draw()
         ImGui::SetKeyboardFocusHere();
         m_focusInput = false;
     }
+    HoldCharactersForInput();
     if (ImGui::InputText("##console_input", m_input, sizeof(m_input), kInputFlags, &ConsoleWindow::OnInputEvent, this))
     {
         Submit();
-        m_focusInput = true;  // keep typing after Enter
+        FocusInput();  // keep typing after Enter
     }
+    if (ImGui::IsItemActive())
+        m_framesToHoldCharacters = 0;
     ImGui::PopItemWidth();
     ImGui::End();
 }
@@ -154,7 +163,35 @@ void ConsoleWindow::Draw()
 void ConsoleWindow::TakeKeyboard()
 {
     m_focusWindow = true;
+    FocusInput();
+}
+
+void ConsoleWindow::FocusInput()
+{
     m_focusInput = true;
+    m_framesToHoldCharacters = kFramesToTakeFocus;
+}
+
+// The input line takes the keyboard a frame or two after it asks for it
+// (after Enter, or as the console opens); what is typed meanwhile waits for
+// it, in order, instead of going nowhere.
+void ConsoleWindow::HoldCharactersForInput()
+{
+    ImVector<ImWchar>& typed = ImGui::GetIO().InputQueueCharacters;
+    if (m_framesToHoldCharacters > 0)
+    {
+        --m_framesToHoldCharacters;
+        m_heldCharacters.insert(m_heldCharacters.end(), typed.begin(), typed.end());
+        typed.resize(0);
+    }
+    else if (!m_heldCharacters.empty())
+    {
+        m_heldCharacters.insert(m_heldCharacters.end(), typed.begin(), typed.end());
+        typed.resize(0);
+        for (ImWchar character : m_heldCharacters)
+            typed.push_back(character);
+        m_heldCharacters.clear();
+    }
 }
 
 // Along the bottom, as wide as the display, at its share of the height.

@@ -43,12 +43,20 @@ private:
     void Complete(ImGuiInputTextCallbackData* data);
     void ListMatches(const std::vector<std::string>& matches);
     void Dock();
+    void FocusInput();
+    void HoldCharactersForInput();
     void BrowseHistory(ImGuiInputTextCallbackData* data);
 
     std::vector<Line> m_lines;
     size_t m_messagesSeen = 0;
     bool m_scrollToBottom = true;
+    float m_lineHeight = 0.0f;  // the output's line height in the last frame
     bool m_focusInput = true;
+    // Characters typed while the input line is taking the keyboard back,
+    // for at most a few frames.
+    static constexpr int kFramesToTakeFocus = 3;
+    int m_framesToHoldCharacters = kFramesToTakeFocus;
+    std::vector<ImWchar> m_heldCharacters;
     bool m_focusWindow = false;
     // The console's height as a share of the display's; a drag of its top
     // edge changes it.

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 
 namespace conhost
 {
@@ -25,11 +26,21 @@ std::function<void(const std::string&)>& LineRunner()
     return runner;
 }
 
+// A window the display shrank under: the size it had, and the size it was
+// given to fit.
+struct ShrunkWindow
+{
+    ImVec2 own;
+    ImVec2 given;
+};
+
 // Windows the user moved or sized (or that the display shrank under) are put
-// back inside the display, so that no title bar is out of reach. The console
-// docks itself.
+// back inside the display, so that no title bar is out of reach; one the
+// display shrank under grows back to its own size when there is room again,
+// unless the user sized it meanwhile. The console docks itself.
 void KeepWindowsInsideDisplay()
 {
+    static std::unordered_map<ImGuiID, ShrunkWindow> shrunk;
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     if (display.x <= 0.0f || display.y <= 0.0f)
         return;
@@ -39,7 +50,17 @@ void KeepWindowsInsideDisplay()
             ImGuiWindowFlags_ChildWindow | ImGuiWindowFlags_Tooltip | ImGuiWindowFlags_Popup;
         if ((window->Flags & kNotTopLevel) || std::string_view(window->Name) == ConsoleWindow::kTitle)
             continue;
-        const ImVec2 size(std::min(window->SizeFull.x, display.x), std::min(window->SizeFull.y, display.y));
+        ImVec2 own = window->SizeFull;
+        if (const auto found = shrunk.find(window->ID); found != shrunk.end())
+        {
+            const ImVec2 given = found->second.given;
+            if (given.x == own.x && given.y == own.y)
+                own = found->second.own;
+            shrunk.erase(found);
+        }
+        const ImVec2 size(std::min(own.x, display.x), std::min(own.y, display.y));
+        if (size.x != own.x || size.y != own.y)
+            shrunk[window->ID] = { own, size };
         if (size.x != window->SizeFull.x || size.y != window->SizeFull.y)
             ImGui::SetWindowSize(window, size);
         const ImVec2 position(std::clamp(window->Pos.x, 0.0f, std::max(0.0f, display.x - size.x)),

@@ -2,6 +2,7 @@
 // driver (no display server; unlike the offscreen one it loads no EGL, whose
 // allocations outlive the library): the console stays docked along the
 // bottom at its share of the height and the editor stays inside.
+#include "Display.h"
 #include "SandboxProcess.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ namespace
 struct Rect
 {
     float x = 0, y = 0, width = 0, height = 0;
+    std::string scrollBars;  // "none", "horizontal", "vertical" or "both"
 };
 
 struct Layout
@@ -32,11 +34,16 @@ std::vector<Layout> Layouts(const SandboxRun& run)
         Layout layout;
         Rect rect;
         char name[64] = {};
+        char scrollBars[16] = {};
         if (std::sscanf(line.c_str(), "[sandbox] display %f x %f", &layout.width, &layout.height) == 2)
             layouts.push_back(layout);
-        else if (!layouts.empty() && std::sscanf(line.c_str(), "[sandbox] \"%63[^\"]\" at (%f, %f) size %f x %f", name,
-                                                 &rect.x, &rect.y, &rect.width, &rect.height) == 5)
+        else if (!layouts.empty() &&
+                 std::sscanf(line.c_str(), "[sandbox] \"%63[^\"]\" at (%f, %f) size %f x %f, scroll bars: %15s", name,
+                             &rect.x, &rect.y, &rect.width, &rect.height, scrollBars) == 6)
+        {
+            rect.scrollBars = scrollBars;
             layouts.back().windows[name] = rect;
+        }
     }
     return layouts;
 }
@@ -85,6 +92,64 @@ quit
         EXPECT_LE(editor.y + editor.height, layout.height);
     }
 }
+}
+
+// A window smaller than the editor's minimum: the editor fits inside it and
+// scrolls over its contents; given room again, it grows back to its size.
+TEST(SandboxWindow, EditorScrollsInASmallWindowAndGrowsBackWhenThereIsRoom)
+{
+    const std::string folder = TestFolder();
+    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+frame 3
+ui_windows
+window_size 800x350
+frame 2
+ui_windows
+window_size 1600x1000
+frame 2
+ui_windows
+quit
+)");
+    const SandboxRun run =
+        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    const std::vector<Layout> layouts = Layouts(run);
+    ASSERT_EQ(layouts.size(), 3u) << run.output;
+    for (const Layout& layout : layouts)
+        ASSERT_TRUE(layout.windows.contains("Timecycle Editor")) << run.output;
+    const Rect before = layouts[0].windows.at("Timecycle Editor");
+    const Rect small = layouts[1].windows.at("Timecycle Editor");
+    const Rect after = layouts[2].windows.at("Timecycle Editor");
+    EXPECT_EQ(before.scrollBars, "none");
+
+    EXPECT_GE(small.x, 0.0f);
+    EXPECT_GE(small.y, 0.0f);
+    EXPECT_LE(small.x + small.width, 800.0f);
+    EXPECT_LE(small.y + small.height, 350.0f);
+    EXPECT_EQ(small.scrollBars, "both") << run.output;
+
+    EXPECT_EQ(after.width, before.width);
+    EXPECT_EQ(after.height, before.height);
+    EXPECT_EQ(after.scrollBars, "none");
+}
+
+// Ctrl+= and Ctrl+- step the scale through round values; a scale between
+// them goes to the nearest one in that direction, within the limits.
+TEST(SandboxWindow, ScaleStepsGoThroughQuarters)
+{
+    const struct
+    {
+        float scale;
+        int steps;
+        float expected;
+    } cases[] = {
+        { 1.0f, 1, 1.25f },  { 1.25f, 1, 1.5f },  { 1.5f, 1, 1.75f }, { 1.75f, 1, 2.0f },   { 2.0f, -1, 1.75f },
+        { 1.0f, -1, 0.75f }, { 1.1f, 1, 1.25f },  { 1.1f, -1, 1.0f }, { 1.2501f, 1, 1.5f }, { 0.5f, -1, 0.5f },
+        { 4.0f, 1, 4.0f },   { 3.9f, 1, 4.0f },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sandbox::SteppedScale(c.scale, c.steps), c.expected) << c.scale << " by " << c.steps;
 }
 
 // ui_press holds "Compare" in a window too, over frames in which the

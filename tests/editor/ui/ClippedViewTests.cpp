@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -188,6 +189,48 @@ TEST_F(ClippedViewTest, WhatTheGameChangesBehindTheEditorsBackReachesRowsScrolle
 
 }
 
+// Enter on a suggestion adds the variable at once; its row, at the end of a
+// long table, is scrolled into view and highlighted for a moment.
+TEST_F(ClippedViewTest, EnterOnASuggestionAddsItsRowInViewAndHighlightedForAMoment)
+{
+    tcModifier& modifier = MakeModifier("adding_mod");
+    const int last = kManyVariables - 1;
+    for (int varId = 0; varId < last; ++varId)
+        ASSERT_TRUE(Manager().AddTimecycleModData(modifier, Name(varId)));
+    Select(modifier);
+    ASSERT_FALSE(RowDrawn(modifier, last - 1));
+    const auto highlighted = [&] {
+        const uidriver::UiItem* row = Drawn(kWindow, DeleteRow(modifier, last));
+        if (!row)
+            return false;
+        // The row's background reaches past its "Delete" button by the
+        // cell's padding.
+        const float padding = ImGui::GetStyle().CellPadding.y + 1.0f;
+        const ImVector<ImDrawVert>& vertices = row->window->DrawList->VtxBuffer;
+        return std::any_of(vertices.begin(), vertices.end(), [&](const ImDrawVert& vertex) {
+            return vertex.col == IM_COL32(46, 110, 62, 255) && vertex.pos.y >= row->rect.Min.y - padding &&
+                   vertex.pos.y <= row->rect.Max.y + padding;
+        });
+    };
+
+    ui.Type(kWindow, "##input", "param_11");
+    ASSERT_EQ(Suggestions(), std::vector<std::string>{ Name(last) });
+    ui.Key("down");
+    ui.Key("enter");
+    ui.Frame(2);
+
+    ASSERT_NE(Live(modifier, last), nullptr);
+    EXPECT_STREQ(state.varInput, "");
+    const uidriver::UiItem* row = Drawn(kWindow, DeleteRow(modifier, last));
+    ASSERT_NE(row, nullptr);
+    EXPECT_TRUE(row->InView());
+    EXPECT_TRUE(highlighted());
+
+    ui.Frame(120);  // two seconds of frames
+    EXPECT_TRUE(Drawn(kWindow, DeleteRow(modifier, last)));
+    EXPECT_FALSE(highlighted());
+}
+
 TEST_F(ClippedViewTest, SuggestionsScrolledIntoViewAreDrawnAndTaken)
 {
     Select(MakeModifier("suggest_mod", { { 3, 1.0f, 1.0f } }));
@@ -206,7 +249,8 @@ TEST_F(ClippedViewTest, SuggestionsScrolledIntoViewAreDrawnAndTaken)
 
 TEST_F(ClippedViewTest, DownThroughManySuggestionsKeepsTheHighlightedOneInView)
 {
-    Select(MakeModifier("keys_mod"));
+    tcModifier& modifier = MakeModifier("keys_mod");
+    Select(modifier);
     ui.Type(kWindow, "##input", "param");
     constexpr int kPresses = 70;
     for (int i = 0; i < kPresses; ++i)
@@ -219,7 +263,8 @@ TEST_F(ClippedViewTest, DownThroughManySuggestionsKeepsTheHighlightedOneInView)
     EXPECT_EQ(Drawn("##popup", Name(0)), nullptr);
 
     ui.Key("enter");
-    EXPECT_STREQ(state.varInput, Name(kPresses - 1).c_str());
+    EXPECT_NE(Live(modifier, kPresses - 1), nullptr);
+    EXPECT_STREQ(state.varInput, "");
     EXPECT_FALSE(PopupDrawn());
 }
 

@@ -86,6 +86,31 @@ TEST_F(EditorWindow, WindowKeepsItsSizeLimits)
     }
 }
 
+// A host's display smaller than the window's minimum: the window fits it and
+// scrolls over contents laid out as at the minimum.
+TEST_F(EditorWindow, OnADisplaySmallerThanItsMinimumTheWindowFitsAndScrolls)
+{
+    ui.Frame();
+    ImGuiWindow* window = WindowNamed(ui, "Timecycle Editor");
+    ASSERT_NE(window, nullptr);
+    const ImVec2 display(800.0f, 300.0f);
+    ImGui::GetIO().DisplaySize = display;
+    ImGui::SetWindowPos(window, ImVec2(0.0f, 0.0f));
+    ImGui::SetWindowSize(window, display);  // as the host keeps its windows inside
+    ui.Frame(3);
+
+    EXPECT_EQ(window->Size.x, display.x);
+    EXPECT_EQ(window->Size.y, display.y);
+    EXPECT_TRUE(window->ScrollbarX);
+    EXPECT_TRUE(window->ScrollbarY);
+    EXPECT_EQ(LeftPaneWidth(ui), 400.0f);
+    // The detail pane keeps the width it has in a window of the minimum's size.
+    const ImGuiWindow* detail = WindowNamed(ui, "Timecycle Editor/detail_");
+    ASSERT_NE(detail, nullptr);
+    EXPECT_GT(detail->Pos.x + detail->Size.x, display.x);
+    EXPECT_NEAR(window->ContentSize.x + 2.0f * ImGui::GetStyle().WindowPadding.x, 1020.0f, 1.0f);
+}
+
 TEST_F(EditorWindow, SplitterStopsAt992And8)
 {
     ui.Frame();

@@ -12,14 +12,41 @@ using testing::ElementsAre;
 namespace
 {
 constexpr const char* kSeparator = "--------------------------------";
+// The "Edit" row below the separator when no modifier is selected.
+constexpr const char* kEditRowWithoutModifier = "Edit [ Undo ] [ Redo ] [ Paste XML ] [ Copy changed ] [ Save changed ]";
 }
 
-TEST_F(DetailPaneTest, NothingSelectedShowsOnlyTheNameRowCreateAndASeparator)
+TEST_F(DetailPaneTest, NothingSelectedShowsTheNameRowCreateASeparatorAndTheEditRow)
 {
     ui.Frame();
 
-    EXPECT_THAT(DetailTexts(), ElementsAre("Name { }", "Controls [ Create ]", kSeparator));
-    EXPECT_THAT(DetailWidgets(), ElementsAre("##detail_name", "Create"));
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { }", "Controls [ Create ]", kSeparator, kEditRowWithoutModifier));
+    EXPECT_THAT(DetailWidgets(), ElementsAre("##detail_name", "Create", "Undo", "Redo", "Paste XML", "Copy changed",
+                                             "Save changed"));
+}
+
+// Right after a delete nothing is selected: the history and the session's
+// documents stay in reach.
+TEST_F(DetailPaneTest, TheEditRowWithoutASelectionUndoesAndCopiesTheSession)
+{
+    tcModifier& modifier = MakeModifier("doomed", { { kFogStart, 1.0f, 2.0f } });
+    Select(modifier);
+    PressAndRelease("Delete", 0);
+    ui.Frame();
+    ASSERT_EQ(state.SelectedModifier(), nullptr);
+
+    ui.Click(kWindow, "Copy changed");
+    EXPECT_THAT(ui.Clipboard(), testing::HasSubstr("doomed"));
+
+    ui.Click(kWindow, "Undo");
+    tcModifier* back = timecycle::FindModifier("doomed");
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(state.SelectedModifier(), back);
+
+    state.selection.Clear();
+    ui.Frame();
+    ui.Click(kWindow, "Redo");
+    EXPECT_EQ(timecycle::FindModifier("doomed"), nullptr);
 }
 
 TEST_F(DetailPaneTest, ModifierRemovedBehindTheEditorIsDroppedWithoutIndex)
@@ -32,7 +59,8 @@ TEST_F(DetailPaneTest, ModifierRemovedBehindTheEditorIsDroppedWithoutIndex)
 
     EXPECT_EQ(state.SelectedModifier(), nullptr);
     EXPECT_TRUE(state.selection.workingParams.empty());
-    EXPECT_THAT(DetailTexts(), ElementsAre("Name { short_lived }", "Controls [ Create ]", kSeparator));
+    EXPECT_THAT(DetailTexts(),
+                ElementsAre("Name { short_lived }", "Controls [ Create ]", kSeparator, kEditRowWithoutModifier));
 }
 
 TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndEmptiesTheNameField)
@@ -180,7 +208,7 @@ TEST_F(DetailPaneTest, DeleteRemovesAndDeselectsInTheSameFrameAndTheRestOfThePan
     EXPECT_THAT(DetailWidgets(), ElementsAre("##detail_name", "Create", "Rename", "Clone", "Delete", "Generate XML"));
 
     ui.Frame();
-    EXPECT_THAT(DetailTexts(), ElementsAre("Name { doomed }", "Controls [ Create ]", kSeparator));
+    EXPECT_THAT(DetailTexts(), ElementsAre("Name { doomed }", "Controls [ Create ]", kSeparator, kEditRowWithoutModifier));
 }
 
 TEST_F(DetailPaneTest, AsPrimaryLeavesTheStrengthAlone)
@@ -215,4 +243,24 @@ TEST_F(DetailPaneTest, AsTransitionStartsAFadeFromZero)
     EXPECT_FLOAT_EQ(script.transitionStrength, 0.0f);
     EXPECT_EQ(script.primaryIndex, 0);
     EXPECT_FLOAT_EQ(script.primaryStrength, 0.7f);
+}
+
+// A refusal is about the work before it: a click on another modifier in the
+// browser clears the status line, and a new refusal shows again.
+TEST_F(DetailPaneTest, ANewSelectionClearsTheStatusLine)
+{
+    tcModifier& first = MakeModifier("first_mod");
+    MakeModifier("second_mod");
+    Select(first);
+    ui.SetText(kWindow, "##detail_name", "x");
+    ui.Click(kWindow, "Create");
+    ASSERT_THAT(Status(), testing::StartsWith("Create refused"));
+
+    ui.Click(kWindow, "second_mod");
+    EXPECT_EQ(state.SelectedModifier(), timecycle::FindModifier("second_mod"));
+    EXPECT_EQ(Status(), "");
+
+    ui.SetText(kWindow, "##detail_name", "y");
+    ui.Click(kWindow, "Rename");
+    EXPECT_THAT(Status(), testing::StartsWith("Rename refused"));
 }

@@ -83,7 +83,8 @@ TEST_F(ParameterTableTest, DragWritesTheLiveParameterInTheSameFrame)
 }
 
 // The drag's speed and range follow the variable's default d: speed 0.02 and
-// -1..1 for 0, otherwise |d| / 20 and -10|d|..10|d|.
+// -1..1 for 0, otherwise |d| / 20 and -10|d|..10|d|; an end the value has
+// reached moves out as the drag goes on.
 struct DragRuleCase
 {
     const char* name;
@@ -114,14 +115,32 @@ TEST_P(DragRuleTest, SpeedAndRangeFollowTheDefault)
     ASSERT_EQ(moved, 40.0f);
     EXPECT_NEAR(Saved(param.varId).value1, param.afterSmallRightDrag, 0.0011f);
 
-    // Far to the right and far to the left: the value stops at the range.
+    // Far to the right and far to the left: the value goes on past each end
+    // of the range.
     DragSideways(label, 600.0f);
-    EXPECT_FLOAT_EQ(Saved(param.varId).value1, std::copysign(param.limit, param.speed));
-    DragSideways(label, -700.0f);
-    EXPECT_FLOAT_EQ(Saved(param.varId).value1, -std::copysign(param.limit, param.speed));
+    EXPECT_GT(Saved(param.varId).value1, param.limit);
+    DragSideways(label, -1400.0f);
+    EXPECT_LT(Saved(param.varId).value1, -param.limit);
 
     EXPECT_FLOAT_EQ(Live(modifier, param.varId)->value1, Saved(param.varId).value1);
     EXPECT_FLOAT_EQ(Saved(param.varId).value2, param.start);  // the other column is not touched
+}
+
+// A value at an end of the range (ten times the default) moves outward at
+// the drag's speed: right raises it, left lowers it.
+TEST_P(DragRuleTest, ADragOutwardFromAnEndOfTheRangeMovesTheValue)
+{
+    const DragRuleCase& param = GetParam();
+    for (const float end : { param.limit, -param.limit })
+    {
+        SCOPED_TRACE(end);
+        tcModifier& modifier = MakeModifier(end > 0.0f ? "at_top" : "at_bottom", { { param.varId, end, end } });
+        Select(modifier);
+        const float moved = DragSideways(Value1(modifier, param.varId), end > 0.0f ? 40.0f : -40.0f);
+        ASSERT_EQ(std::fabs(moved), 40.0f);
+        EXPECT_NEAR(Saved(param.varId).value1, end + moved * param.speed, 0.0011f);
+        EXPECT_FLOAT_EQ(Live(modifier, param.varId)->value1, Saved(param.varId).value1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(DetailPane, DragRuleTest,

@@ -48,10 +48,11 @@ TEST_F(DetailPaneTest, ClickOnASuggestionFillsTheFieldAndClosesThePopup)
     EXPECT_FALSE(PopupDrawn());
 }
 
-TEST_F(DetailPaneTest, EnterOnAFocusedSuggestionFillsTheField)
+TEST_F(DetailPaneTest, EnterOnAFocusedSuggestionAddsIt)
 {
     ImGui::GetIO().ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard;
-    Select(MakeModifier("popup_mod"));
+    tcModifier& modifier = MakeModifier("popup_mod");
+    Select(modifier);
     ui.Type(kWindow, "##input", "fog");
     ASSERT_THAT(Suggestions(), ElementsAre("fog_density", "fog_start", "water_fog_density"));
 
@@ -71,7 +72,9 @@ TEST_F(DetailPaneTest, EnterOnAFocusedSuggestionFillsTheField)
 
     ui.Key("enter");
 
-    EXPECT_STREQ(state.varInput, "fog_start");
+    EXPECT_NE(Manager().GetTimecycleModData(modifier, kFogStart), nullptr);
+    EXPECT_EQ(modifier.numMods, 1);
+    EXPECT_STREQ(state.varInput, "");
     EXPECT_FALSE(PopupDrawn());
 }
 
@@ -159,7 +162,7 @@ TEST_F(DetailPaneTest, EnterInTheFieldAddsTheVariableItsTextNames)
     EXPECT_EQ(modifier.numMods, 0);
 }
 
-TEST_F(DetailPaneTest, DownAndUpMoveThroughTheSuggestionsAndEnterTakesOne)
+TEST_F(DetailPaneTest, DownAndUpMoveThroughTheSuggestionsAndEnterAddsOne)
 {
     tcModifier& modifier = MakeModifier("keys_mod");
     Select(modifier);
@@ -186,9 +189,13 @@ TEST_F(DetailPaneTest, DownAndUpMoveThroughTheSuggestionsAndEnterTakesOne)
 
     ui.Key("enter");
 
-    EXPECT_STREQ(state.varInput, "fog_start");
+    // One Enter adds the suggestion moved to, as one step.
+    EXPECT_NE(Manager().GetTimecycleModData(modifier, kFogStart), nullptr);
+    EXPECT_EQ(modifier.numMods, 1);
+    EXPECT_STREQ(state.varInput, "");
     EXPECT_FALSE(PopupDrawn());
-    // Taking a suggestion only fills the field.
+    EXPECT_TRUE(RowDrawn(modifier, kFogStart));
+    state.Undo();
     EXPECT_EQ(modifier.numMods, 0);
 }
 

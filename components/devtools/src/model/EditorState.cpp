@@ -14,6 +14,7 @@ void TimecycleEditorState::ShowXmlOutput(std::string text, int roundedValues)
     xmlOutput = std::move(text);
     xmlRoundedValues = roundedValues;
     showingXmlOutput = true;
+    xmlCopyNote.clear();
 }
 
 void TimecycleEditorState::CloseXmlOutput()
@@ -21,6 +22,7 @@ void TimecycleEditorState::CloseXmlOutput()
     xmlOutput.clear();
     showingXmlOutput = false;
     xmlRoundedValues = 0;
+    xmlCopyNote.clear();
 }
 
 void TimecycleEditorState::Select(tcModifier& modifier)
@@ -36,6 +38,8 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     game.EnsureTimecycleBackup(modifier);
     Select(modifier);
     FillNameInput(name);
+    // What the status said was about the work before this click.
+    status = {};
 }
 
 void TimecycleEditorState::FillNameInput(const std::string& name)

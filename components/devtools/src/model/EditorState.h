@@ -61,6 +61,9 @@ struct TimecycleEditorState
     bool showingXmlOutput = false;
     // How many values the generated XML's three decimals do not hold exactly.
     int xmlRoundedValues = 0;
+    // What "Copy" in the output pane put on the clipboard ("Copied 2,345
+    // bytes"), until the output changes.
+    std::string xmlCopyNote;
     void ShowXmlOutput(std::string text, int roundedValues = 0);
     void CloseXmlOutput();
 
@@ -95,6 +98,15 @@ struct TimecycleEditorState
     // Whether the suggestion popup under the "Variable" field is shown; it
     // outlives the editor's resets on purpose.
     bool variablePopupOpen = false;
+    // The row "Add" added last: the table scrolls it into view once and
+    // highlights it for a moment after `addedAt` (Dear ImGui's time).
+    struct AddedRow
+    {
+        uint32_t modifierHash = 0;
+        int32_t varId = -1;
+        double addedAt = 0.0;
+        bool scrolled = false;
+    } addedRow;
 
     // The detail pane's status line: why the last action did nothing, or what
     // a paste or a save did. It goes once the history moves on.
@@ -112,7 +124,7 @@ struct TimecycleEditorState
     tcModifier* SelectedModifier() { return selection.Find(game); }
     // Selects the modifier; never writes to the game.
     void Select(tcModifier& modifier);
-    // A click on a modifier's row in the browser.
+    // A click on a modifier's row in the browser; the status line goes.
     void SelectFromBrowser(tcModifier& modifier);
     // The selected modifier's table starts again from the game, after a
     // change that went round it.

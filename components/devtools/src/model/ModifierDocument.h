@@ -88,8 +88,8 @@ struct DocumentReading
 
 // Reads every "modifier" element of a timecycle_modifier_data document, by
 // the game loader's rules.
-// Refused whole: text that is not well-formed XML (the line and tinyxml2's
-// error), another root element, or no usable modifier at all.
+// Refused whole: text that is not well-formed XML (the line and what is wrong
+// there, XmlProblem), another root element, or no usable modifier at all.
 // Left out with a note, the rest being read:
 // - an element of the root other than "modifier";
 // - a modifier without a name, or with a broken escaped name;

@@ -13,6 +13,7 @@
 // (XmlText.h); an escaped name it reads as written.
 #include "ModifierDocument.h"
 #include "StatusText.h"
+#include "XmlProblem.h"
 #include "XmlText.h"
 
 #include <Utils.h>
@@ -179,7 +180,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
     }
     if (parsed != tinyxml2::XML_SUCCESS)
     {
-        reading.error = Format("not well-formed XML at line %d: %s", document.ErrorLineNum(), document.ErrorStr());
+        reading.error = XmlProblem(document);
         return reading;
     }
 

@@ -68,7 +68,10 @@ void AddVariable(TimecycleEditorState& state, tcModifier& modifier)
     if (added && switchedOff)
         selection.switchedOff.erase(varId);
     if (added)
+    {
+        state.addedRow = { modifier.nameHash, varId, ImGui::GetTime() };
         ClearTextBuffer(state.varInput);
+    }
     else
         state.SetStatus(AddRefusal(game, state.varInput, modifier), true);
 }
@@ -130,8 +133,11 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     tcModifier* modifier = state.SelectedModifier();
     if (!modifier)
     {
-        DrawStatusRow(state);
+        // The history and the session's documents stay in reach.
         ImGui::Separator();
+        BeginRow("Edit");
+        DrawEditButtonsRow(state);
+        DrawStatusRow(state);
         return;
     }
 

@@ -98,9 +98,8 @@ void DrawSessionButtons(TimecycleEditorState& state)
     }
     tooltip("Saves the same document under data/timecycle-changes");
 }
-}
 
-void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
+void DrawUndoRedoButtons(TimecycleEditorState& state)
 {
     EditHistory& history = state.history;
 
@@ -114,6 +113,36 @@ void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
         state.Redo();
     if (ImGui::IsItemHovered())
         StepTooltip("Redo", history.RedoDescription());
+}
+
+// "Paste XML", the session's documents and the history's last message.
+void DrawDocumentButtons(TimecycleEditorState& state)
+{
+    ImGui::SameLine();
+    if (ImGui::Button("Paste XML", ImVec2(0.0f, 0.0f)))
+        PasteXml(state);
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Applies the timecycle_modifier_data document on the clipboard as one step");
+
+    DrawSessionButtons(state);
+
+    if (!state.history.Message().empty())
+    {
+        ImGui::SameLine();
+        ImGui::TextColored(kMessageColour, "%s", state.history.Message().c_str());
+    }
+}
+}
+
+void DrawEditButtonsRow(TimecycleEditorState& state)
+{
+    DrawUndoRedoButtons(state);
+    DrawDocumentButtons(state);
+}
+
+void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
+{
+    DrawUndoRedoButtons(state);
 
     // An undo or redo may have taken the modifier away.
     const bool valid = state.SelectedModifier() == &modifier;
@@ -145,19 +174,7 @@ void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier)
         state.EndCompare();
     }
 
-    ImGui::SameLine();
-    if (ImGui::Button("Paste XML", ImVec2(0.0f, 0.0f)))
-        PasteXml(state);
-    if (ImGui::IsItemHovered())
-        ImGui::SetTooltip("Applies the timecycle_modifier_data document on the clipboard as one step");
-
-    DrawSessionButtons(state);
-
-    if (!history.Message().empty())
-    {
-        ImGui::SameLine();
-        ImGui::TextColored(kMessageColour, "%s", history.Message().c_str());
-    }
+    DrawDocumentButtons(state);
 }
 
 void HandleEditShortcuts(TimecycleEditorState& state)

@@ -20,9 +20,12 @@ void DrawDetailPane(TimecycleEditorState& state, tcVarInfo* varInfos);
 // The detail pane's "Edit" buttons for the selected modifier: undo, redo,
 // revert, compare, paste and the session's documents.
 void DrawEditButtonsRow(TimecycleEditorState& state, tcModifier& modifier);
+// The same row with no modifier selected: undo, redo, paste and the
+// session's documents.
+void DrawEditButtonsRow(TimecycleEditorState& state);
 
 // The detail pane's "Variable" field and its suggestions. True when Enter in
-// the field asks for the variable it names to be added.
+// the field or on a suggestion asks for the variable it names to be added.
 bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
 
 // The table of the selected modifier's parameters.

@@ -5,12 +5,31 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+
 namespace tceditor
 {
 namespace
 {
 constexpr float kSplitterThickness = 8.0f;
 constexpr float kMinPaneWidth = 8.0f;
+constexpr float kMinimumWidth = 1020.0f;
+constexpr float kMinimumHeight = 400.0f;
+
+// On a display smaller than the window's minimum the window may be as small
+// as the display, and scrolls over its contents, which keep the minimum's
+// layout, so that every control stays in reach.
+void ConstrainToDisplay()
+{
+    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowSizeConstraints(
+        ImVec2(std::min(kMinimumWidth, display.x), std::min(kMinimumHeight, display.y)), ImVec2(1920.0f, 2000.0f));
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const float contentWidth = kMinimumWidth - 2.0f * style.WindowPadding.x;
+    const float contentHeight = kMinimumHeight - 2.0f * style.WindowPadding.y - ImGui::GetFrameHeight();
+    ImGui::SetNextWindowContentSize(ImVec2(display.x < kMinimumWidth ? contentWidth : 0.0f,
+                                           display.y < kMinimumHeight ? contentHeight : 0.0f));
+}
 }
 
 void DrawTimecycleEditor(TimecycleEditorState& state)
@@ -32,8 +51,8 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
         return;
     }
 
-    ImGui::SetNextWindowSizeConstraints(ImVec2(1020.0f, 400.0f), ImVec2(1920.0f, 2000.0f));
-    if (ImGui::Begin("Timecycle Editor", &state.isOpen, 0))
+    ConstrainToDisplay();
+    if (ImGui::Begin("Timecycle Editor", &state.isOpen, ImGuiWindowFlags_HorizontalScrollbar))
     {
         HandleEditShortcuts(state);
         internals::Splitter("##Splitter", state.leftPaneWidth, state.rightPaneWidth, kSplitterThickness,

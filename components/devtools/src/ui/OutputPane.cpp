@@ -2,8 +2,12 @@
 // by hand or with "Copy".
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "StatusText.h"
 
 #include <imgui.h>
+
+#include <cstring>
+#include <string>
 
 namespace tceditor
 {
@@ -23,7 +27,16 @@ void DrawOutputPane(TimecycleEditorState& state)
         // Right under "Close", a row of its own: the whole document as the
         // field shows it.
         if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
-            ImGui::SetClipboardText(state.xmlOutput.c_str());
+        {
+            const char* text = state.xmlOutput.c_str();
+            ImGui::SetClipboardText(text);
+            state.xmlCopyNote = "Copied " + GroupedNumber(std::strlen(text)) + " bytes";
+        }
+        if (!state.xmlCopyNote.empty())
+        {
+            ImGui::SameLine();
+            ImGui::Text("%s", state.xmlCopyNote.c_str());
+        }
         // The export keeps three decimals; say when that lost something.
         if (state.xmlRoundedValues > 0)
             ImGui::TextColored(kRoundedNoteColour,

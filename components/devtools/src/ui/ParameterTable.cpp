@@ -34,6 +34,8 @@ constexpr ImGuiTableFlags kTableFlags = ImGuiTableFlags_Resizable | ImGuiTableFl
                                         ImGuiTableFlags_RowBg | ImGuiTableFlags_Borders;
 constexpr ImU32 kHighlightColour = 0xFFECB351;                      // light blue: red 81, green 179, blue 236
 constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber behind a changed value
+constexpr ImU32 kAddedRowColour = IM_COL32(46, 110, 62, 255);      // dark green behind a row just added
+constexpr double kAddedRowSeconds = 1.5;
 
 struct DragRange
 {
@@ -42,7 +44,9 @@ struct DragRange
 
 // From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
 // |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
-// range is widened to hold the value, so a drag never snaps it into the range.
+// range is widened to hold the value, so a drag never snaps it into the range,
+// and an end the value has reached moves out by the range's width: a drag
+// that pushes past an end goes on, frame by frame.
 DragRange DragRangeFor(float defaultValue, float value)
 {
     const float magnitude = std::fabs(defaultValue);
@@ -50,8 +54,11 @@ DragRange DragRangeFor(float defaultValue, float value)
                                         : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
     if (std::isfinite(value))
     {
-        range.min = std::min(range.min, value);
-        range.max = std::max(range.max, value);
+        const float width = range.max - range.min;
+        if (value >= range.max)
+            range.max = value + width;
+        if (value <= range.min)
+            range.min = value - width;
     }
     return range;
 }
@@ -299,6 +306,30 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
             deletedVars.insert(info.varId);
     }
 }
+
+// The index of the row "Add" added a moment ago, while it is highlighted; -1
+// otherwise.
+int AddedRowIndex(TimecycleEditorState& state, const tcModifier& modifier, const std::vector<ParameterRowView>& rows)
+{
+    const TimecycleEditorState::AddedRow& added = state.addedRow;
+    if (added.modifierHash != modifier.nameHash || ImGui::GetTime() - added.addedAt > kAddedRowSeconds)
+        return -1;
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const ParameterRowView& view) { return view.varId == added.varId; });
+    return row == rows.end() ? -1 : static_cast<int>(row - rows.begin());
+}
+
+// Called right after the added row is drawn: it is scrolled into view the
+// first time and has its highlight.
+void ShowAddedRow(TimecycleEditorState& state)
+{
+    ImGui::TableSetBgColor(ImGuiTableBgTarget_RowBg1, kAddedRowColour);
+    if (!state.addedRow.scrolled)
+    {
+        internals::ScrollLastItemIntoView();
+        state.addedRow.scrolled = true;
+    }
+}
 }
 
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
@@ -336,6 +367,9 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         // focus stays, so a value being dragged or typed outlives a scroll.
         ImGuiListClipper clipper;
         clipper.Begin(static_cast<int>(rows.size()));
+        const int addedRow = AddedRowIndex(state, modifier, rows);
+        if (addedRow >= 0 && !state.addedRow.scrolled)
+            clipper.ForceDisplayRangeByIndices(addedRow, addedRow + 1);
         while (clipper.Step())
         {
             for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
@@ -349,6 +383,8 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
                 const char* name = game.GetVarInfoName(info);
                 if (working != selection.workingParams.end() && name)
                     DrawParameterRow(state, modifier, info, name, rows[i], working->second, deletedVars);
+                if (i == addedRow)
+                    ShowAddedRow(state);
             }
         }
         shownRows = static_cast<int>(rows.size());

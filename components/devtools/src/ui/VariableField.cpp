@@ -1,9 +1,9 @@
 // The "Variable" field and its suggestion popup. While the field is active
 // the popup lists the suggestions (VariableSuggestions), drawing only those in
-// view. A click or Enter on a suggestion takes its name into the field; in
-// the field, Down and Up move through the suggestions, Enter takes the one
-// moved to or else asks for the field's variable to be added, and Escape
-// closes the popup and keeps the text.
+// view. A click on a suggestion takes its name into the field, Enter on one
+// also asks for it to be added; in the field, Down and Up move through the
+// suggestions, Enter asks for the one moved to or else the field's variable
+// to be added, and Escape closes the popup and keeps the text.
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
@@ -86,7 +86,10 @@ bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
                 const char* name =
                     index < game.GetConfigVarInfoCount() ? game.GetVarInfoName(varInfos[index]) : nullptr;
                 if (name)
+                {
                     TakeSuggestion(state, name);
+                    addRequested = true;
+                }
             }
             else
             {
@@ -129,8 +132,12 @@ bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
                     internals::ScrollLastItemIntoView();
                     suggestions.highlightMoved = false;
                 }
-                if (clicked || (ImGui::IsItemFocused() && KeyPressed(ImGuiKey_Enter, true)))
+                const bool entered = ImGui::IsItemFocused() && KeyPressed(ImGuiKey_Enter, true);
+                if (clicked || entered)
+                {
                     taken = name;
+                    addRequested = entered;
+                }
             }
         }
         if (taken)
