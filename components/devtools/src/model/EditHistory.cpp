@@ -68,7 +68,7 @@ size_t EditHistory::Step::Bytes() const
 {
     const size_t changeBytes = std::visit(
         Overloaded{
-            [](const ValueChange&) { return size_t(0); },
+            [](const ValueChange& c) { return c.values.capacity() * sizeof(c.values[0]) + HeapBytes(c.action); },
             [](const ParameterChange&) { return size_t(0); },
             [](const std::unique_ptr<ModifierChange>& c) {
                 return sizeof(*c) - sizeof(c->snapshot) + c->snapshot.Bytes() + HeapBytes(c->cloneSource);
@@ -94,8 +94,11 @@ std::string EditHistory::Step::Describe(GameTimecycle& game) const
     return std::visit(
         Overloaded{
             [&](const ValueChange& c) -> std::string {
+                if (!c.action.empty() || c.values.size() != 1)
+                    return c.action;
+                const ValueChange::Value& v = c.values.front();
                 const char* column = c.column == ValueColumn::Indoor ? " (Value 2)" : "";
-                return va("%s%s %.3f -> %.3f in %s", VariableLabel(game, c.varId), column, c.before, c.after, name);
+                return va("%s%s %.3f -> %.3f in %s", VariableLabel(game, v.varId), column, v.before, v.after, name);
             },
             [&](const ParameterChange& c) -> std::string {
                 const std::string variable = VariableLabel(game, c.entry.varId);
@@ -124,41 +127,68 @@ EditHistory::EditHistory(GameTimecycle& game, SessionChanges& changes, size_t by
 
 EditHistory::~EditHistory() = default;
 
-bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture)
+bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes,
+                            std::string action, uint32_t gesture)
 {
-    tcModData* live = m_game.GetTimecycleModData(modifier, varId);
-    if (!live)
-        return false;
-    float& target = ValueIn(*live, column);
-    if (SameValue(target, value))
-        return true;
-
-    const std::string& name = m_game.GetTimecycleName(modifier);
-    m_changes.Touch(modifier);
-    const uint64_t contentBefore = ContentFingerprint(modifier);
-    const float before = target;
-    target = value;
+    std::vector<ValueChange::Value> written;
+    bool found = false;
+    uint64_t contentBefore = 0;
+    for (const ValueWrite& write : writes)
+    {
+        tcModData* live = m_game.GetTimecycleModData(modifier, write.varId);
+        found = found || live;
+        if (!live || SameValue(ValueIn(*live, column), write.value))
+            continue;
+        if (written.empty())
+        {
+            m_changes.Touch(modifier);
+            contentBefore = ContentFingerprint(modifier);
+        }
+        float& target = ValueIn(*live, column);
+        written.push_back({ write.varId, target, write.value });
+        target = write.value;
+    }
+    if (written.empty())
+        return found;
     const uint64_t contentAfter = ContentFingerprint(modifier);
     m_changes.Refresh(modifier);
 
     // The frames of one gesture extend its step, unless the game changed
     // the modifier in between.
-    if (gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0)
+    const std::string& name = m_game.GetTimecycleName(modifier);
+    if (GestureOpen(gesture))
     {
         Step& last = m_steps.back();
         auto* change = std::get_if<ValueChange>(&last.change);
-        if (change && change->varId == varId && change->column == column && last.modifier == name &&
-            last.contentAfter == contentBefore)
+        if (change && change->column == column && last.modifier == name && last.contentAfter == contentBefore)
         {
-            change->after = value;
+            const size_t bytesBefore = last.Bytes();
+            for (const ValueChange::Value& value : written)
+            {
+                auto same = std::find_if(change->values.begin(), change->values.end(),
+                                         [&](const ValueChange::Value& v) { return v.varId == value.varId; });
+                if (same != change->values.end())
+                    same->after = value.after;
+                else
+                    change->values.push_back(value);
+            }
+            change->action = std::move(action);
             last.contentAfter = contentAfter;
+            m_bytes = m_bytes - bytesBefore + last.Bytes();
             m_message.clear();
+            DropOldest();
             return true;
         }
     }
-    Record({ name, ValueChange{ varId, column, before, value }, contentBefore, contentAfter });
+    Record({ name, ValueChange{ column, std::move(written), std::move(action) }, contentBefore, contentAfter });
     m_openGesture = gesture;
     return true;
+}
+
+bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture)
+{
+    const ValueWrite write{ varId, value };
+    return SetValues(modifier, column, { &write, 1 }, {}, gesture);
 }
 
 void EditHistory::EndGesture()
@@ -169,58 +199,6 @@ void EditHistory::EndGesture()
 bool EditHistory::GestureOpen(uint32_t gesture) const
 {
     return gesture != 0 && gesture == m_openGesture && !m_group && m_done == m_steps.size() && m_done > 0;
-}
-
-bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes,
-                            std::string action, uint32_t gesture)
-{
-    const std::string& name = m_game.GetTimecycleName(modifier);
-    GroupChange* extended = nullptr;
-    if (GestureOpen(gesture) && m_steps.back().modifier == name)
-    {
-        if (auto* group = std::get_if<std::unique_ptr<GroupChange>>(&m_steps.back().change))
-            extended = group->get();
-    }
-
-    auto made = std::make_unique<GroupChange>();
-    GroupChange& group = extended ? *extended : *made;
-    const size_t bytesBefore = extended ? m_steps.back().Bytes() : 0;
-    m_changes.Touch(modifier);
-    bool wrote = false;
-    for (const ValueWrite& write : writes)
-    {
-        tcModData* live = m_game.GetTimecycleModData(modifier, write.varId);
-        if (!live)
-            continue;
-        wrote = true;
-        float& target = ValueIn(*live, column);
-        auto same = std::find_if(group.steps.begin(), group.steps.end(), [&](const Step& step) {
-            const auto* change = std::get_if<ValueChange>(&step.change);
-            return change && change->varId == write.varId && change->column == column;
-        });
-        if (same != group.steps.end())
-            std::get<ValueChange>(same->change).after = write.value;
-        else if (!SameValue(target, write.value))
-            group.steps.push_back({ name, ValueChange{ write.varId, column, target, write.value } });
-        target = write.value;
-    }
-    m_changes.Refresh(modifier);
-    group.action = std::move(action);
-
-    if (extended)
-    {
-        m_bytes = m_bytes - bytesBefore + m_steps.back().Bytes();
-        m_message.clear();
-        DropOldest();
-        return wrote;
-    }
-    // Always a group, even of one value, so that the step keeps its name
-    // while the gesture goes on.
-    if (made->steps.empty())
-        return wrote;
-    Record({ name, std::move(made) });
-    m_openGesture = gesture;
-    return true;
 }
 
 bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind)
@@ -455,13 +433,25 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                     return { {}, Gone(name) };
                 if (!AsStepLeftIt(step, *modifier, forward))
                     return { {}, ChangedSince(name) };
-                tcModData* live = m_game.GetTimecycleModData(*modifier, c.varId);
-                if (!live)
-                    return { {}, VariableLabel(m_game, c.varId) + " is no longer in " + name };
+                // The fingerprint held, so the modifier has the parameters
+                // the step wrote (short of a fingerprint collision).
                 m_changes.Touch(*modifier);
-                ValueIn(*live, c.column) = forward ? c.after : c.before;
+                std::string missing;
+                tcModData* live = nullptr;
+                for (const ValueChange::Value& value : c.values)
+                {
+                    live = m_game.GetTimecycleModData(*modifier, value.varId);
+                    if (live)
+                        ValueIn(*live, c.column) = forward ? value.after : value.before;
+                    else
+                        missing += (missing.empty() ? "" : ", ") + VariableLabel(m_game, value.varId);
+                }
                 m_changes.Refresh(*modifier);
-                return { StepEffect{ Kind::Value, name, *live }, {} };
+                if (!missing.empty())
+                    return { StepEffect{ Kind::Replaced, name }, missing + " no longer in " + name };
+                if (c.values.size() == 1)
+                    return { StepEffect{ Kind::Value, name, *live }, {} };
+                return { StepEffect{ Kind::Replaced, name }, {} };
             },
             [&](const ParameterChange& c) -> Outcome {
                 tcModifier* modifier = m_game.FindModifierByName(name);

@@ -79,16 +79,12 @@ public:
     // Changes. Each one acts on the game at once and is recorded when the
     // game took it; the results are the game's.
 
-    // Writes one value of a live parameter. Changes that carry the same
-    // non-zero gesture merge into one step until EndGesture.
-    bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
-    void EndGesture();
-    // Whether changes with this gesture would extend the last step.
-    bool GestureOpen(uint32_t gesture) const;
-    // Writes values of one column of the modifier as one step named by
-    // `action`, e.g. the three channels of a colour. Calls with the same
-    // non-zero gesture extend that step, taking the new `action`, until
-    // EndGesture. False when the game took none of them.
+    // Writes values of one column of the modifier's live parameters as one
+    // step, e.g. the three channels of a colour; `action` names a step of
+    // several values (a step of one is named by its value). Calls with the
+    // same non-zero gesture extend that step, taking the new `action`, until
+    // EndGesture or another change. False when the modifier has none of the
+    // parameters.
     struct ValueWrite
     {
         int32_t varId;
@@ -96,6 +92,10 @@ public:
     };
     bool SetValues(tcModifier& modifier, ValueColumn column, std::span<const ValueWrite> writes, std::string action,
                    uint32_t gesture);
+    bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
+    void EndGesture();
+    // Whether changes with this gesture would extend the last step.
+    bool GestureOpen(uint32_t gesture) const;
     // Adds the named variable's parameter; with `values`, gives it those (one
     // step also when the modifier has the parameter already).
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
@@ -144,10 +144,15 @@ public:
 private:
     struct ValueChange
     {
-        int32_t varId;
+        struct Value
+        {
+            int32_t varId;
+            float before;
+            float after;
+        };
         ValueColumn column;
-        float before;
-        float after;
+        std::vector<Value> values;  // in the order first written
+        std::string action;         // empty for a step named by its one value
     };
     struct ParameterChange
     {
