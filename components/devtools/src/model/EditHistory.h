@@ -81,6 +81,8 @@ public:
     // non-zero gesture merge into one step until EndGesture.
     bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
     void EndGesture();
+    // Whether a gesture's step may still grow: it is complete once this is false.
+    bool GestureOpen() const { return m_openGesture != 0; }
     // Adds the named variable's parameter; with `values`, gives it those.
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
     // Removes the parameter of `varId`.
@@ -97,9 +99,9 @@ public:
 
     // The changes made between these two are one step, undone and redone
     // together; `action` names it ("paste of 2 modifiers"). A group of one
-    // change is that change's own step. Groups do not nest: every
-    // BeginGroup has its EndGroup before the next (asserted).
-    void BeginGroup(std::string action);
+    // change is that change's own step, unless `namedEvenAlone`. Groups do
+    // not nest: every BeginGroup has its EndGroup before the next (asserted).
+    void BeginGroup(std::string action, bool namedEvenAlone = false);
     void EndGroup();
 
     bool CanUndo() const { return m_done > 0; }
@@ -176,6 +178,7 @@ private:
     {
         std::string action;
         std::vector<Step> steps;  // in the order they were made
+        bool namedEvenAlone = false;
     };
     // An undo or redo: what it did, and why it was skipped or left
     // incomplete.
