@@ -44,6 +44,7 @@ const CommandHelp kCommands[] = {
     { "tc_diff", "tc_diff NAME", "a modifier against the data as loaded" },
     { "debug_fatal", "debug_fatal assert|va",
       "fail an assertion or overflow va in the sandbox itself (record in data/cache/error-pickup)" },
+    { "debug_kill", "debug_kill", "end the sandbox at once, as the system kills a process (SIGKILL, TerminateProcess)" },
 };
 }
 

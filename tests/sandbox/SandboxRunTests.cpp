@@ -342,7 +342,7 @@ ui_texts
 TEST(SandboxRun, DebugFatalStopsTheProcessAndLeavesTheRecord)
 {
     const std::string pickup =
-        (std::filesystem::path(SANDBOX_EXECUTABLE).parent_path() / "data" / "cache" / "error-pickup").string();
+        (std::filesystem::path(TestRoot()) / "data" / "cache" / "error-pickup").string();
     struct Case
     {
         const char* kind;

@@ -60,7 +60,14 @@ void DrawUnsavedWorkPopup(TimecycleEditorState& state)
     if (!offer)
         return;
     if (!ImGui::IsPopupOpen(kTitle))
+    {
+        // Not in the window's first frame: Dear ImGui 1.86 cannot place a
+        // window that appears after a modal in the modal's first frame (the
+        // console, which the host draws after the editor, appears with it).
+        if (ImGui::IsWindowAppearing())
+            return;
         ImGui::OpenPopup(kTitle);
+    }
     const ImGuiViewport* viewport = ImGui::GetMainViewport();
     ImGui::SetNextWindowPos(viewport->GetCenter(), ImGuiCond_Appearing, ImVec2(0.5f, 0.5f));
     if (!ImGui::BeginPopupModal(kTitle, nullptr, ImGuiWindowFlags_AlwaysAutoResize))
