@@ -87,6 +87,12 @@ SessionRecovery::SessionRecovery(TimecycleEditorState& state, std::u16string fol
 
 void SessionRecovery::CaptureCompletedSteps()
 {
+    // A failing disk is told once, in the status line.
+    std::string error = m_writer.Error();
+    if (!error.empty() && error != m_shownError)
+        m_state.SetStatus("Unsaved work is not kept on disk: " + error, true);
+    m_shownError = std::move(error);
+
     if (m_state.history.GestureOpen() || m_state.comparedEdit)
         return;
     const std::unordered_set<std::string> names = m_state.changes.TakeChangedNames();
@@ -122,6 +128,12 @@ const EndedSession* SessionRecovery::CurrentOffer()
         m_offersTaken = true;
     }
     return m_offers.empty() ? nullptr : &m_offers.back();
+}
+
+bool SessionRecovery::OffersReady()
+{
+    CurrentOffer();
+    return m_offersTaken;
 }
 
 void SessionRecovery::NextOffer()

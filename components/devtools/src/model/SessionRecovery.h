@@ -31,6 +31,8 @@ public:
     // work stays on disk as that of an ended session.
     void NoteSessionForgotten();
 
+    // Whether the search for ended sessions is done.
+    bool OffersReady();
     // The ended session offered now (newest first), or null while there is
     // none or the search is not done.
     const EndedSession* CurrentOffer();
@@ -55,6 +57,7 @@ private:
     std::u16string m_folder;
     UnsavedWorkWriter m_writer;
     bool m_offersTaken = false;
+    std::string m_shownError;
     std::vector<EndedSession> m_offers;
 };
 

@@ -77,15 +77,17 @@ std::u16string NewJournalPath(std::u16string_view folder)
 
 bool EnsureUnsavedFolder(std::u16string_view folder, std::string& error)
 {
-    const size_t parentEnd = folder.find_last_of(platform::kPathSeparator);
-    const std::u16string_view changes = folder.substr(0, parentEnd);
-    const std::u16string_view data = changes.substr(0, changes.find_last_of(platform::kPathSeparator));
-    for (std::u16string_view path : { data, changes, folder })
+    // The missing folders from the top down.
+    std::vector<std::u16string_view> missing;
+    for (std::u16string_view path = folder; !path.empty() && !platform::IsDirectory(path);
+         path = path.substr(0, path.find_last_of(platform::kPathSeparator)))
+        missing.push_back(path);
+    for (auto path = missing.rbegin(); path != missing.rend(); ++path)
     {
         std::string reason;
-        if (platform::CreateFolder(path, &reason) == platform::CreateFolderResult::Failed)
+        if (platform::CreateFolder(*path, &reason) == platform::CreateFolderResult::Failed)
         {
-            error = "cannot create the folder " + ToUtf8(path) + ": " + reason;
+            error = "cannot create the folder " + ToUtf8(*path) + ": " + reason;
             return false;
         }
     }

@@ -23,8 +23,8 @@ std::u16string LockPathOf(const std::u16string& journal);
 // A name for a new session's journal in the folder.
 std::u16string NewJournalPath(std::u16string_view folder);
 
-// Makes the folder (and "data/timecycle-changes" above it) when missing;
-// false with the reason otherwise.
+// Makes the folder and those above it that are missing; false with the
+// reason otherwise.
 bool EnsureUnsavedFolder(std::u16string_view folder, std::string& error);
 
 // The work of a session that has ended, held (its lock taken) while this
