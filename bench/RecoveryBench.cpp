@@ -43,12 +43,23 @@ void WaitForOffers(SessionRecovery& recovery)
         std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
-// Changes the first value of every modifier, each as a step of its own.
-void ChangeEveryModifier(TimecycleEditorState& editor, float value)
+// Changes every modifier, each as a step of its own: its first value to one
+// it has not had before (the benchmarks run more than once over one game),
+// or, without parameters, by a parameter added. Returns how many changed.
+int ChangeEveryModifier(TimecycleEditorState& editor)
 {
+    static float value = 0.5f;
+    value += 0.25f;
+    int changed = 0;
     for (tcModifier* modifier : editor.game.Modifiers())
-        if (modifier->numMods > 0)
-            editor.history.SetValue(*modifier, modifier->modData[0].varId, ValueColumn::Outdoor, value);
+    {
+        if (modifier->numMods == 0)
+            changed += editor.history.AddParameter(*modifier, editor.game.VariableName(0), nullptr,
+                                                   ParameterChangeKind::AddedOrDeleted);
+        else
+            changed += editor.history.SetValue(*modifier, modifier->modData[0].varId, ValueColumn::Outdoor, value);
+    }
+    return changed;
 }
 }
 
@@ -60,7 +71,7 @@ void RecoveryStep(benchmark::State& state)
         TimecycleEditorState editor{ LiveGame() };
         SessionRecovery recovery(editor, Utf16(folder));
         WaitForOffers(recovery);
-        ChangeEveryModifier(editor, 0.5f);
+        const int changed = ChangeEveryModifier(editor);
         recovery.CaptureCompletedSteps();
         recovery.Writer().WaitUntilWritten();
 
@@ -82,7 +93,7 @@ void RecoveryStep(benchmark::State& state)
             state.ResumeTiming();
         }
         state.counters["step_bytes"] = double(stepBytes);
-        state.counters["modifiers"] = double(editor.changes.ChangedCount());
+        state.counters["modifiers"] = double(changed);
         editor.history.Clear();
     }
     fs::remove_all(folder);
@@ -97,7 +108,7 @@ void RestoreEveryModifier(benchmark::State& state)
         TimecycleEditorState editor{ LiveGame() };
         SessionRecovery recovery(editor, Utf16(ended));
         WaitForOffers(recovery);
-        ChangeEveryModifier(editor, 0.75f);
+        ChangeEveryModifier(editor);
         recovery.CaptureCompletedSteps();
         recovery.Writer().WaitUntilWritten();
         while (editor.history.CanUndo())

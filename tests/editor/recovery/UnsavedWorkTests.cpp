@@ -326,3 +326,31 @@ TEST(UnsavedWork, SaveToFileWritesTheDocumentAndRemovesTheWork)
         EXPECT_NE(document.find(part), std::string::npos) << part << "\n" << document;
     EXPECT_EQ(next.state->CurrentStatus(), "Saved to " + documents[0].string());
 }
+
+// A journal grown well past its work is written whole again, and still
+// gives back the last step.
+TEST(UnsavedWork, AGrownJournalIsRewrittenWhole)
+{
+    TestFolder kept("grown");
+    TestFolder ended("grown-ended");
+    std::string expected;
+    {
+        Session session(kept.path);
+        for (int i = 0; i < 12000; ++i)
+        {
+            session.state->history.SetValue(session.Named("foggy"), smallgame::kFogStart, ValueColumn::Outdoor, float(i));
+            session.keeper->CaptureCompletedSteps();
+        }
+        session.Keep();
+        expected = Records();
+        const std::u16string path = session.keeper->Writer().JournalPath();
+        const fs::path journal = fs::path(std::string(path.begin(), path.end()));
+        EXPECT_GT(session.keeper->Writer().BytesWritten(), uint64_t(1) << 20);
+        EXPECT_LT(fs::file_size(journal), uint64_t(1) << 20);
+        fs::copy_file(journal, ended.path / journal.filename());
+    }
+    Session restored(ended.path);
+    ASSERT_NE(restored.keeper->CurrentOffer(), nullptr);
+    restored.keeper->Restore();
+    EXPECT_EQ(Records(), expected);
+}

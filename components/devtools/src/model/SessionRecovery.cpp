@@ -169,6 +169,7 @@ void SessionRecovery::Restore()
         return snapshot;
     };
 
+    const uint64_t revisionBefore = history.Revision();
     history.BeginGroup("restore unsaved work (" + ModifierCount(work.size()) + ")", true);
     // Removals first, then the game's modifiers that were renamed step aside,
     // so that names the work swaps or takes over are free when they are given.
@@ -236,9 +237,11 @@ void SessionRecovery::Restore()
     m_state.SetStatus(std::move(message), false);
 
     // The restored work is this session's now; the old copy goes once it is
-    // safe in this session's journal.
+    // safe in this session's journal. When nothing could be restored it
+    // stays, for the next start.
     CaptureCompletedSteps();
-    m_writer.RemoveAfterWriting(std::move(m_offers.back()));
+    if (history.Revision() != revisionBefore)
+        m_writer.RemoveAfterWriting(std::move(m_offers.back()));
     NextOffer();
 }
 
