@@ -390,7 +390,7 @@ ui_click Delete 0
     EXPECT_EQ(killed.CountContaining("primary:"), 0) << killed.output;
 
     // The popup shows once the search for ended sessions, off the frame, is done.
-    std::string restore = "timecycleeditor true\nwait 1000\nui_texts\nui_click Restore\n";
+    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\n";
     for (const char* command : shown)
         restore += std::string(command) + "\n";
     const SandboxRun restored = RunScript(folder, restore);

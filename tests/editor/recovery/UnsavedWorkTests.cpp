@@ -156,7 +156,9 @@ TEST(UnsavedWork, EveryKindOfStepOnDiskRebuildsTheGamesRecords)
             const fs::path journal = fs::path(std::string(path.begin(), path.end()));
             fs::copy_file(journal, ended.path / journal.filename());
             if (test.kind == std::string("typed value"))
+            {
                 EXPECT_NE(ReadText(journal).find("p fog_start 0.1234 15\n"), std::string::npos) << ReadText(journal);
+            }
         }
         Session restored(ended.path);
         ASSERT_NE(restored.keeper->CurrentOffer(), nullptr);
