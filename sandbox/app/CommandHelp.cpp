@@ -12,6 +12,7 @@ const CommandHelp kCommands[] = {
     { "help", "help [NAME]", "list every command, or give one command's usage" },
     { "set", "set NAME VALUE", "set a console variable (e.g. timecycleeditor true)" },
     { "frame", "frame [N]", "run N frames (1) and print what they took" },
+    { "wait", "wait MS", "run frames for MS milliseconds, as the game runs on between actions" },
     { "screenshot", "screenshot FILE", "draw the picture (backdrop and GUI) and write it as PNG" },
     { "quit", "quit", "leave the sandbox" },
     { "script", "script FILE", "run the commands in FILE as --script does, stopping at a failing one" },
@@ -49,6 +50,7 @@ const CommandHelp kCommands[] = {
     { "tc_diff", "tc_diff NAME", "a modifier against the data as loaded" },
     { "debug_fatal", "debug_fatal assert|va",
       "fail an assertion or overflow va in the sandbox itself (record in data/cache/error-pickup)" },
+    { "debug_kill", "debug_kill", "end the sandbox at once, as the system kills a process (SIGKILL, TerminateProcess)" },
 };
 }
 

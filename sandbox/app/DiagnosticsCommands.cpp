@@ -1,10 +1,13 @@
 // debug_fatal: the sandbox process itself fails through the shared
 // diagnostics code, so that the fatal-error path (the record under the
 // install root, the stop at the error's site) can be tried end to end.
+// debug_kill: the process ends at once, as when the system kills a game,
+// so that what survives such an end can be tried.
 #include "CommandSupport.h"
 #include "Sandbox.h"
 
 #include <Assert.h>
+#include <Platform.h>
 #include <Utils.h>
 
 #include <string>
@@ -42,5 +45,6 @@ void AddDiagnosticsCommands(Sandbox& sandbox)
         // Only reached when the process was not stopped, which it must be.
         return Fail(context, "debug_fatal: the process was not stopped");
     });
+    sandbox.AddCommand("debug_kill", 0, [](ConsoleExecutionContext&) -> bool { platform::KillCurrentProcess(); });
 }
 }

@@ -1,7 +1,8 @@
-// frame [N], screenshot FILE, quit.
+// frame [N], wait MS, screenshot FILE, quit.
 #include "CommandSupport.h"
 #include "Sandbox.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace sandbox
@@ -23,6 +24,17 @@ void AddFrameCommands(Sandbox& sandbox)
     };
     sandbox.AddCommand("frame", 0, frames);
     sandbox.AddCommand("frame", 1, frames);
+
+    // The game runs on for a while, as it does between a user's actions.
+    sandbox.AddCommand("wait", 1, [&sandbox](ConsoleExecutionContext& context) {
+        const std::optional<int> ms = ParseInteger(context.arguments[0]);
+        if (!ms || *ms < 0)
+            return Fail(context, "wait: MS must be 0 or more milliseconds, not \"" + context.arguments[0] + "\"");
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(*ms);
+        while (std::chrono::steady_clock::now() < end)
+            sandbox.Frames(1);
+        return true;
+    });
 
     sandbox.AddCommand("screenshot", 1, [&sandbox](ConsoleExecutionContext& context) {
         std::string error;

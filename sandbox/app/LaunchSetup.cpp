@@ -1,5 +1,6 @@
 #include "LaunchSetup.h"
 
+#include <Platform.h>
 #include <Utils.h>
 
 #include <filesystem>
@@ -26,7 +27,9 @@ LaunchSetup::LaunchSetup()
     : m_block(OpenInitState(kInitStateObject))
 {
     const std::filesystem::path executable(ToUtf8(platform::GetExecutablePath()));
-    m_installRoot = executable.parent_path().string() + "/";
+    m_moduleFolder = executable.parent_path().string() + "/";
+    const char* chosenRoot = platform::GetEnvironment("VESK_SANDBOX_ROOT");
+    m_installRoot = chosenRoot && *chosenRoot ? std::string(chosenRoot) + "/" : m_moduleFolder;
 
     // This launch's values win over whatever an earlier launch left in the
     // block: the root is ours, and the pure level comes from our own command

@@ -153,7 +153,7 @@ int Run(const SandboxOptions& options)
         std::vector<LoadedComponent> components;
         for (const char* name : kComponents)
         {
-            const std::string path = launch.InstallRoot() + platform::ModuleFileName(name);
+            const std::string path = launch.ModuleFolder() + platform::ModuleFileName(name);
             if (std::optional<LoadedComponent> loaded = LoadComponent(path))
                 components.push_back(std::move(*loaded));
         }

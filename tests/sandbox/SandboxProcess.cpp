@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <poll.h>
 #include <filesystem>
@@ -50,6 +51,9 @@ SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vect
     argv.push_back(nullptr);
 
     std::vector<std::string> variables = environment;
+    if (std::none_of(variables.begin(), variables.end(),
+                     [](const std::string& variable) { return variable.starts_with("VESK_SANDBOX_ROOT="); }))
+        variables.push_back("VESK_SANDBOX_ROOT=" + TestRoot());
     std::vector<char*> envp;
     for (char** variable = environ; *variable; ++variable)
         envp.push_back(*variable);
@@ -114,6 +118,23 @@ SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vect
     else if (WIFSIGNALED(status))
         run.signal = WTERMSIG(status);
     return run;
+}
+
+std::string TestRoot()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(test->test_suite_name()) + "-" + test->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / ("vesk-sandbox-root-" + name);
+    // Emptied at the first use in each test.
+    static std::string lastTest;
+    if (lastTest != name)
+    {
+        std::filesystem::remove_all(root);
+        std::filesystem::create_directories(root);
+        lastTest = name;
+    }
+    return root.string();
 }
 
 std::string TestFolder()

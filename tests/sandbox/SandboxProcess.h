@@ -20,9 +20,14 @@ struct SandboxRun
 
 // Starts the sandbox with `arguments` after the program name, standard input
 // empty, and waits for it. `environment` adds "NAME=value" entries to the
-// test's own.
+// test's own. Its install root is the test's own (TestRoot) unless
+// `environment` sets VESK_SANDBOX_ROOT.
 SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {});
 
+// The install root of the test's sandbox runs: empty when the test starts,
+// shared by its runs, so one run's unsaved work or error record is there for
+// the next and no other test's is.
+std::string TestRoot();
 // A fresh folder for one test's files.
 std::string TestFolder();
 // Writes `text` to a file in the folder and returns its path.

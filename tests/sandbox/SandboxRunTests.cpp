@@ -394,7 +394,7 @@ ui_texts
 TEST(SandboxRun, DebugFatalStopsTheProcessAndLeavesTheRecord)
 {
     const std::string pickup =
-        (std::filesystem::path(SANDBOX_EXECUTABLE).parent_path() / "data" / "cache" / "error-pickup").string();
+        (std::filesystem::path(TestRoot()) / "data" / "cache" / "error-pickup").string();
     struct Case
     {
         const char* kind;
@@ -413,6 +413,58 @@ TEST(SandboxRun, DebugFatalStopsTheProcessAndLeavesTheRecord)
         const std::string record = ReadFile(pickup);
         EXPECT_NE(record.find(fatal.message), std::string::npos) << record;
     }
+}
+
+// A run killed at once leaves its unsaved work; the next run offers it in the
+// popup and "Restore" gives the game the killed run's records.
+TEST(SandboxRun, WorkOfAKilledRunIsRestoredInTheNext)
+{
+    const std::string folder = TestFolder();
+    const char* const shown[] = { "tc_show w_clear_light", "tc_show my_new_look", "tc_list tod_sunrise_wa" };
+    std::string edits = R"(timecycleeditor true
+frame
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 0.1234
+ui_click ##detail_name
+ui_key ctrl+a
+ui_key backspace
+ui_type ##detail_name my_new_look
+ui_click Create
+ui_click tod_sunrise_warm
+ui_click Delete 0
+)";
+    for (const char* command : shown)
+        edits += std::string(command) + "\n";
+    // Every step is on disk within a second; the wait leaves room for a
+    // loaded machine.
+    const SandboxRun killed = RunScript(folder, edits + "wait 2500\ndebug_kill\ntc_state\n");
+    EXPECT_EQ(killed.signal, SIGKILL) << killed.output;
+    EXPECT_EQ(killed.CountContaining("primary:"), 0) << killed.output;
+
+    // The popup shows once the search for ended sessions, off the frame, is done.
+    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\n";
+    for (const char* command : shown)
+        restore += std::string(command) + "\n";
+    const SandboxRun restored = RunScript(folder, restore);
+    ASSERT_EQ(restored.exitCode, 0) << restored.output;
+    EXPECT_EQ(restored.CountContaining(" left 3 modifiers changed (1 created, 1 removed)"), 1) << restored.output;
+
+    // The game's records as each run showed them, the index of a created
+    // modifier and the backup aside.
+    const auto records = [](const SandboxRun& run) {
+        std::vector<std::string> lines;
+        bool inShow = false;
+        for (const std::string& line : run.Lines())
+        {
+            if (line.starts_with("[script] "))
+                inShow = line.starts_with("[script] tc_show ") || line.starts_with("[script] tc_list ");
+            else if (inShow)
+                lines.push_back(line.find(": index ") != std::string::npos ? line.substr(0, line.find(": index ")) : line);
+        }
+        return lines;
+    };
+    EXPECT_EQ(records(restored), records(killed)) << killed.output << restored.output;
+    EXPECT_EQ(killed.CountContaining("light_street_mult                        0.123 "), 1) << killed.output;
 }
 
 TEST(SandboxRun, HelpAndBadOptions)

@@ -12,13 +12,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <csignal>
 #include <cxxabi.h>
+#include <dirent.h>
 #include <dlfcn.h>
 #include <link.h>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -428,6 +431,119 @@ WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents
     return WriteFileResult::Failed;
 }
 
+bool ReplaceFileContents(std::u16string_view path, std::string_view contents, std::string& error)
+{
+    const std::string target = ToUtf8(path);
+    const std::string temporary = target + ".partial";
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+    {
+        error = std::generic_category().message(errno);
+        return false;
+    }
+    int failure = 0;
+    if (!WriteAll(fd, contents) || fsync(fd) != 0)
+        failure = errno;
+    if (close(fd) != 0 && failure == 0)
+        failure = errno;
+    if (failure == 0 && rename(temporary.c_str(), target.c_str()) != 0)
+        failure = errno;
+    if (failure == 0)
+        return true;
+    unlink(temporary.c_str());
+    error = std::generic_category().message(failure);
+    return false;
+}
+
+// An fd is kept in the handle plus one, so that fd 0 is not null.
+bool OpenAppendFile(std::u16string_view path, AppendFile& file, std::string& error)
+{
+    const int fd = open(ToUtf8(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+    {
+        error = std::generic_category().message(errno);
+        return false;
+    }
+    file.handle = reinterpret_cast<void*>(static_cast<intptr_t>(fd) + 1);
+    return true;
+}
+
+bool AppendToFile(AppendFile& file, std::string_view bytes, std::string& error)
+{
+    const int fd = static_cast<int>(reinterpret_cast<intptr_t>(file.handle) - 1);
+    if (!file.handle || !WriteAll(fd, bytes) || fdatasync(fd) != 0)
+    {
+        error = file.handle ? std::generic_category().message(errno) : "the file is not open";
+        return false;
+    }
+    return true;
+}
+
+void CloseAppendFile(AppendFile& file)
+{
+    if (file.handle)
+        close(static_cast<int>(reinterpret_cast<intptr_t>(file.handle) - 1));
+    file.handle = nullptr;
+}
+
+std::vector<std::u16string> ListFolder(std::u16string_view folder)
+{
+    std::vector<std::u16string> names;
+    DIR* listing = opendir(ToUtf8(folder).c_str());
+    if (!listing)
+        return names;
+    while (const dirent* entry = readdir(listing))
+    {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(ToUtf16(std::string(name)));
+    }
+    closedir(listing);
+    return names;
+}
+
+bool RemoveFile(std::u16string_view path)
+{
+    return unlink(ToUtf8(path).c_str()) == 0;
+}
+
+bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, std::string& error)
+{
+    const int failure = MoveWithoutReplacing(ToUtf8(from), ToUtf8(to));
+    if (failure != 0)
+        error = std::generic_category().message(failure);
+    return failure == 0;
+}
+
+// flock belongs to the open file, not the process: a second open in this
+// process is refused as another process's would be, and the lock goes when
+// the process ends.
+bool TryLockFile(std::u16string_view path, FileLock& lock)
+{
+    const int fd = open(ToUtf8(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+    {
+        close(fd);
+        return false;
+    }
+    lock.handle = reinterpret_cast<void*>(static_cast<intptr_t>(fd) + 1);
+    return true;
+}
+
+void ReleaseFileLock(FileLock& lock)
+{
+    if (lock.handle)
+        close(static_cast<int>(reinterpret_cast<intptr_t>(lock.handle) - 1));
+    lock.handle = nullptr;
+}
+
+uint32_t CurrentProcessId()
+{
+    return static_cast<uint32_t>(getpid());
+}
+
 LocalTime GetLocalTime()
 {
     const time_t now = time(nullptr);
@@ -480,5 +596,12 @@ void ShowErrorBox(void*, std::u16string_view message, std::u16string_view captio
 void TerminateCurrentProcess(int exitCode)
 {
     _exit(exitCode);
+}
+
+void KillCurrentProcess()
+{
+    kill(getpid(), SIGKILL);
+    // SIGKILL cannot be caught; this is not reached.
+    _exit(137);
 }
 }

@@ -283,6 +283,122 @@ WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents
     return WriteFileResult::Failed;
 }
 
+bool ReplaceFileContents(std::u16string_view path, std::string_view contents, std::string& error)
+{
+    const std::u16string target = Terminated(path);
+    const std::u16string temporary = target + u".partial";
+    HANDLE file = CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+    {
+        error = ErrorText(GetLastError());
+        return false;
+    }
+    DWORD failure = 0;
+    if (!WriteAll(file, contents) || !FlushFileBuffers(file))
+        failure = GetLastError();
+    CloseHandle(file);
+    if (failure == 0 &&
+        !MoveFileExW(Wide(temporary), Wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        failure = GetLastError();
+    if (failure == 0)
+        return true;
+    DeleteFileW(Wide(temporary));
+    error = ErrorText(failure);
+    return false;
+}
+
+bool OpenAppendFile(std::u16string_view path, AppendFile& file, std::string& error)
+{
+    // Others may read it, and it may be renamed over while open.
+    HANDLE handle = CreateFileW(Wide(Terminated(path)), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+    {
+        error = ErrorText(GetLastError());
+        return false;
+    }
+    file.handle = handle;
+    return true;
+}
+
+bool AppendToFile(AppendFile& file, std::string_view bytes, std::string& error)
+{
+    if (!file.handle || !WriteAll(file.handle, bytes) || !FlushFileBuffers(file.handle))
+    {
+        error = file.handle ? ErrorText(GetLastError()) : "the file is not open";
+        return false;
+    }
+    return true;
+}
+
+void CloseAppendFile(AppendFile& file)
+{
+    if (file.handle)
+        CloseHandle(file.handle);
+    file.handle = nullptr;
+}
+
+std::vector<std::u16string> ListFolder(std::u16string_view folder)
+{
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(Wide(std::u16string(folder) + u"\\*"), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+    {
+        const std::u16string name = FromWide(found.cFileName);
+        if (name != u"." && name != u"..")
+            names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+bool RemoveFile(std::u16string_view path)
+{
+    return DeleteFileW(Wide(Terminated(path))) != FALSE;
+}
+
+bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, std::string& error)
+{
+    if (MoveFileExW(Wide(Terminated(from)), Wide(Terminated(to)), MOVEFILE_WRITE_THROUGH))
+        return true;
+    error = ErrorText(GetLastError());
+    return false;
+}
+
+// A byte-range lock on the open file: refused to every other handle, in this
+// process or another, and dropped by the system when the process ends.
+bool TryLockFile(std::u16string_view path, FileLock& lock)
+{
+    HANDLE handle = CreateFileW(Wide(Terminated(path)), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    OVERLAPPED whole{};
+    if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole))
+    {
+        CloseHandle(handle);
+        return false;
+    }
+    lock.handle = handle;
+    return true;
+}
+
+void ReleaseFileLock(FileLock& lock)
+{
+    if (lock.handle)
+        CloseHandle(lock.handle);
+    lock.handle = nullptr;
+}
+
+uint32_t CurrentProcessId()
+{
+    return GetCurrentProcessId();
+}
+
 LocalTime GetLocalTime()
 {
     SYSTEMTIME now{};
@@ -431,5 +547,11 @@ void TerminateCurrentProcess(int exitCode)
     // Termination of the own process does not come back; should it be
     // refused, the process still ends here.
     ::ExitProcess(static_cast<UINT>(exitCode));
+}
+
+void KillCurrentProcess()
+{
+    TerminateProcess(GetCurrentProcess(), 1);
+    ::ExitProcess(1);
 }
 }

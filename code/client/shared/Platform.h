@@ -84,6 +84,41 @@ CreateFolderResult CreateFolder(std::u16string_view path, std::string* error = n
 enum class WriteFileResult { Written, AlreadyExists, Failed };
 WriteFileResult WriteNewFile(std::u16string_view path, std::string_view contents, std::string& error);
 
+// Writes the file whole or not at all, as WriteNewFile does, but an existing
+// file of that name is replaced: readers see the old contents or the new.
+bool ReplaceFileContents(std::u16string_view path, std::string_view contents, std::string& error);
+
+// A file that grows at its end only; each append reaches the disk before it
+// returns.
+struct AppendFile
+{
+    void* handle = nullptr;
+};
+// Opens the file for appending, creating it when missing.
+bool OpenAppendFile(std::u16string_view path, AppendFile& file, std::string& error);
+bool AppendToFile(AppendFile& file, std::string_view bytes, std::string& error);
+void CloseAppendFile(AppendFile& file);
+
+// The names of a folder's entries (without "." and ".."); empty when it
+// cannot be listed.
+std::vector<std::u16string> ListFolder(std::u16string_view folder);
+bool RemoveFile(std::u16string_view path);
+// Gives the file a new name; an existing file of that name is never
+// replaced (false).
+bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, std::string& error);
+
+// A lock on a file (created when missing) held by this process until it is
+// released or the process ends, however it ends. Taking it fails while
+// anyone else, another process or another holder in this one, has it.
+struct FileLock
+{
+    void* handle = nullptr;
+};
+bool TryLockFile(std::u16string_view path, FileLock& lock);
+void ReleaseFileLock(FileLock& lock);
+
+uint32_t CurrentProcessId();
+
 // The local date and time, to the second; month and day count from 1.
 struct LocalTime
 {
@@ -120,4 +155,8 @@ void ShowErrorBox(void* ownerWindow, std::u16string_view message, std::u16string
 
 // Terminates the process at once with the exit code, as after a fatal error.
 [[noreturn]] void TerminateCurrentProcess(int exitCode);
+
+// Kills the process at once, as the system kills it from outside (SIGKILL on
+// POSIX, TerminateProcess on Windows): nothing of it runs any more.
+[[noreturn]] void KillCurrentProcess();
 }

@@ -4,6 +4,7 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "LiveTimecycle.h"
+#include "SessionRecovery.h"
 #include "TimecycleEditor.h"
 
 #include <ConHost.h>
@@ -29,6 +30,10 @@ void StartTimecycleEditor()
 
     static TimecycleEditorState state{ LiveGame() };
     g_editorState = &state;
+    // Declared after the state, so its last steps are written before the
+    // state goes.
+    static SessionRecovery recovery{ state, UnsavedFolder(GetInstallRoot()) };
+    state.recovery = &recovery;
 
     if (IsMoskLaunch() || IsSdkGuest())
     {
@@ -70,6 +75,8 @@ bool HandleDrawGui()
 
 bool HandleKillNetworkDone()
 {
+    if (g_editorState->recovery)
+        g_editorState->recovery->NoteSessionForgotten();
     g_editorState->ResetEditorState();
     return true;
 }

@@ -364,11 +364,12 @@ bool EditHistory::ReplaceModifier(tcModifier& modifier, const ModifierSnapshot& 
     return complete;
 }
 
-void EditHistory::BeginGroup(std::string action)
+void EditHistory::BeginGroup(std::string action, bool namedEvenAlone)
 {
     TCE_ASSERT(!m_group);
     m_group = std::make_unique<GroupChange>();
     m_group->action = std::move(action);
+    m_group->namedEvenAlone = namedEvenAlone;
 }
 
 void EditHistory::EndGroup()
@@ -377,7 +378,7 @@ void EditHistory::EndGroup()
     std::unique_ptr<GroupChange> group = std::move(m_group);
     if (group->steps.empty())
         return;
-    if (group->steps.size() == 1)
+    if (group->steps.size() == 1 && !group->namedEvenAlone)
     {
         Record(std::move(group->steps.front()));
         return;

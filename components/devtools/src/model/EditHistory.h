@@ -94,8 +94,10 @@ public:
                    uint32_t gesture);
     bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
     void EndGesture();
-    // Whether changes with this gesture would extend the last step.
+    // Whether changes with this gesture would extend the last step; without
+    // one, whether any gesture would: the last step is complete once false.
     bool GestureOpen(uint32_t gesture) const;
+    bool GestureOpen() const { return GestureOpen(m_openGesture); }
     // Adds the named variable's parameter; with `values`, gives it those (one
     // step also when the modifier has the parameter already).
     bool AddParameter(tcModifier& modifier, const char* varName, const tcModData* values, ParameterChangeKind kind);
@@ -113,9 +115,9 @@ public:
 
     // The changes made between these two are one step, undone and redone
     // together; `action` names it ("paste of 2 modifiers"). A group of one
-    // change is that change's own step. Groups do not nest: every
-    // BeginGroup has its EndGroup before the next (asserted).
-    void BeginGroup(std::string action);
+    // change is that change's own step, unless `namedEvenAlone`. Groups do
+    // not nest: every BeginGroup has its EndGroup before the next (asserted).
+    void BeginGroup(std::string action, bool namedEvenAlone = false);
     void EndGroup();
 
     bool CanUndo() const { return m_done > 0; }
@@ -203,6 +205,7 @@ private:
     {
         std::string action;
         std::vector<Step> steps;  // in the order they were made
+        bool namedEvenAlone = false;
     };
     // An undo or redo: what it did, and why it was skipped or left
     // incomplete.

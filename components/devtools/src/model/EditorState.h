@@ -23,6 +23,8 @@
 
 namespace tceditor
 {
+class SessionRecovery;
+
 struct TimecycleEditorState
 {
     explicit TimecycleEditorState(GameTimecycle& game) : game(game) {}
@@ -70,6 +72,9 @@ struct TimecycleEditorState
     // Originals and change marks of this session, and the steps to undo.
     SessionChanges changes{ game };
     EditHistory history{ game, changes };
+    // The session's unsaved work on disk and the ended sessions' offers;
+    // null where nothing is kept (tests of other parts).
+    SessionRecovery* recovery = nullptr;
     // While "Compare" is held the game shows the selected modifier's
     // original. comparedEdit is the edited state that comes back on
     // release; comparedShown the original as the game took it, which tells

@@ -1,6 +1,7 @@
 #include "SessionChanges.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tceditor
 {
@@ -36,12 +37,14 @@ void SessionChanges::Refresh(const tcModifier& modifier)
     auto found = m_live.find(m_game.GetTimecycleName(modifier));
     if (found == m_live.end())
         return;
+    m_changedNames.insert(found->first);
     Record& record = found->second;
     record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
 }
 
 void SessionChanges::NoteCreated(const std::string& name)
 {
+    m_changedNames.insert(name);
     if (auto removed = m_removed.find(name); removed != m_removed.end())
         m_live.insert(m_removed.extract(removed));
     Record& record = m_live[name];
@@ -50,6 +53,8 @@ void SessionChanges::NoteCreated(const std::string& name)
 
 void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
 {
+    m_changedNames.insert(from);
+    m_changedNames.insert(to);
     auto found = m_live.extract(from);
     if (found.empty())
         return;
@@ -60,6 +65,7 @@ void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
 
 void SessionChanges::NoteRemoved(const std::string& name)
 {
+    m_changedNames.insert(name);
     auto found = m_live.extract(name);
     // One created this session leaves nothing behind.
     if (found.empty() || !found.mapped().original)
@@ -90,5 +96,11 @@ void SessionChanges::Clear()
 {
     m_live.clear();
     m_removed.clear();
+    m_changedNames.clear();
+}
+
+std::unordered_set<std::string> SessionChanges::TakeChangedNames()
+{
+    return std::exchange(m_changedNames, {});
 }
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace tceditor
@@ -54,9 +55,14 @@ public:
 
     void Clear();
 
+    // The names whose modifier or record changed since the last call (both
+    // names of a rename), for the unsaved work on disk to follow.
+    std::unordered_set<std::string> TakeChangedNames();
+
 private:
     GameTimecycle& m_game;
     std::unordered_map<std::string, Record> m_live;
     std::unordered_map<std::string, Record> m_removed;
+    std::unordered_set<std::string> m_changedNames;
 };
 }

@@ -5,6 +5,7 @@
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
 #include "ModifierPaste.h"
+#include "SessionRecovery.h"
 #include "XmlText.h"
 
 #include <LaunchEnvironment.h>
@@ -95,6 +96,8 @@ void DrawSessionButtons(TimecycleEditorState& state)
         const SaveOutcome outcome =
             SaveDocument(ChangedModifiersText(state.game, state.changes), ChangesFolder(GetInstallRoot()));
         state.SetStatus(outcome.saved ? outcome.message + " (" + count() + ")" : outcome.message, !outcome.saved);
+        if (outcome.saved && state.recovery)
+            state.recovery->NoteSaved();
     }
     tooltip("Saves the same document under data/timecycle-changes");
 }

@@ -37,4 +37,8 @@ void HandleEditShortcuts(TimecycleEditorState& state);
 
 // Right pane while XML is shown.
 void DrawOutputPane(TimecycleEditorState& state);
+
+// The modal "Unsaved timecycle work": the work of ended sessions offered one
+// at a time, while there is any.
+void DrawUnsavedWorkPopup(TimecycleEditorState& state);
 }

@@ -2,6 +2,7 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ImGuiInternals.h"
+#include "SessionRecovery.h"
 
 #include <imgui.h>
 
@@ -69,9 +70,13 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
         else
             DrawDetailPane(state, varInfos);
     }
+    // Inside the window, so the popup belongs to it.
+    DrawUnsavedWorkPopup(state);
     ImGui::End();
 
     if (!state.compareHeldThisFrame)
         state.EndCompare();
+    if (state.recovery)
+        state.recovery->CaptureCompletedSteps();
 }
 }

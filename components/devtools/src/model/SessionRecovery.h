@@ -1,0 +1,69 @@
+// The session's unsaved work kept on disk, and the work of ended sessions
+// offered back. On the editor's thread it only takes, once a step has
+// completed, a copy of each modifier the step touched; the writer does the
+// disk work. The offers of ended sessions are acted on here: "Restore" puts
+// one into the game as one undoable step, "Save to file" writes it as a
+// "Save changed" document, "Discard" deletes it.
+#pragma once
+
+#include "UnsavedWorkWriter.h"
+
+#include <string>
+#include <vector>
+
+namespace tceditor
+{
+struct TimecycleEditorState;
+
+class SessionRecovery
+{
+public:
+    // Unsaved work goes to `folder` ("data/timecycle-changes/unsaved").
+    SessionRecovery(TimecycleEditorState& state, std::u16string folder);
+
+    // After every frame: hands the changes of each completed step to the
+    // writer. Nothing is taken while a drag is still extending its step or
+    // "Compare" shows an original in the game.
+    void CaptureCompletedSteps();
+    // "Save changed" wrote the session's work.
+    void NoteSaved();
+    // The editor forgot the session (the game shut networking down): its
+    // work stays on disk as that of an ended session.
+    void NoteSessionForgotten();
+
+    // Whether the search for ended sessions is done.
+    bool OffersReady();
+    // The ended session offered now (newest first), or null while there is
+    // none or the search is not done.
+    const EndedSession* CurrentOffer();
+    // The offer's work in the game as one step; the status line names what
+    // was skipped.
+    void Restore();
+    // The offer's work as a new document in "data/timecycle-changes".
+    void SaveToFile();
+    // Forgets the offer, deleting its work (asked twice by the popup), or
+    // moving on from a damaged one's notice.
+    void Discard();
+
+    UnsavedWorkWriter& Writer() { return m_writer; }
+
+    // The popup asks once more before "Discard" acts.
+    bool askingToDiscard = false;
+
+private:
+    void NextOffer();
+
+    TimecycleEditorState& m_state;
+    std::u16string m_folder;
+    UnsavedWorkWriter m_writer;
+    bool m_offersTaken = false;
+    std::string m_shownError;
+    std::vector<EndedSession> m_offers;
+};
+
+// The popup's text for a session: "The session that ended at
+// 2026-12-10 14:03:22 left 3 modifiers changed (1 created, 1 removed)".
+std::string OfferText(const EndedSession& session);
+// "3 modifiers", "1 modifier".
+std::string ModifierCount(size_t count);
+}

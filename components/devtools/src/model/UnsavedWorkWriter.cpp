@@ -1,0 +1,232 @@
+#include "UnsavedWorkWriter.h"
+
+#include "UnsavedJournal.h"
+
+#include <Utils.h>
+
+#include <utility>
+
+namespace tceditor
+{
+namespace
+{
+// The journal is rewritten once it is this much larger than when it was last
+// written whole.
+constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
+}
+
+UnsavedWorkWriter::UnsavedWorkWriter(std::u16string folder) : m_folder(std::move(folder))
+{
+    m_thread = std::thread([this] { Run(); });
+}
+
+UnsavedWorkWriter::~UnsavedWorkWriter()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void UnsavedWorkWriter::Submit(UnsavedStep step)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_tasks.push_back({ Task::Kind::Step, std::move(step), {} });
+        ++m_submitted;
+    }
+    m_wake.notify_all();
+}
+
+void UnsavedWorkWriter::RemoveAfterWriting(EndedSession session)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_tasks.push_back({ Task::Kind::Remove, {}, std::move(session) });
+        ++m_submitted;
+    }
+    m_wake.notify_all();
+}
+
+void UnsavedWorkWriter::StartNewJournal()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_tasks.push_back({ Task::Kind::NewJournal, {}, {} });
+        ++m_submitted;
+    }
+    m_wake.notify_all();
+}
+
+void UnsavedWorkWriter::WaitUntilWritten()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const uint64_t target = m_submitted;
+    m_written.wait(lock, [&] { return m_done >= target; });
+}
+
+std::optional<std::vector<EndedSession>> UnsavedWorkWriter::TakeEndedSessions()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::exchange(m_ended, std::nullopt);
+}
+
+std::string UnsavedWorkWriter::Error()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_error;
+}
+
+uint64_t UnsavedWorkWriter::BytesWritten()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_bytesWritten;
+}
+
+std::u16string UnsavedWorkWriter::JournalPath()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_journal;
+}
+
+void UnsavedWorkWriter::Run()
+{
+    std::vector<EndedSession> ended = CollectEndedSessions(m_folder);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_ended = std::move(ended);
+    }
+    for (;;)
+    {
+        std::vector<Task> tasks;
+        bool stopping = false;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock, [&] { return m_stopping || !m_tasks.empty(); });
+            tasks.swap(m_tasks);
+            stopping = m_stopping;
+        }
+        // Steps that came together are written together.
+        Handle(tasks);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done += tasks.size();
+        }
+        m_written.notify_all();
+        if (stopping && tasks.empty())
+            break;
+    }
+    CloseJournal();
+}
+
+void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)
+{
+    std::string records;
+    const auto flush = [&] {
+        if (!records.empty() && Write(records))
+            records.clear();
+    };
+    for (Task& task : tasks)
+    {
+        switch (task.kind)
+        {
+        case Task::Kind::Step:
+            m_work.Apply(task.step);
+            records += JournalRecord(task.step);
+            break;
+        case Task::Kind::Remove:
+            flush();
+            // Only once the restored work is safe here does the old copy go.
+            if (records.empty())
+                task.ended.Remove();
+            break;
+        case Task::Kind::NewJournal:
+            flush();
+            CloseJournal();
+            m_work = {};
+            records.clear();
+            break;
+        }
+    }
+    flush();
+}
+
+bool UnsavedWorkWriter::Write(const std::string& records)
+{
+    std::string error;
+    if (m_journal.empty() && !StartJournal(error))
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_error = error;
+        return false;
+    }
+    // A new journal, one left after a failed write, or one grown well past
+    // its work is written whole.
+    if (!m_file.handle || m_rewriteDue || m_journalBytes > m_rewrittenBytes + kGrowthBeforeRewrite)
+        return Rewrite();
+
+    const bool appended = platform::AppendToFile(m_file, records, error);
+    // After a failed append the file may end in a part of the records; the
+    // next write replaces it whole.
+    m_rewriteDue = !appended;
+    if (appended)
+        m_journalBytes += records.size();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bytesWritten += appended ? records.size() : 0;
+    m_error = error;
+    return appended;
+}
+
+bool UnsavedWorkWriter::StartJournal(std::string& error)
+{
+    if (!EnsureUnsavedFolder(m_folder, error))
+        return false;
+    const std::u16string journal = NewJournalPath(m_folder);
+    if (!platform::TryLockFile(LockPathOf(journal), m_lock))
+    {
+        error = "cannot lock " + ToUtf8(LockPathOf(journal));
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_journal = journal;
+    return true;
+}
+
+bool UnsavedWorkWriter::Rewrite()
+{
+    const std::string text = std::string(JournalHeader()) + JournalRecord(m_work.AsStep());
+    std::string error;
+    platform::CloseAppendFile(m_file);
+    const bool written = platform::ReplaceFileContents(m_journal, text, error) &&
+                         platform::OpenAppendFile(m_journal, m_file, error);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!written)
+    {
+        m_rewriteDue = true;
+        m_error = error;
+        return false;
+    }
+    m_rewriteDue = false;
+    m_journalBytes = m_rewrittenBytes = text.size();
+    m_bytesWritten += text.size();
+    m_error.clear();
+    return true;
+}
+
+// A journal with unsaved work stays for the next start to offer; one without
+// goes.
+void UnsavedWorkWriter::CloseJournal()
+{
+    platform::CloseAppendFile(m_file);
+    const bool remove = !m_journal.empty() && m_work.Empty();
+    if (remove)
+        platform::RemoveFile(m_journal);
+    platform::ReleaseFileLock(m_lock);
+    if (remove)
+        platform::RemoveFile(LockPathOf(m_journal));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_journal.clear();
+}
+}

@@ -1,0 +1,92 @@
+// Keeps this session's unsaved work on disk off the editor's thread. The
+// editor hands over each completed step (a copy of what it changed); a
+// thread of the writer's own appends it to the session's journal and makes
+// it reach the disk, so the frame never waits for the disk. The journal is
+// rewritten whole (temporary file and rename) once it has grown well past the
+// work it holds. The thread also collects the work of ended sessions when it
+// starts.
+#pragma once
+
+#include "UnsavedWork.h"
+#include "UnsavedWorkFiles.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tceditor
+{
+class UnsavedWorkWriter
+{
+public:
+    // Files go to `folder`, made when the first step comes.
+    explicit UnsavedWorkWriter(std::u16string folder);
+    // Writes what is left. A session with nothing unsaved leaves no files;
+    // otherwise its journal stays for the next start to offer.
+    ~UnsavedWorkWriter();
+    UnsavedWorkWriter(const UnsavedWorkWriter&) = delete;
+    UnsavedWorkWriter& operator=(const UnsavedWorkWriter&) = delete;
+
+    void Submit(UnsavedStep step);
+    // Once everything handed over before is on disk, removes the ended
+    // session's files (its work is in this session's journal then).
+    void RemoveAfterWriting(EndedSession session);
+    // This session's journal is left as the work of an ended session (the
+    // editor forgot the session); the steps after this go to a new one.
+    void StartNewJournal();
+    // Waits until everything handed over so far is on disk or failed.
+    void WaitUntilWritten();
+
+    // The ended sessions found at the start, once the search is done.
+    std::optional<std::vector<EndedSession>> TakeEndedSessions();
+    // Why the last write failed; empty when it worked.
+    std::string Error();
+    // Bytes written to disk so far, and the journal of this session.
+    uint64_t BytesWritten();
+    std::u16string JournalPath();
+
+private:
+    struct Task
+    {
+        enum class Kind : uint8_t { Step, Remove, NewJournal } kind = Kind::Step;
+        UnsavedStep step;
+        EndedSession ended;
+    };
+
+    void Run();
+    void Handle(std::vector<Task>& tasks);
+    // Appends, or rewrites the journal whole when it is due; false on failure.
+    bool Write(const std::string& records);
+    bool StartJournal(std::string& error);
+    bool Rewrite();
+    void CloseJournal();
+
+    const std::u16string m_folder;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_written;
+    std::vector<Task> m_tasks;
+    uint64_t m_submitted = 0;
+    uint64_t m_done = 0;
+    bool m_stopping = false;
+    std::optional<std::vector<EndedSession>> m_ended;
+    std::string m_error;
+    uint64_t m_bytesWritten = 0;
+
+    // The thread's own.
+    UnsavedWork m_work;
+    std::u16string m_journal;
+    platform::FileLock m_lock;
+    platform::AppendFile m_file;
+    uint64_t m_journalBytes = 0;
+    uint64_t m_rewrittenBytes = 0;
+    bool m_rewriteDue = false;
+
+    std::thread m_thread;
+};
+}

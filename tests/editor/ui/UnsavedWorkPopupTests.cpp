@@ -1,0 +1,108 @@
+// The popup "Unsaved timecycle work" over the stand-in game: the work of each
+// ended session, newest first, with "Restore" (one undoable step), "Save to
+// file" and "Discard" (asked once more, "Keep" goes back).
+#include "EditorOverSmallGame.h"
+#include "GameRecords.h"
+#include "SessionRecovery.h"
+#include "UnsavedJournal.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+class UnsavedWorkPopupTest : public EditorOverSmallGame
+{
+protected:
+    void SetUp() override
+    {
+        EditorOverSmallGame::SetUp();
+        m_folder = fs::temp_directory_path() / ("vesk-unsaved-popup-" + std::to_string(std::random_device()()));
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override
+    {
+        m_recovery.reset();
+        fs::remove_all(m_folder);
+        EditorOverSmallGame::TearDown();
+    }
+
+    // An ended session's journal with one step.
+    void WriteEnded(const std::string& file, const UnsavedStep& step)
+    {
+        std::ofstream(m_folder / file, std::ios::binary) << JournalHeader() << JournalRecord(step);
+    }
+
+    // Starts keeping this session's work, finds the ended ones, and draws.
+    void Start()
+    {
+        const std::string folder = m_folder.string();
+        m_recovery = std::make_unique<SessionRecovery>(state, std::u16string(folder.begin(), folder.end()));
+        state.recovery = m_recovery.get();
+        while (!m_recovery->OffersReady())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ui.Frame(3);
+    }
+
+    fs::path m_folder;
+    std::unique_ptr<SessionRecovery> m_recovery;
+};
+
+TEST_F(UnsavedWorkPopupTest, OffersEachEndedSessionNewestFirstAndActsOnIt)
+{
+    using Kind = UnsavedModifier::Kind;
+    UnsavedStep older{ "2026-12-09 08:00:00", false, {} };
+    older.changes.push_back({ Kind::Put, false, "underwater", { "underwater", 2, 1, { { "fog_start", 0.1234f, 3.0f } } } });
+    UnsavedStep newer{ "2026-12-10 14:03:22", false, {} };
+    newer.changes.push_back({ Kind::Put, true, "my_new_look", { "my_new_look", 0, 1, { { "fog_density", 0.5f, 0.25f } } } });
+    newer.changes.push_back({ Kind::Removed, false, "vault_dark", {} });
+    WriteEnded("2026-12-09_08-00-00_1_1.journal", older);
+    WriteEnded("2026-12-10_14-00-00_2_1.journal", newer);
+    Start();
+
+    EXPECT_TRUE(Shows("Unsaved timecycle work"));
+    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 2 modifiers changed (1 created, 1 removed)"));
+    for (const char* button : { "[ Restore ]", "[ Save to file ]", "[ Discard ]" })
+        EXPECT_TRUE(ShowsPart(button)) << button;
+
+    // "Discard" asks once more; "Keep" goes back to the offer.
+    ui.Click(kWindow, "Discard");
+    EXPECT_TRUE(Shows("Discard 2 changed modifiers for good?"));
+    ui.Click(kWindow, "Keep");
+    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 2 modifiers changed (1 created, 1 removed)"));
+    EXPECT_TRUE(fs::exists(m_folder / "2026-12-10_14-00-00_2_1.journal"));
+    ui.Click(kWindow, "Discard");
+    ui.Click(kWindow, "Discard");
+    EXPECT_FALSE(fs::exists(m_folder / "2026-12-10_14-00-00_2_1.journal"));
+    EXPECT_TRUE(gamerecords::Read().contains("vault_dark")) << "discarded work reached the game";
+
+    // The older one next: restored as one step, taken back by one undo.
+    EXPECT_TRUE(Shows("The session that ended at 2026-12-09 08:00:00 left 1 modifier changed (0 created, 0 removed)"));
+    const gamerecords::Records before = gamerecords::Read();
+    ui.Click(kWindow, "Restore");
+    EXPECT_FALSE(Shows("Unsaved timecycle work"));
+    const gamerecords::Modifier restored = gamerecords::Read().at("underwater");
+    EXPECT_EQ(restored.userFlags, 2u);
+    ASSERT_EQ(restored.params.size(), 1u);
+    EXPECT_EQ(restored.params[0].value1Bits, std::bit_cast<uint32_t>(0.1234f));
+    EXPECT_EQ(state.history.UndoDescription(), "restore unsaved work (1 modifier)");
+    m_recovery->Writer().WaitUntilWritten();
+    EXPECT_FALSE(fs::exists(m_folder / "2026-12-09_08-00-00_1_1.journal")) << "restored work stays unsaved here";
+    state.Undo();
+    EXPECT_EQ(gamerecords::Read(), before);
+}
+
+TEST_F(UnsavedWorkPopupTest, ReportsDamagedWorkMovedAside)
+{
+    std::ofstream(m_folder / "2026-12-10_14-00-00_2_1.journal", std::ios::binary) << "vesk unsaved timecycle work 1\n@9 00000000\nnonsense\n";
+    Start();
+    EXPECT_TRUE(ShowsPart("The unsaved work of an ended session cannot be read (record 1 fails its checksum); it was moved to "));
+    EXPECT_TRUE(fs::exists(m_folder / "damaged" / "2026-12-10_14-00-00_2_1.journal"));
+    ui.Click(kWindow, "OK");
+    EXPECT_FALSE(Shows("Unsaved timecycle work"));
+    EXPECT_TRUE(fs::exists(m_folder / "damaged" / "2026-12-10_14-00-00_2_1.journal"));
+}
