@@ -122,6 +122,38 @@ TEST_F(ColourTableTest, SwatchShowsValueOneAndItsTooltipBothColours)
     EXPECT_TRUE(ShowsLine("Value 2: 0.100, 0.200, 0.300"));
 }
 
+// While "Compare" is held the swatch shows the original's colour, as the
+// table's values do; let go, the edited colour again.
+TEST_F(ColourTableTest, SwatchShowsTheOriginalWhileCompareIsHeld)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    ui.EnterValue(kWindow, Value1(modifier, kSkyR), "0.8");
+
+    const auto swatchDrawn = [&](const ImVec4& colour) {
+        const uidriver::UiItem swatch = ui.Find(kWindow, Swatch(modifier, kSkyR));
+        // Compared rows are drawn greyed: the alpha differs, not the colour.
+        const ImU32 wanted = ImGui::ColorConvertFloat4ToU32(colour) & ~IM_COL32_A_MASK;
+        const ImDrawList& drawList = *swatch.window->DrawList;
+        return std::any_of(drawList.VtxBuffer.begin(), drawList.VtxBuffer.end(), [&](const ImDrawVert& vertex) {
+            return (vertex.col & ~IM_COL32_A_MASK) == wanted && swatch.rect.Contains(vertex.pos);
+        });
+    };
+    const ImVec4 original(0.448f, 0.38f, 0.459f, 1.0f);
+    const ImVec4 edited(0.8f, 0.38f, 0.459f, 1.0f);
+    ASSERT_TRUE(swatchDrawn(edited));
+
+    ui.Hover(kWindow, "Compare");
+    ImGui::GetIO().MouseDown[0] = true;
+    ui.Frame(3);
+    EXPECT_TRUE(swatchDrawn(original));
+    EXPECT_FALSE(swatchDrawn(edited));
+
+    ImGui::GetIO().MouseDown[0] = false;
+    ui.Frame(2);
+    EXPECT_TRUE(swatchDrawn(edited));
+}
+
 TEST_F(ColourTableTest, ADroppedColourIsOneStepOverThreeParameters)
 {
     tcModifier& modifier = MakeColourModifier();
