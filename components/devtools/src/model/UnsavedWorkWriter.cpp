@@ -162,9 +162,8 @@ bool UnsavedWorkWriter::Write(const std::string& records)
         m_error = error;
         return false;
     }
-    // A new journal, one left after a failed write, or one grown well past
-    // its work is written whole.
-    if (!m_file.handle || m_rewriteDue || m_journalBytes > m_rewrittenBytes + kGrowthBeforeRewrite)
+    // A new journal, or one left after a failed write, is written whole.
+    if (!m_file.handle || m_rewriteDue)
         return Rewrite();
 
     const bool appended = platform::AppendToFile(m_file, records, error);
@@ -173,9 +172,16 @@ bool UnsavedWorkWriter::Write(const std::string& records)
     m_rewriteDue = !appended;
     if (appended)
         m_journalBytes += records.size();
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_bytesWritten += appended ? records.size() : 0;
-    m_error = error;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bytesWritten += appended ? records.size() : 0;
+        m_error = error;
+    }
+    // One grown well past its work is written whole at once, so at rest no
+    // journal is more than that growth past its work, however large the
+    // batches of steps.
+    if (appended && m_journalBytes > m_rewrittenBytes + kGrowthBeforeRewrite)
+        return Rewrite();
     return appended;
 }
 
