@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <fcntl.h>
 #include <poll.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
@@ -120,12 +122,24 @@ SandboxRun RunSandbox(const std::vector<std::string>& arguments, const std::vect
     return run;
 }
 
+namespace
+{
+// The temporary folder of this build's tests: two checkouts' suites running
+// at once never share a test's files.
+std::filesystem::path TempFolderOfThisBuild()
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "vesk-%08zx", std::hash<std::string>{}(SANDBOX_EXECUTABLE) & 0xffffffffu);
+    return std::filesystem::path(testing::TempDir()) / name;
+}
+}
+
 std::string TestRoot()
 {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "-" + test->name();
     std::replace(name.begin(), name.end(), '/', '-');
-    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / ("vesk-sandbox-root-" + name);
+    const std::filesystem::path root = TempFolderOfThisBuild() / ("sandbox-root-" + name);
     // Emptied at the first use in each test.
     static std::string lastTest;
     if (lastTest != name)
@@ -142,7 +156,7 @@ std::string TestFolder()
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(test->test_suite_name()) + "-" + test->name();
     std::replace(name.begin(), name.end(), '/', '-');
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / ("vesk-sandbox-" + name);
+    const std::filesystem::path folder = TempFolderOfThisBuild() / ("sandbox-" + name);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();

@@ -24,6 +24,9 @@ done
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 
 work=$(mktemp -d)
+# An install root of its own: no unsaved work of another run is offered here,
+# and none of this run's is left for another.
+export VESK_SANDBOX_ROOT=$work/root
 xvfb_pid=
 sandbox_pid=
 cleanup() {
