@@ -42,6 +42,8 @@ TEST(TypedExpression, OperationsApplyToTheExactValue)
         const std::optional<float> result = TypedOperationResult(c.typed, c.shown, c.value);
         ASSERT_EQ(result.has_value(), c.result.has_value()) << c.typed;
         if (result)
+        {
             EXPECT_EQ(std::bit_cast<uint32_t>(*result), std::bit_cast<uint32_t>(*c.result)) << c.typed;
+        }
     }
 }

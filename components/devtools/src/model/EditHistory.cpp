@@ -160,7 +160,11 @@ bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<
     {
         Step& last = m_steps.back();
         auto* change = std::get_if<ValueChange>(&last.change);
-        if (change && change->column == column && last.modifier == name && last.contentAfter == contentBefore)
+        // A step named by its one value takes only that value: another
+        // value never joins the gesture.
+        const bool sameKind = change && change->action.empty() == action.empty() &&
+                              (!action.empty() || (written.size() == 1 && change->values.front().varId == written[0].varId));
+        if (sameKind && change->column == column && last.modifier == name && last.contentAfter == contentBefore)
         {
             const size_t bytesBefore = last.Bytes();
             for (const ValueChange::Value& value : written)
