@@ -72,14 +72,10 @@ void GrowTo(int count)
     }
 }
 
-// The process's Dear ImGui context, made on first use: a 1920x1080 display,
-// built fonts, no imgui.ini.
-void EnsureImGui()
+// The settings of the bench's contexts: a 1920x1080 display, built fonts,
+// no imgui.ini.
+void SetUpContext()
 {
-    if (ImGui::GetCurrentContext())
-        return;
-
-    ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.DisplaySize = ImVec2(1920.0f, 1080.0f);
@@ -89,6 +85,24 @@ void EnsureImGui()
     int height = 0;
     io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
 }
+
+// The process's Dear ImGui context, made on first use.
+void EnsureImGui()
+{
+    if (ImGui::GetCurrentContext())
+        return;
+    ImGui::CreateContext();
+    SetUpContext();
+}
+}
+
+ImGuiContext* NewContextLikeEditors()
+{
+    EnsureImGui();
+    ImGuiContext* context = ImGui::CreateContext(ImGui::GetIO().Fonts);
+    ImGui::SetCurrentContext(context);
+    SetUpContext();
+    return context;
 }
 
 void LoadGame(int count)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <TimecycleManager.h>
+#include <imgui.h>
 
 #include <string>
 
@@ -74,6 +75,10 @@ void TypeIntoVariableField(TimecycleEditorState& state, const char* text);
 
 // Gives the editor window this size and runs the frame that shows it.
 void SetEditorSize(TimecycleEditorState& state, const float (&size)[2]);
+
+// A new Dear ImGui context, made current, set up as the editor's and sharing
+// its fonts.
+ImGuiContext* NewContextLikeEditors();
 
 // One GUI frame of the game's console host with only the editor in it:
 // NewFrame, DrawTimecycleEditor, Render.
