@@ -3,18 +3,21 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ModifierSearch.h"
+#include "SessionRecovery.h"
 
 #include <ImGuiItemHooks.h>
 #include <TimecycleControl.h>
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 using namespace tceditor;
@@ -94,6 +97,41 @@ void EnsureImGui()
     ImGui::CreateContext();
     SetUpContext();
 }
+}
+
+std::filesystem::path FreshFolder(const char* name)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+std::u16string Utf16(const std::filesystem::path& path)
+{
+    const std::string text = path.string();
+    return std::u16string(text.begin(), text.end());
+}
+
+void WaitForOffers(SessionRecovery& recovery)
+{
+    while (!recovery.OffersReady())
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+}
+
+KeptUnsavedWork::KeptUnsavedWork(TimecycleEditorState& state, const char* folderName)
+    : state(state), folder(FreshFolder(folderName)),
+      recovery(std::make_unique<SessionRecovery>(state, Utf16(folder)))
+{
+    WaitForOffers(*recovery);
+    state.recovery = recovery.get();
+}
+
+KeptUnsavedWork::~KeptUnsavedWork()
+{
+    state.recovery = nullptr;
+    recovery.reset();
+    std::filesystem::remove_all(folder);
 }
 
 ImGuiContext* NewContextLikeEditors()

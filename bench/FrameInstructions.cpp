@@ -13,8 +13,9 @@
 // The unfiltered and the table measurements are followed by the bare frame
 // of the same view ("bare_frame/10000", "bare_frame_table/15", ...), Dear
 // ImGui drawing the same widgets with no editor logic, once a frame of each
-// was checked to show the same.
-// Without valgrind the program just runs the frames.
+// was checked to show the same. The editor keeps its unsaved work on disk,
+// as the game's editor always does.
+// Without valgrind the program just runs the frames and the checks.
 #include "BareFrame.h"
 #include "BenchGame.h"
 #include "FrameCheck.h"
@@ -83,6 +84,7 @@ void CountListFrames(int modifiers, bool filtered, int frames)
 {
     bench::LoadGame(modifiers);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, filtered);
     bench::SetEditorSize(editor, bench::kWorkingSize);
     const std::string name = std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers);
@@ -98,6 +100,7 @@ void CountTableFrames(int parameters, const float (&size)[2], const char* name, 
     bench::LoadGame(bench::kModifierCounts[0]);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_parameters", parameters);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, size);
     bench::SelectModifier(editor, modifier);
@@ -113,6 +116,7 @@ void CountPopupFrames(int variables, int frames)
     bench::LoadVariables(variables);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_suggestions", bench::kSuggestionModifierParameters);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, bench::kWorkingSize);
     bench::SelectModifier(editor, modifier);
