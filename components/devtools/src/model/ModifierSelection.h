@@ -36,7 +36,8 @@ public:
     void FollowRename(const std::string& from, const std::string& to);
     void Clear();
     // Adds live parameters not yet in workingParams; working ones are kept.
-    // Costs a look at each live var id while they are as last captured.
+    // While the live var ids and the working keys are as the last capture
+    // left them there is nothing to add: that costs a look at each var id.
     void CaptureParams(GameTimecycle& game);
     // Sets a working copy, adding the parameter when it had none.
     void SetWorking(int32_t varId, const tcModData& entry);
@@ -59,6 +60,7 @@ private:
     // both are the same, every live parameter has its working copy.
     std::vector<int32_t> m_capturedVars;
     uint64_t m_capturedVersion = 0;
-    size_t m_capturedCount = 0;  // of workingParams, against changes made around SetWorking
+    // workingParams's size then: a copy erased from the map itself is found too.
+    size_t m_capturedCount = 0;
 };
 }
