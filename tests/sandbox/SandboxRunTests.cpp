@@ -464,7 +464,7 @@ ui_click Delete 0
         return lines;
     };
     EXPECT_EQ(records(restored), records(killed)) << killed.output << restored.output;
-    EXPECT_EQ(killed.CountContaining("light_street_mult                        0.123 "), 1) << killed.output;
+    EXPECT_EQ(killed.CountContaining("light_street_mult                        0.1234 "), 1) << killed.output;
 }
 
 TEST(SandboxRun, HelpAndBadOptions)
