@@ -3,18 +3,21 @@
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "ModifierSearch.h"
+#include "SessionRecovery.h"
 
 #include <ImGuiItemHooks.h>
 #include <TimecycleControl.h>
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 using namespace tceditor;
@@ -72,14 +75,10 @@ void GrowTo(int count)
     }
 }
 
-// The process's Dear ImGui context, made on first use: a 1920x1080 display,
-// built fonts, no imgui.ini.
-void EnsureImGui()
+// The settings of the bench's contexts: a 1920x1080 display, built fonts,
+// no imgui.ini.
+void SetUpContext()
 {
-    if (ImGui::GetCurrentContext())
-        return;
-
-    ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
     io.IniFilename = nullptr;
     io.DisplaySize = ImVec2(1920.0f, 1080.0f);
@@ -89,6 +88,59 @@ void EnsureImGui()
     int height = 0;
     io.Fonts->GetTexDataAsRGBA32(&pixels, &width, &height);
 }
+
+// The process's Dear ImGui context, made on first use.
+void EnsureImGui()
+{
+    if (ImGui::GetCurrentContext())
+        return;
+    ImGui::CreateContext();
+    SetUpContext();
+}
+}
+
+std::filesystem::path FreshFolder(const char* name)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+std::u16string Utf16(const std::filesystem::path& path)
+{
+    const std::string text = path.string();
+    return std::u16string(text.begin(), text.end());
+}
+
+void WaitForOffers(SessionRecovery& recovery)
+{
+    while (!recovery.OffersReady())
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+}
+
+KeptUnsavedWork::KeptUnsavedWork(TimecycleEditorState& state, const char* folderName)
+    : state(state), folder(FreshFolder(folderName)),
+      recovery(std::make_unique<SessionRecovery>(state, Utf16(folder)))
+{
+    WaitForOffers(*recovery);
+    state.recovery = recovery.get();
+}
+
+KeptUnsavedWork::~KeptUnsavedWork()
+{
+    state.recovery = nullptr;
+    recovery.reset();
+    std::filesystem::remove_all(folder);
+}
+
+ImGuiContext* NewContextLikeEditors()
+{
+    EnsureImGui();
+    ImGuiContext* context = ImGui::CreateContext(ImGui::GetIO().Fonts);
+    ImGui::SetCurrentContext(context);
+    SetUpContext();
+    return context;
 }
 
 void LoadGame(int count)

@@ -5,12 +5,16 @@
 #pragma once
 
 #include <TimecycleManager.h>
+#include <imgui.h>
 
+#include <filesystem>
+#include <memory>
 #include <string>
 
 namespace tceditor
 {
 struct TimecycleEditorState;
+class SessionRecovery;
 }
 
 namespace bench
@@ -74,6 +78,29 @@ void TypeIntoVariableField(TimecycleEditorState& state, const char* text);
 
 // Gives the editor window this size and runs the frame that shows it.
 void SetEditorSize(TimecycleEditorState& state, const float (&size)[2]);
+
+// An empty folder of this name in the system's temporary folder.
+std::filesystem::path FreshFolder(const char* name);
+std::u16string Utf16(const std::filesystem::path& path);
+// Waits until the recovery's search for ended sessions is done.
+void WaitForOffers(tceditor::SessionRecovery& recovery);
+
+// The unsaved work of `state` kept in the fresh folder `folderName`, as the
+// game's editor always keeps it, once its search for ended sessions is done.
+// The editor lets go of it when it goes.
+struct KeptUnsavedWork
+{
+    KeptUnsavedWork(TimecycleEditorState& state, const char* folderName);
+    ~KeptUnsavedWork();
+
+    TimecycleEditorState& state;
+    std::filesystem::path folder;
+    std::unique_ptr<tceditor::SessionRecovery> recovery;
+};
+
+// A new Dear ImGui context, made current, set up as the editor's and sharing
+// its fonts.
+ImGuiContext* NewContextLikeEditors();
 
 // One GUI frame of the game's console host with only the editor in it:
 // NewFrame, DrawTimecycleEditor, Render.

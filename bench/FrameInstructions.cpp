@@ -10,8 +10,15 @@
 // other measurements, where the table shows 15 rows against twice as many
 // ("frame_table_large/15", ...); and the variable suggestions open over a
 // game of 20 and of 379 variables ("frame_popup/20", "frame_popup/379").
-// Without valgrind the program just runs the frames.
+// The unfiltered and the table measurements are followed by the bare frame
+// of the same view ("bare_frame/10000", "bare_frame_table/15", ...), Dear
+// ImGui drawing the same widgets with no editor logic, once a frame of each
+// was checked to show the same. The editor keeps its unsaved work on disk,
+// as the game's editor always does.
+// Without valgrind the program just runs the frames and the checks.
+#include "BareFrame.h"
 #include "BenchGame.h"
+#include "FrameCheck.h"
 
 #include "EditorState.h"
 #include "LiveTimecycle.h"
@@ -20,6 +27,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 using namespace tceditor;
@@ -29,28 +37,60 @@ namespace
 // Frames a new window needs to lay itself out before its frames look alike.
 constexpr int kSettleFrames = 3;
 
+// Counts `frames` runs of `frame` under `name`.
+void CountRuns(const std::function<void()>& frame, const std::string& name, int frames)
+{
+    CALLGRIND_START_INSTRUMENTATION;
+    CALLGRIND_ZERO_STATS;
+    for (int i = 0; i < frames; ++i)
+        frame();
+    CALLGRIND_DUMP_STATS_AT(name.c_str());
+    CALLGRIND_STOP_INSTRUMENTATION;
+}
+
 // Counts `frames` frames of the editor as it is now, under `name`.
 void CountEditorFrames(TimecycleEditorState& editor, const std::string& name, int frames)
 {
     for (int i = 0; i < kSettleFrames; ++i)
         bench::RunEditorFrame(editor);
-
-    CALLGRIND_START_INSTRUMENTATION;
-    CALLGRIND_ZERO_STATS;
-    for (int i = 0; i < frames; ++i)
-        bench::RunEditorFrame(editor);
-    CALLGRIND_DUMP_STATS_AT(name.c_str());
-    CALLGRIND_STOP_INSTRUMENTATION;
+    CountRuns([&] { bench::RunEditorFrame(editor); }, name, frames);
 }
 
-void CountFrames(int modifiers, bool filtered, int frames)
+// Counts `frames` bare frames of what the editor shows now, in a window of
+// `size`, under "bare_<name>", once the check found them the same as the
+// editor's.
+void CountBareFrames(TimecycleEditorState& editor, const tcModifier* selected, const float (&size)[2],
+                     const std::string& name, int frames)
+{
+    bench::BareView view = bench::CaptureBareView(selected);
+    ImGuiContext* editorContext = ImGui::GetCurrentContext();
+    ImGuiContext* bareContext = bench::NewContextLikeEditors();
+    bench::OpenBareWindow(view, size);
+    for (int i = 0; i < kSettleFrames; ++i)
+        bench::RunBareFrame(view);
+    const bench::FrameRecord bare = bench::RecordFrame([&] { bench::RunBareFrame(view); });
+
+    ImGui::SetCurrentContext(editorContext);
+    const bench::FrameRecord edited = bench::RecordFrame([&] { bench::RunEditorFrame(editor); });
+    bench::CheckSameFrame(edited, bare, name);
+
+    ImGui::SetCurrentContext(bareContext);
+    CountRuns([&] { bench::RunBareFrame(view); }, "bare_" + name, frames);
+    ImGui::DestroyContext(bareContext);
+    ImGui::SetCurrentContext(editorContext);
+}
+
+void CountListFrames(int modifiers, bool filtered, int frames)
 {
     bench::LoadGame(modifiers);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, filtered);
     bench::SetEditorSize(editor, bench::kWorkingSize);
-    CountEditorFrames(editor, std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers),
-                      frames);
+    const std::string name = std::string(filtered ? "frame_filtered/" : "frame/") + std::to_string(modifiers);
+    CountEditorFrames(editor, name, frames);
+    if (!filtered)
+        CountBareFrames(editor, nullptr, bench::kWorkingSize, name, frames);
 }
 
 // The open editor over the smallest game with a modifier of `parameters`
@@ -60,10 +100,12 @@ void CountTableFrames(int parameters, const float (&size)[2], const char* name, 
     bench::LoadGame(bench::kModifierCounts[0]);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_parameters", parameters);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, size);
     bench::SelectModifier(editor, modifier);
     CountEditorFrames(editor, name + std::to_string(parameters), frames);
+    CountBareFrames(editor, &modifier, size, name + std::to_string(parameters), frames);
 }
 
 // The suggestions under the "Variable" field over a game of `variables`
@@ -74,6 +116,7 @@ void CountPopupFrames(int variables, int frames)
     bench::LoadVariables(variables);
     tcModifier& modifier = bench::AddModifierWithParameters("bench_suggestions", bench::kSuggestionModifierParameters);
     TimecycleEditorState editor{ LiveGame() };
+    const bench::KeptUnsavedWork unsaved(editor, "vesk-bench-frame-unsaved");
     bench::OpenEditor(editor, false);
     bench::SetEditorSize(editor, bench::kWorkingSize);
     bench::SelectModifier(editor, modifier);
@@ -93,8 +136,8 @@ int main(int argc, char** argv)
 
     for (int modifiers : bench::kModifierCounts)
     {
-        CountFrames(modifiers, false, frames);
-        CountFrames(modifiers, true, frames);
+        CountListFrames(modifiers, false, frames);
+        CountListFrames(modifiers, true, frames);
     }
     for (int parameters : bench::kParameterCounts)
     {

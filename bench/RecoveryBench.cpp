@@ -10,11 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 
 using namespace tceditor;
 namespace fs = std::filesystem;
@@ -22,26 +20,6 @@ namespace fs = std::filesystem;
 namespace
 {
 constexpr int kDataModifiers = 2093;
-
-std::u16string Utf16(const fs::path& path)
-{
-    const std::string text = path.string();
-    return std::u16string(text.begin(), text.end());
-}
-
-fs::path FreshFolder(const char* name)
-{
-    const fs::path folder = fs::temp_directory_path() / name;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
-
-void WaitForOffers(SessionRecovery& recovery)
-{
-    while (!recovery.OffersReady())
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-}
 
 // Changes every modifier, each as a step of its own: its first value to one
 // it has not had before (the benchmarks run more than once over one game),
@@ -66,11 +44,11 @@ int ChangeEveryModifier(TimecycleEditorState& editor)
 void RecoveryStep(benchmark::State& state)
 {
     bench::LoadGame(kDataModifiers);
-    const fs::path folder = FreshFolder("vesk-bench-recovery-step");
+    const fs::path folder = bench::FreshFolder("vesk-bench-recovery-step");
     {
         TimecycleEditorState editor{ LiveGame() };
-        SessionRecovery recovery(editor, Utf16(folder));
-        WaitForOffers(recovery);
+        SessionRecovery recovery(editor, bench::Utf16(folder));
+        bench::WaitForOffers(recovery);
         const int changed = ChangeEveryModifier(editor);
         recovery.CaptureCompletedSteps();
         recovery.Writer().WaitUntilWritten();
@@ -102,12 +80,12 @@ void RecoveryStep(benchmark::State& state)
 void RestoreEveryModifier(benchmark::State& state)
 {
     bench::LoadGame(kDataModifiers);
-    const fs::path folder = FreshFolder("vesk-bench-recovery-restore");
+    const fs::path folder = bench::FreshFolder("vesk-bench-recovery-restore");
     const fs::path ended = folder / "ended";
     {
         TimecycleEditorState editor{ LiveGame() };
-        SessionRecovery recovery(editor, Utf16(ended));
-        WaitForOffers(recovery);
+        SessionRecovery recovery(editor, bench::Utf16(ended));
+        bench::WaitForOffers(recovery);
         ChangeEveryModifier(editor);
         recovery.CaptureCompletedSteps();
         recovery.Writer().WaitUntilWritten();
@@ -124,8 +102,8 @@ void RestoreEveryModifier(benchmark::State& state)
         fs::copy(folder / "copy", ended);
         auto editor = std::make_unique<TimecycleEditorState>(LiveGame());
         state.ResumeTiming();
-        auto recovery = std::make_unique<SessionRecovery>(*editor, Utf16(ended));
-        WaitForOffers(*recovery);
+        auto recovery = std::make_unique<SessionRecovery>(*editor, bench::Utf16(ended));
+        bench::WaitForOffers(*recovery);
         restored = recovery->CurrentOffer() ? recovery->CurrentOffer()->work.modifiers.size() : 0;
         recovery->Restore();
         state.PauseTiming();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 using namespace tceditor;
@@ -78,6 +79,77 @@ TEST_P(Selection, CaptureAddsNewParametersAndKeepsWorkingOnes)
 
     EXPECT_THAT(selection.workingParams, ElementsAre(Pair(kFogDensity, Entry(kFogDensity, 5.0f, 1.0f)),
                                                      Pair(kFogStart, Entry(kFogStart, 20.0f, 20.0f))));
+}
+
+// A capture that finds the game's var ids as the last one left them adds
+// nothing; whatever changed since, in the game or in the working copies, is
+// found, also when the number of parameters stays the same.
+TEST_P(Selection, CaptureFindsEveryChangeSinceTheLastOne)
+{
+    struct Case
+    {
+        const char* change;
+        std::function<void(tcModifier&)> make;
+        std::vector<int32_t> expected;
+    };
+    const Case cases[] = {
+        { "nothing", [](tcModifier&) {}, { kFogDensity, kFogStart } },
+        { "the game swaps a parameter for another",
+          [&](tcModifier& m) {
+              ASSERT_TRUE(game.RemoveTimecycleModData(m, "fog_start"));
+              ASSERT_TRUE(game.AddTimecycleModData(m, "light_dir_mult"));
+          },
+          { kLightDirMult, kFogDensity, kFogStart } },
+        { "the game adds a parameter", [&](tcModifier& m) { ASSERT_TRUE(game.AddTimecycleModData(m, "sky_zenith_col_r")); },
+          { kFogDensity, kFogStart, kSkyZenithR } },
+        { "the editor forgets a copy the game still has", [&](tcModifier&) { selection.ForgetWorking(kFogStart); },
+          { kFogDensity, kFogStart } },
+        { "a copy is erased from the map itself", [&](tcModifier&) { selection.workingParams.erase(kFogStart); },
+          { kFogDensity, kFogStart } },
+    };
+    for (const Case& c : cases)
+    {
+        tcModifier& a = either.Add(c.change, { { kFogDensity, 1.0f, 1.0f }, { kFogStart, 2.0f, 2.0f } });
+        selection.Select(game, a);
+        selection.CaptureParams(game);
+        c.make(a);
+
+        selection.CaptureParams(game);
+
+        std::vector<int32_t> captured;
+        for (const auto& entry : selection.workingParams)
+            captured.push_back(entry.first);
+        EXPECT_EQ(captured, c.expected) << c.change;
+    }
+}
+
+// The parameter table's rows follow every parameter the working copies gain
+// or lose, however it comes and goes.
+TEST_P(Selection, TableRowsFollowTheWorkingParameters)
+{
+    tcModifier& a = either.Add("a", { { kFogDensity, 1.0f, 1.0f }, { kSkyZenithR, 3.0f, 3.0f } });
+    selection.Select(game, a);
+    ParameterTableRows rows;
+    ColourTriples colours;
+    const auto rowIds = [&] {
+        std::vector<int32_t> ids;
+        for (const ParameterRowView& row : rows.Update(game, selection, colours, a.nameHash, "", ""))
+            ids.push_back(row.varId);
+        return ids;
+    };
+
+    EXPECT_THAT(rowIds(), ElementsAre(kFogDensity, kSkyZenithR));
+    selection.ForgetWorking(kFogDensity);
+    EXPECT_THAT(rowIds(), ElementsAre(kSkyZenithR));
+    selection.SetWorking(kFogStart, { kFogStart, 1.0f, 1.0f });
+    EXPECT_THAT(rowIds(), ElementsAre(kFogStart, kSkyZenithR));
+    selection.workingParams.erase(kFogStart);
+    EXPECT_THAT(rowIds(), ElementsAre(kSkyZenithR));
+    // The capture takes the game's new parameter, and the one only the
+    // working copies had forgotten.
+    ASSERT_TRUE(game.AddTimecycleModData(a, "grade_saturation"));
+    selection.CaptureParams(game);
+    EXPECT_THAT(rowIds(), ElementsAre(kFogDensity, kSkyZenithR, kGradeSaturation));
 }
 
 TEST_P(Selection, ARemovedModifierIsDroppedWhenFoundAgainOrCaptured)

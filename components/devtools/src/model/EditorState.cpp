@@ -131,12 +131,12 @@ void TimecycleEditorState::FollowStep(const StepEffect& effect)
     switch (effect.kind)
     {
     case StepEffect::Kind::Value:
-        selection.workingParams[varId] = effect.entry;
+        selection.SetWorking(varId, effect.entry);
         break;
     case StepEffect::Kind::Parameter:
         if (effect.present || effect.parameterKind == ParameterChangeKind::Switched)
         {
-            selection.workingParams[varId] = effect.entry;
+            selection.SetWorking(varId, effect.entry);
             if (effect.present)
                 selection.switchedOff.erase(varId);
             else
@@ -144,7 +144,7 @@ void TimecycleEditorState::FollowStep(const StepEffect& effect)
         }
         else
         {
-            selection.workingParams.erase(varId);
+            selection.ForgetWorking(varId);
             selection.switchedOff.erase(varId);
         }
         break;

@@ -6,22 +6,20 @@
 
 namespace tceditor
 {
-const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& game,
-                                                                const std::map<int32_t, tcModData>& workingParams,
-                                                                uint32_t nameHash, const char* filter,
-                                                                const char* query)
+const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& game, const ModifierSelection& selection,
+                                                                ColourTriples& colours, uint32_t nameHash,
+                                                                const char* filter, const char* query)
 {
     const tcVarInfo* varInfos = game.GetConfigVarInfos();
     const int varCount = game.GetConfigVarInfoCount();
-    if (SameSource(workingParams, nameHash, varInfos, varCount, filter, query))
+    if (SameSource(selection, nameHash, varInfos, varCount, filter, query))
         return m_rows;
 
-    m_workingVars.clear();
+    const std::map<int32_t, tcModData>& workingParams = selection.workingParams;
     m_rows.clear();
     for (const auto& entry : workingParams)
     {
         const int32_t varId = entry.first;
-        m_workingVars.push_back(varId);
         // Only ids inside the variable table have a row; a negative one
         // would index before the array.
         if (varId < 0 || varId >= varCount)
@@ -30,11 +28,15 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
         const char* name = game.GetVarInfoName(info);
         if (!name || (filter[0] != '\0' && !ContainsIgnoreCase(name, filter)))
             continue;
+        const ColourTriple* colour = colours.Of(game, varId);
         m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), va("%d", info.varId),
                            va("%f", info.defaultValue), va("##%x-%d-1", nameHash, varId),
                            va("##%x-%d-2", nameHash, varId), va("##%x-%d-check", nameHash, varId),
-                           va("Delete##%x-%d-del", nameHash, varId) });
+                           va("Delete##%x-%d-del", nameHash, varId),
+                           colour && HasAllChannels(*colour, workingParams), va("##%x-%d-colour", nameHash, varId) });
     }
+    m_keysVersion = selection.KeysVersion();
+    m_workingCount = workingParams.size();
     m_nameHash = nameHash;
     m_varInfos = varInfos;
     m_varCount = varCount;
@@ -43,19 +45,11 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
     return m_rows;
 }
 
-bool ParameterTableRows::SameSource(const std::map<int32_t, tcModData>& workingParams, uint32_t nameHash,
-                                    const tcVarInfo* varInfos, int varCount, const char* filter,
-                                    const char* query) const
+bool ParameterTableRows::SameSource(const ModifierSelection& selection, uint32_t nameHash, const tcVarInfo* varInfos,
+                                    int varCount, const char* filter, const char* query) const
 {
-    if (nameHash != m_nameHash || varInfos != m_varInfos || varCount != m_varCount || m_filter != filter ||
-        m_query != query || workingParams.size() != m_workingVars.size())
-        return false;
-    auto working = m_workingVars.begin();
-    for (const auto& entry : workingParams)
-    {
-        if (entry.first != *working++)
-            return false;
-    }
-    return true;
+    return selection.KeysVersion() == m_keysVersion && selection.workingParams.size() == m_workingCount &&
+           nameHash == m_nameHash && varInfos == m_varInfos && varCount == m_varCount && m_filter == filter &&
+           m_query == query;
 }
 }

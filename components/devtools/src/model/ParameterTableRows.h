@@ -6,10 +6,11 @@
 // frame costs what the table shows, not what the modifier holds.
 #pragma once
 
+#include "ColourTriples.h"
 #include "GameTimecycle.h"
+#include "ModifierSelection.h"
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -24,24 +25,30 @@ struct ParameterRowView
     std::string defaultText;  // its default, "%f"
     // Widget labels, made of the modifier's name hash and the var id.
     std::string value1Label, value2Label, checkLabel, deleteLabel;
+    // A channel of a colour the modifier has whole: the row shows a swatch.
+    bool colourChannel;
+    std::string swatchLabel;
 };
 
 class ParameterTableRows
 {
 public:
-    // The rows for these working parameters (by var id) of the modifier with
-    // this name hash, the game's variable table, the table's filter and the
-    // browser's parameter query. Checking that nothing changed walks the
-    // working var ids once.
-    const std::vector<ParameterRowView>& Update(GameTimecycle& game, const std::map<int32_t, tcModData>& workingParams,
-                                                uint32_t nameHash, const char* filter, const char* query);
+    // The rows for the selection's working parameters (by var id), of the
+    // modifier with this name hash, the game's variable table and its
+    // colours, the table's filter and the browser's parameter query.
+    // Checking that nothing changed costs the same for any number of
+    // parameters.
+    const std::vector<ParameterRowView>& Update(GameTimecycle& game, const ModifierSelection& selection,
+                                                ColourTriples& colours, uint32_t nameHash, const char* filter,
+                                                const char* query);
 
 private:
-    bool SameSource(const std::map<int32_t, tcModData>& workingParams, uint32_t nameHash, const tcVarInfo* varInfos,
-                    int varCount, const char* filter, const char* query) const;
+    bool SameSource(const ModifierSelection& selection, uint32_t nameHash, const tcVarInfo* varInfos, int varCount,
+                    const char* filter, const char* query) const;
 
     // What the rows were gathered from.
-    std::vector<int32_t> m_workingVars;
+    uint64_t m_keysVersion = 0;
+    size_t m_workingCount = 0;
     uint32_t m_nameHash = 0;
     const tcVarInfo* m_varInfos = nullptr;
     int m_varCount = -1;

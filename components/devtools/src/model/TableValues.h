@@ -23,4 +23,6 @@ struct ShownValues
 // the game's live values while its row is on), or while "Compare" is held,
 // the original's values.
 ShownValues TableValues(const TimecycleEditorState& state, int32_t varId);
+// The same for a row whose working copy is at hand.
+ShownValues TableValues(const TimecycleEditorState& state, int32_t varId, const tcModData& working);
 }

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -58,7 +57,7 @@ void DrawSwatchTooltip(TimecycleEditorState& state, const ColourTriple& triple)
 {
     const float side = 3.0f * ImGui::GetFrameHeight();
     ImGui::BeginTooltip();
-    ImGui::Text("%s", triple.stem.c_str());
+    ImGui::TextUnformatted(triple.stem.c_str());
     for (int i = 0; i < 2; ++i)
     {
         const Colour colour = ShownColour(state, triple, kColumns[i]);
@@ -134,13 +133,11 @@ void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)
 }
 }
 
-void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId)
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId, const char* label)
 {
-    const ColourTriple* triple = WholeTriple(state, varId);
+    const ColourTriple* triple = state.colourTriples.Of(state.game, varId);
     if (!triple)
         return;
-    char label[48];
-    std::snprintf(label, sizeof label, "##%x-%d-colour", modifier.nameHash, varId);
     const float side = ImGui::GetTextLineHeight();
     const Colour colour = ShownColour(state, *triple, ValueColumn::Outdoor);
     if (ImGui::ColorButton(label, SwatchColour(colour), kSwatchFlags, ImVec2(side, side)))
@@ -182,7 +179,7 @@ void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier)
         return;
     }
 
-    ImGui::Text("%s", title.c_str());
+    ImGui::TextUnformatted(title.c_str());
     ImGui::Separator();
     // While "Compare" shows the original, nothing is edited.
     const bool comparing = state.comparedEdit.has_value();

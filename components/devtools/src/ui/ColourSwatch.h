@@ -7,9 +7,9 @@
 
 namespace tceditor
 {
-// In the "Name" cell, before the name: the swatch of the row's colour, when
-// the row is a channel of one.
-void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId);
+// In the "Name" cell, before the name: the swatch of the colour the row is a
+// channel of (ParameterRowView::colourChannel), as `label`.
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId, const char* label);
 // After the table: the popup "Colour: STEM" while it is open.
 void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier);
 }

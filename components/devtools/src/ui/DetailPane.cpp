@@ -81,7 +81,7 @@ void BeginRow(const char* label, bool firstRow = false)
 {
     if (!firstRow)
         ImGui::NextColumn();
-    ImGui::Text("%s", label);
+    ImGui::TextUnformatted(label);
     ImGui::SameLine();
     ImGui::NextColumn();
 }
@@ -111,7 +111,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     if (const tcModifier* selected = state.SelectedModifier())
     {
         ImGui::SameLine();
-        ImGui::Text("(index: %d)", game.GetTimecycleIndex(*selected));
+        ImGui::TextUnformatted(("(index: " + std::to_string(game.GetTimecycleIndex(*selected)) + ")").c_str());
     }
 
     BeginRow("Controls");

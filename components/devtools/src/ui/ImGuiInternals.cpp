@@ -14,6 +14,23 @@ void Splitter(const char* id, float& leftWidth, float& rightWidth, float thickne
                             0.0f, 0.0f);
 }
 
+bool TreeNode(const void* id, ImGuiTreeNodeFlags flags, const std::string& label)
+{
+    ImGuiWindow* window = ImGui::GetCurrentWindow();
+    if (window->SkipItems)
+        return false;
+    return ImGui::TreeNodeBehavior(window->GetID(id), flags, label.c_str(), label.c_str() + label.size());
+}
+
+bool ContextMenuMayShow()
+{
+    const ImGuiContext& g = *GImGui;
+    // Mostly no popup is open at this level: that is told without a lookup.
+    const bool popupAtThisLevel = g.OpenPopupStack.Size > g.BeginPopupStack.Size;
+    return g.IO.MouseReleased[ImGuiMouseButton_Right] ||
+           (popupAtThisLevel && ImGui::IsPopupOpen(g.LastItemData.ID, ImGuiPopupFlags_None));
+}
+
 void EndColumns()
 {
     ImGui::EndColumns();

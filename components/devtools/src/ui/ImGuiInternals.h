@@ -14,6 +14,13 @@ namespace tceditor::internals
 // that moves width between the two panes; neither gets narrower than
 // `minWidth`.
 void Splitter(const char* id, float& leftWidth, float& rightWidth, float thickness, float minWidth);
+// A tree node known by `id` that shows `label` as it is: no formatting, so
+// no cost per byte of the name and no cut at Dear ImGui's text buffer.
+bool TreeNode(const void* id, ImGuiTreeNodeFlags flags, const std::string& label);
+// Whether the last item's context menu may show this frame: the right button
+// was let go, or the menu is open. Only then is BeginPopupContextItem worth
+// its popup lookups.
+bool ContextMenuMayShow();
 // Ends the current window's columns.
 void EndColumns();
 // The last item's id.

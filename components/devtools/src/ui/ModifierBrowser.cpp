@@ -32,11 +32,11 @@ const char* ModifierNameOrInvalid(GameTimecycle& game, int index)
 
 void DrawSearchFields(TimecycleEditorState& state)
 {
-    ImGui::Text("Search timecycle:");
+    ImGui::TextUnformatted("Search timecycle:");
     ImGui::Columns(2, nullptr, true);
     ImGui::SetColumnWidth(0, ImGui::CalcTextSize("By param ").x);
 
-    ImGui::Text("By name");
+    ImGui::TextUnformatted("By name");
     ImGui::SameLine();
     ImGui::NextColumn();
     if (ImGui::InputTextWithHint("##controls_search_name", "name contains...", state.searchName, kTextBufferSize, 0,
@@ -44,7 +44,7 @@ void DrawSearchFields(TimecycleEditorState& state)
         RebuildFilter(state);
 
     ImGui::NextColumn();
-    ImGui::Text("By param");
+    ImGui::TextUnformatted("By param");
     ImGui::SameLine();
     ImGui::NextColumn();
     if (ImGui::InputTextWithHint("##controls_search_param", "parameter contains...", state.searchParam,
@@ -63,12 +63,12 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int 
 {
     if (index == -1)
     {
-        ImGui::Text("%s modifier: NONE", title);
+        ImGui::TextUnformatted((std::string(title) + " modifier: NONE").c_str());
         return false;
     }
 
     const std::string text = std::string(title) + " modifier: " + ModifierNameOrInvalid(state.game, index);
-    ImGui::Text("%s", text.c_str());
+    ImGui::TextUnformatted(text.c_str());
     OfferSelectOnText(state, text.c_str(), index);
     const float minStrength = -10.0f;
     const float maxStrength = 10.0f;
@@ -101,11 +101,11 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     ImGui::Separator();
 
     if (interior == -1)
-        ImGui::Text("Interior modifier: NONE");
+        ImGui::TextUnformatted("Interior modifier: NONE");
     else
     {
         const std::string text = std::string("Interior modifier: ") + ModifierNameOrInvalid(game, interior);
-        ImGui::Text("%s", text.c_str());
+        ImGui::TextUnformatted(text.c_str());
         OfferSelectOnText(state, text.c_str(), interior);
     }
     ImGui::Separator();
@@ -137,11 +137,12 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     }
 }
 
-// The row's context menu: the modifier's parameters to and from the clipboard.
-void DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
+// The row's context menu: the modifier's parameters to and from the
+// clipboard. Returns whether it was shown.
+bool DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
 {
-    if (!ImGui::BeginPopupContextItem())
-        return;
+    if (!internals::ContextMenuMayShow() || !ImGui::BeginPopupContextItem())
+        return false;
     if (ImGui::MenuItem("Copy parameters"))
     {
         const DocumentModifier document = DocumentOfModifier(state.game, modifier);
@@ -156,11 +157,13 @@ void DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
         state.SetStatus(std::move(outcome.message), outcome.failed);
     }
     ImGui::EndPopup();
+    return true;
 }
 
 // One modifier of the list; `selected` is the selected modifier as found
-// this frame.
-void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
+// this frame. Returns whether a click or its menu may have changed the
+// selection.
+bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
                            const AppliedModifiers& applied)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
@@ -171,17 +174,21 @@ void DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
     const bool changed = state.changes.IsChanged(name);
     if (changed)
         ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
-    const bool open = ImGui::TreeNodeEx(&modifier, flags, "%s", name.c_str());
+    const bool open = internals::TreeNode(&modifier, flags, name);
     if (changed)
         ImGui::PopStyleColor(1);
     DrawAppliedTags(applied, modifier);
-    if (open)
+    if (!open)
+        return false;
+    bool acted = false;
+    if (ImGui::IsItemClicked(0))
     {
-        if (ImGui::IsItemClicked(0))
-            state.SelectFromBrowser(modifier);
-        DrawRowMenu(state, modifier);
-        ImGui::TreePop();
+        state.SelectFromBrowser(modifier);
+        acted = true;
     }
+    acted |= DrawRowMenu(state, modifier);
+    ImGui::TreePop();
+    return acted;
 }
 
 // The row of the list the browser was asked to scroll to, or -1 when it
@@ -216,12 +223,14 @@ void DrawModifierList(TimecycleEditorState& state)
     clipper.Begin(static_cast<int>(rows.size()));
     if (scrollTo >= 0)
         clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
+    const tcModifier* selected = state.SelectedModifier();
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
         {
-            // A click may change the selection: it is found again per entry.
-            DrawModifierListEntry(state, *rows[row], state.SelectedModifier(), applied);
+            // A click may change the selection: it is found again after one.
+            if (DrawModifierListEntry(state, *rows[row], selected, applied))
+                selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);
         }
@@ -232,7 +241,7 @@ void DrawModifierList(TimecycleEditorState& state)
 
     if (rows.empty() && filterActive)
     {
-        ImGui::Text("No timecycles found");
+        ImGui::TextUnformatted("No timecycles found");
         if (ImGui::Button("Clear search query", ImVec2(0.0f, 0.0f)))
         {
             ClearTextBuffer(state.searchName);
@@ -255,7 +264,7 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     if (ImGui::BeginChild("list", ImVec2(-1.0f, -countHeight), false, 0))
         DrawModifierList(state);
     ImGui::EndChild();
-    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "Changed this session: %d",
-                       state.changes.ChangedCount());
+    const std::string count = "Changed this session: " + std::to_string(state.changes.ChangedCount());
+    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "%s", count.c_str());
 }
 }

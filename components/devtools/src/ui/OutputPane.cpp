@@ -23,7 +23,7 @@ void DrawOutputPane(TimecycleEditorState& state)
         if (ImGui::Button("Close", ImVec2(0.0f, 0.0f)))
             state.CloseXmlOutput();
         ImGui::SameLine();
-        ImGui::Text("Select and copy using CTRL+C");
+        ImGui::TextUnformatted("Select and copy using CTRL+C");
         // Right under "Close", a row of its own: the whole document as the
         // field shows it.
         if (ImGui::Button("Copy", ImVec2(0.0f, 0.0f)))
@@ -35,7 +35,7 @@ void DrawOutputPane(TimecycleEditorState& state)
         if (!state.xmlCopyNote.empty())
         {
             ImGui::SameLine();
-            ImGui::Text("%s", state.xmlCopyNote.c_str());
+            ImGui::TextUnformatted(state.xmlCopyNote.c_str());
         }
         // The export keeps three decimals; say when that lost something.
         if (state.xmlRoundedValues > 0)

@@ -134,7 +134,7 @@ void SetRowValue(TimecycleEditorState& state, const EditedParameter& row, ValueC
 
 void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const tcModData* original)
 {
-    if (!ImGui::BeginPopupContextItem())
+    if (!internals::ContextMenuMayShow() || !ImGui::BeginPopupContextItem())
         return;
     const float value = ValueIn(row.working, column);
     const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
@@ -229,7 +229,7 @@ void DrawName(const char* name, bool highlighted)
     const float columnWidth = ImGui::GetContentRegionAvail().x;
     if (highlighted)
         ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
-    ImGui::Text("%s", name);
+    ImGui::TextUnformatted(name);
     if (highlighted)
         ImGui::PopStyleColor(1);
     if (ImGui::IsItemHovered() && ImGui::CalcTextSize(name).x > columnWidth)
@@ -249,7 +249,8 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     ImGui::TableSetColumnIndex(0);
     ImGui::TextUnformatted(texts.varText.c_str());
     ImGui::TableSetColumnIndex(1);
-    DrawColourSwatch(state, modifier, varId);
+    if (texts.colourChannel)
+        DrawColourSwatch(state, modifier, varId, texts.swatchLabel.c_str());
     DrawName(name, texts.highlighted);
     ImGui::TableSetColumnIndex(2);
     ImGui::TextUnformatted(texts.defaultText.c_str());
@@ -271,7 +272,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
 
     if (!enabled)
         ImGui::BeginDisabled(true);
-    const ShownValues shown = TableValues(state, varId);
+    const ShownValues shown = TableValues(state, varId, working);
     TCE_ASSERT(shown.original || shown.values == &working);
     ImGui::TableSetColumnIndex(3);
     DrawValueCell(state, row, shown, ValueColumn::Outdoor, texts.value1Label.c_str());
@@ -345,7 +346,8 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
 
     GameTimecycle& game = state.game;
     const std::vector<ParameterRowView>& rows =
-        state.tableRows.Update(game, selection.workingParams, modifier.nameHash, state.paramFilter, state.searchParam);
+        state.tableRows.Update(game, selection, state.colourTriples, modifier.nameHash, state.paramFilter,
+                               state.searchParam);
     const int varCount = game.GetConfigVarInfoCount();
 
     // While "Compare" shows the original, the value cells show it too and
@@ -360,7 +362,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         for (int column = 0; column < 6; ++column)
         {
             ImGui::TableSetColumnIndex(column);
-            ImGui::Text("%s", headings[column]);
+            ImGui::TextUnformatted(headings[column]);
         }
 
         // Only the rows in view are drawn; the one holding the keyboard
@@ -397,14 +399,14 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
 
     if (shownRows == 0 && state.paramFilter[0] != '\0')
     {
-        ImGui::Text("No parameters found");
+        ImGui::TextUnformatted("No parameters found");
         if (ImGui::Button("Clear filter query", ImVec2(0.0f, 0.0f)))
             ClearTextBuffer(state.paramFilter);
     }
 
     for (int32_t varId : deletedVars)
     {
-        if (selection.workingParams.erase(varId))
+        if (selection.ForgetWorking(varId))
             selection.switchedOff.erase(varId);
     }
 }
