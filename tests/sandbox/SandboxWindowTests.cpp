@@ -48,10 +48,17 @@ std::vector<Layout> Layouts(const SandboxRun& run)
     return layouts;
 }
 
+// Runs the script in a 1600x1000 window of SDL's dummy video driver.
+SandboxRun RunInWindow(const std::string& folder, const std::string& script)
+{
+    return RunSandbox({ "--size", "1600x1000", "--script", WriteFile(folder, "script.txt", script), "mosk" },
+                      { "SDL_VIDEODRIVER=dummy" });
+}
+
 TEST(SandboxWindow, ConsoleDocksAndEditorStaysInsideAcrossResizes)
 {
     const std::string folder = TestFolder();
-    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+    const SandboxRun run = RunInWindow(folder, R"(timecycleeditor true
 frame 3
 ui_windows
 window_size 1100x650
@@ -62,8 +69,6 @@ frame 2
 ui_windows
 quit
 )");
-    const SandboxRun run =
-        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
     ASSERT_EQ(run.exitCode, 0) << run.output;
     ASSERT_EQ(run.CountContaining("frames drawn in the window"), 3) << "not a window\n" << run.output;
 
@@ -99,7 +104,7 @@ quit
 TEST(SandboxWindow, EditorScrollsInASmallWindowAndGrowsBackWhenThereIsRoom)
 {
     const std::string folder = TestFolder();
-    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+    const SandboxRun run = RunInWindow(folder, R"(timecycleeditor true
 frame 3
 ui_windows
 window_size 800x350
@@ -110,8 +115,6 @@ frame 2
 ui_windows
 quit
 )");
-    const SandboxRun run =
-        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
     ASSERT_EQ(run.exitCode, 0) << run.output;
 
     const std::vector<Layout> layouts = Layouts(run);
@@ -157,7 +160,7 @@ TEST(SandboxWindow, ScaleStepsGoThroughQuarters)
 TEST(SandboxWindow, APressHoldsOverTheRealMouseUntilReleased)
 {
     const std::string folder = TestFolder();
-    const std::string script = WriteFile(folder, "script.txt", R"(timecycleeditor true
+    const SandboxRun run = RunInWindow(folder, R"(timecycleeditor true
 frame 3
 ui_click w_clear_light
 ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
@@ -170,8 +173,6 @@ frame 2
 tc_save w_clear_light )" + folder + R"(/after.xml
 quit
 )");
-    const SandboxRun run =
-        RunSandbox({ "--size", "1600x1000", "--script", script, "mosk" }, { "SDL_VIDEODRIVER=dummy" });
     ASSERT_EQ(run.exitCode, 0) << run.output;
     ASSERT_EQ(run.CountContaining("frames drawn in the window"), 3) << "not a window\n" << run.output;
     EXPECT_NE(ReadFile(folder + "/held.xml"), ReadFile(folder + "/edited.xml")) << "Compare was let go";
