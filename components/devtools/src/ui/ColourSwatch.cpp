@@ -22,20 +22,14 @@ constexpr ImGuiColorEditFlags kEditorFlags =
 constexpr ValueColumn kColumns[2] = { ValueColumn::Outdoor, ValueColumn::Indoor };
 constexpr const char* kColumnLabels[2] = { "Value 1", "Value 2" };
 
-// The values a row's value cells show (the original's while "Compare" is
-// held). Swatches and the popup take their colours from here, so they always
-// agree with the table.
-const tcModData* TableShownValues(const TimecycleEditorState& state, int32_t varId)
-{
-    return TableValues(state, varId).values;
-}
-
+// The colour the row's value cells show (the original's while "Compare" is
+// held): swatches and the popup always agree with the table.
 Colour ShownColour(TimecycleEditorState& state, const ColourTriple& triple, ValueColumn column)
 {
     Colour colour{};
     for (int channel = 0; channel < 3; ++channel)
     {
-        if (const tcModData* shown = TableShownValues(state, triple.channels[channel]))
+        if (const tcModData* shown = TableValues(state, triple.channels[channel]).values)
             colour[channel] = ValueIn(*shown, column);
     }
     return colour;
@@ -121,7 +115,7 @@ void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)
     for (int32_t varId : triple.channels)
     {
         const char* name = state.game.VariableName(varId);
-        const tcModData* shown = TableShownValues(state, varId);
+        const tcModData* shown = TableValues(state, varId).values;
         if (!name || !shown)
             continue;
         ImGui::Text("%s  %.3f  %.3f", name, shown->value1, shown->value2);
