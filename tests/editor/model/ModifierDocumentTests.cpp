@@ -354,16 +354,28 @@ INSTANTIATE_TEST_SUITE_P(
                      "line 5: modifier \"m\": \"fog_start\" is given twice; the second one is skipped" }),
     [](const testing::TestParamInfo<SkippedItem>& info) { return std::string(info.param.label); });
 
+// Repeats count within one modifier only, and only among parameters that
+// were read: a broken first one leaves the place to the next.
 TEST(ModifierDocumentReading, TheFirstOfARepeatedParameterCounts)
 {
     const DocumentReading reading = ReadModifierDocument(
         "<timecycle_modifier_data><modifier name=\"m\"><a>1 2</a><b>5 6</b><a>3 4</a></modifier>"
+        "<modifier name=\"n\"><b>x</b><a>7 8</a><b>9 10</b><b>11 12</b></modifier>"
         "</timecycle_modifier_data>");
 
-    ASSERT_EQ(reading.modifiers.size(), 1u);
-    ASSERT_EQ(reading.modifiers[0].parameters.size(), 2u);
-    EXPECT_EQ(reading.modifiers[0].parameters[0].value1, 1.0f);
-    EXPECT_EQ(reading.modifiers[0].parameters[1].variable, "b");
+    ASSERT_EQ(reading.modifiers.size(), 2u);
+    const std::vector<DocumentParameter>& m = reading.modifiers[0].parameters;
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0].variable, "a");
+    EXPECT_EQ(m[0].value1, 1.0f);
+    EXPECT_EQ(m[1].variable, "b");
+    const std::vector<DocumentParameter>& n = reading.modifiers[1].parameters;
+    ASSERT_EQ(n.size(), 2u);
+    EXPECT_EQ(n[0].variable, "a");
+    EXPECT_EQ(n[0].value1, 7.0f);
+    EXPECT_EQ(n[1].variable, "b");
+    EXPECT_EQ(n[1].value1, 9.0f);
+    EXPECT_EQ(reading.notes.size(), 3u);
 }
 
 // A parameter's text must be two finite numbers; otherwise the parameter is

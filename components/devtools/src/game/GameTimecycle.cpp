@@ -33,4 +33,13 @@ int32_t GameTimecycle::VariableIdByName(std::string_view name)
     }
     return -1;
 }
+
+bool GameTimecycle::AddTimecycleModDataById(tcModifier& modifier, int32_t varId)
+{
+    const char* name = VariableName(varId);
+    if (!name)
+        return false;
+    m_variableName.assign(name);
+    return AddTimecycleModData(modifier, m_variableName);
+}
 }

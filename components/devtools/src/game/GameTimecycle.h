@@ -63,11 +63,20 @@ public:
     const char* VariableName(int32_t varId);
     // The id of the variable with that name, or -1.
     int32_t VariableIdByName(std::string_view name);
+    // AddTimecycleModData of the variable with that id; false for an id
+    // outside the table.
+    bool AddTimecycleModDataById(tcModifier& modifier, int32_t varId);
 
 protected:
     GameTimecycle() = default;
     ~GameTimecycle() = default;
     GameTimecycle(const GameTimecycle&) = delete;
     GameTimecycle& operator=(const GameTimecycle&) = delete;
+
+private:
+    // The name handed to the game by id, kept between calls: a paste adds
+    // hundreds of thousands of parameters, and a fresh string each would
+    // cost an allocation each.
+    std::string m_variableName;
 };
 }

@@ -4,6 +4,8 @@
 // the caller to decide.
 #pragma once
 
+#include "SharedName.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,7 +20,8 @@ namespace tceditor
 {
 struct DocumentParameter
 {
-    std::string variable;
+    // Shared by the parameters of a read document that name the same variable.
+    SharedName variable;
     float value1 = 0.0f;
     float value2 = 0.0f;
 };

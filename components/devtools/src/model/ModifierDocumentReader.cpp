@@ -22,11 +22,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace tceditor
 {
@@ -124,7 +124,32 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
     return name;
 }
 
-std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element, Notes& notes)
+// The document's variable names, each held once however many parameters name
+// it, with the last modifier that took a parameter of it. Views of the
+// element names key them: those live as long as the document.
+struct DocumentVariable
+{
+    SharedName name;
+    size_t lastModifier = SIZE_MAX;
+};
+
+class DocumentVariables
+{
+public:
+    DocumentVariable& operator[](std::string_view variable)
+    {
+        auto [place, added] = m_variables.try_emplace(variable);
+        if (added)
+            place->second.name = SharedName(variable);
+        return place->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, DocumentVariable> m_variables;
+};
+
+std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element, size_t number, DocumentVariables& variables,
+                                             Notes& notes)
 {
     const int line = element.GetLineNum();
     std::optional<std::string> name = ReadName(element, notes);
@@ -142,25 +167,28 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
         modifier.userFlags = 0;
     }
 
-    // Views of the element names, which live as long as the document.
-    std::unordered_set<std::string_view> variables;
+    size_t children = 0;
+    for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+        ++children;
+    modifier.parameters.reserve(children);
     for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
     {
         const std::string_view variable = child->Name();
-        if (variables.contains(variable))
+        DocumentVariable& known = variables[variable];
+        if (known.lastModifier == number)
         {
             notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown(),
                       StatusName(variable));
             continue;
         }
-        DocumentParameter parameter{ std::string(variable) };
+        DocumentParameter parameter{ known.name };
         if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
         {
             notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the parameter is skipped",
-                      shown(), StatusName(parameter.variable));
+                      shown(), StatusName(variable));
             continue;
         }
-        variables.insert(variable);
+        known.lastModifier = number;
         modifier.parameters.push_back(std::move(parameter));
     }
     modifier.numMods = static_cast<int>(modifier.parameters.size());
@@ -196,6 +224,8 @@ DocumentReading ReadModifierDocument(std::string_view text)
     Notes notes(reading.notes);
     // Each name's place in `reading.modifiers`.
     std::unordered_map<std::string, size_t> places;
+    DocumentVariables variables;
+    size_t number = 0;
     for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
     {
         if (std::strcmp(element->Name(), "modifier") != 0)
@@ -203,7 +233,7 @@ DocumentReading ReadModifierDocument(std::string_view text)
             notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element->Name()));
             continue;
         }
-        std::optional<DocumentModifier> modifier = ReadModifier(*element, notes);
+        std::optional<DocumentModifier> modifier = ReadModifier(*element, number++, variables, notes);
         if (!modifier)
             continue;
         if (auto [place, added] = places.try_emplace(modifier->name, reading.modifiers.size()); !added)

@@ -59,11 +59,11 @@ ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& d
     ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
     for (const DocumentParameter& parameter : document.parameters)
     {
-        const int32_t varId = lookup.VariableId(parameter.variable);
+        const int32_t varId = lookup.VariableId(parameter.variable.str());
         if (varId >= 0)
             snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
         else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
-            unknown.push_back(parameter.variable);
+            unknown.push_back(parameter.variable.str());
     }
     return snapshot;
 }

@@ -10,9 +10,8 @@ namespace
 // Adds the parameter at the end of the array and gives it the entry's values.
 bool AddWithValues(GameTimecycle& game, tcModifier& modifier, const tcModData& entry)
 {
-    const char* name = game.VariableName(entry.varId);
     const uint16_t count = modifier.numMods;
-    if (!name || !game.AddTimecycleModData(modifier, name))
+    if (!game.AddTimecycleModDataById(modifier, entry.varId))
         return false;
     // The game appends a new parameter; anywhere else it is looked for.
     tcModData* live = modifier.numMods == count + 1 && modifier.modData[count].varId == entry.varId

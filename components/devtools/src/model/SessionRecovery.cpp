@@ -164,7 +164,7 @@ void SessionRecovery::Restore()
             if (varId >= 0)
                 snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
             else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
-                unknown.push_back(parameter.variable);
+                unknown.push_back(parameter.variable.str());
         }
         return snapshot;
     };
