@@ -65,22 +65,29 @@ bool ParseFloat(std::string_view text, float& value)
     return error == std::errc() && next == end && std::isfinite(value);
 }
 
-// "0.500 1.000": exactly two numbers separated by white space.
+bool IsValueSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// "0.500 1.000": exactly two numbers separated by white space. Read by hand,
+// character by character: every parameter of a document passes here.
 bool ParseValues(const char* text, float& value1, float& value2)
 {
-    constexpr std::string_view kSpace = " \t\r\n";
-    std::string_view rest = text ? text : "";
-    std::string_view words[3];
+    std::string_view words[2];
     int count = 0;
-    while (count < 3)
+    for (const char* next = text ? text : "";;)
     {
-        const size_t start = rest.find_first_not_of(kSpace);
-        if (start == std::string_view::npos)
+        while (IsValueSpace(*next))
+            ++next;
+        if (!*next)
             break;
-        rest.remove_prefix(start);
-        const size_t end = std::min(rest.find_first_of(kSpace), rest.size());
-        words[count++] = rest.substr(0, end);
-        rest.remove_prefix(end);
+        if (count == 2)
+            return false;
+        const char* word = next;
+        while (*next && !IsValueSpace(*next))
+            ++next;
+        words[count++] = std::string_view(word, size_t(next - word));
     }
     return count == 2 && ParseFloat(words[0], value1) && ParseFloat(words[1], value2);
 }

@@ -57,6 +57,7 @@ private:
 ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& document, std::vector<std::string>& unknown)
 {
     ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
+    snapshot.params.reserve(document.parameters.size());
     for (const DocumentParameter& parameter : document.parameters)
     {
         const int32_t varId = lookup.VariableId(parameter.variable.str());
