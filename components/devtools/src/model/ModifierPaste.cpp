@@ -7,6 +7,7 @@
 #include "XmlText.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -35,7 +36,7 @@ public:
     }
 
     // -1 for a variable the game does not know.
-    int32_t VariableId(const std::string& name) const
+    int32_t VariableId(std::string_view name) const
     {
         const auto found = m_variables.find(name);
         return found != m_variables.end() ? found->second : -1;
@@ -48,7 +49,8 @@ public:
     }
 
 private:
-    std::unordered_map<std::string, int32_t> m_variables;
+    // Views of the game's own names, which a paste leaves as they are.
+    std::unordered_map<std::string_view, int32_t> m_variables;
     std::unordered_map<std::string, tcModifier*> m_modifiers;
 };
 
@@ -60,7 +62,7 @@ ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& d
     snapshot.params.reserve(document.parameters.size());
     for (const DocumentParameter& parameter : document.parameters)
     {
-        const int32_t varId = lookup.VariableId(parameter.variable.str());
+        const int32_t varId = lookup.VariableId(parameter.variable);
         if (varId >= 0)
             snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
         else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())

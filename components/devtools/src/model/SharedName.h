@@ -4,6 +4,8 @@
 // The text never changes; names compare by their text.
 #pragma once
 
+#include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,26 +16,29 @@ class SharedName
 {
 public:
     SharedName() = default;
-    SharedName(std::string_view text) : m_text(std::make_shared<const std::string>(text)) {}
+    SharedName(std::string_view text);
     SharedName(const std::string& text) : SharedName(std::string_view(text)) {}
     SharedName(const char* text) : SharedName(std::string_view(text)) {}
 
-    const std::string& str() const { return m_text ? *m_text : Empty(); }
-    const char* c_str() const { return str().c_str(); }
-    operator std::string_view() const { return str(); }
+    std::string_view view() const
+    {
+        if (!m_block)
+            return {};
+        size_t size = 0;
+        std::memcpy(&size, m_block.get(), sizeof(size));
+        return { m_block.get() + sizeof(size), size };
+    }
+    const char* c_str() const { return m_block ? m_block.get() + sizeof(size_t) : ""; }
+    std::string str() const { return std::string(view()); }
+    operator std::string_view() const { return view(); }
 
-    friend bool operator==(const SharedName& a, const SharedName& b) { return a.m_text == b.m_text || a.str() == b.str(); }
-    friend bool operator==(const SharedName& a, std::string_view b) { return a.str() == b; }
-    friend bool operator==(const SharedName& a, const std::string& b) { return a.str() == b; }
-    friend bool operator==(const SharedName& a, const char* b) { return a.str() == b; }
+    friend bool operator==(const SharedName& a, const SharedName& b) { return a.m_block == b.m_block || a.view() == b.view(); }
+    friend bool operator==(const SharedName& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const SharedName& a, const std::string& b) { return a.view() == b; }
+    friend bool operator==(const SharedName& a, const char* b) { return a.view() == b; }
 
 private:
-    static const std::string& Empty()
-    {
-        static const std::string empty;
-        return empty;
-    }
-
-    std::shared_ptr<const std::string> m_text;
+    // One allocation: the text's size, then the text and a terminating zero.
+    std::shared_ptr<const char[]> m_block;
 };
 }
