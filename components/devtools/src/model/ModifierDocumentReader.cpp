@@ -174,6 +174,8 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
         modifier.userFlags = 0;
     }
 
+    // Room for every parameter up front: a large document's parameters then
+    // take no spare capacity and are never moved.
     size_t children = 0;
     for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
         ++children;
