@@ -162,8 +162,17 @@ ProcessRun RunProcess(const fs::path& program, const std::wstring& commandLine,
     std::wstring mutableCommandLine = commandLine;
     std::wstring environment = ChildEnvironment(changes);
     PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(program.c_str(), mutableCommandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &process);
+    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
+    // machine is busy; a moment later the same start succeeds.
+    BOOL started = FALSE;
+    for (int attempt = 0; attempt < 5; ++attempt)
+    {
+        started = CreateProcessW(program.c_str(), mutableCommandLine.data(), nullptr, nullptr, TRUE,
+                                 CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &process);
+        if (started || GetLastError() != ERROR_INTERNAL_ERROR)
+            break;
+        Sleep(200);
+    }
     CloseHandle(writeEnd);
     if (!started)
     {
