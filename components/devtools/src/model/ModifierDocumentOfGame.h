@@ -1,12 +1,16 @@
 // timecycle_modifier_data documents made from the game's modifiers: one
 // modifier's ("Generate XML", "Copy parameters"), and the session's work
-// ("Copy changed", "Save changed").
+// ("Copy changed", "Save changed"); and a read document's modifier made into
+// one the game can take.
 #pragma once
 
 #include "GameTimecycle.h"
 #include "ModifierDocument.h"
+#include "ModifierSnapshot.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace tceditor
 {
@@ -21,4 +25,24 @@ DocumentModifier DocumentOfModifier(GameTimecycle& game, const tcModifier& modif
 // modifiers the session removed (by their names before the session) and
 // those it renamed ("alpha -> beta").
 std::string ChangedModifiersText(GameTimecycle& game, const SessionChanges& changes);
+
+// The document's modifier as the game can take it, each variable's id from
+// `variableIdOf(name)` (-1 for a variable the game does not know). Unknown
+// variables are left out and each named once in `unknown`.
+template <typename VariableIdOf>
+ModifierSnapshot SnapshotOfDocument(const DocumentModifier& document, const VariableIdOf& variableIdOf,
+                                    std::vector<std::string>& unknown)
+{
+    ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
+    snapshot.params.reserve(document.parameters.size());
+    for (const DocumentParameter& parameter : document.parameters)
+    {
+        const int32_t varId = variableIdOf(parameter.variable.view());
+        if (varId >= 0)
+            snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
+        else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
+            unknown.push_back(parameter.variable.str());
+    }
+    return snapshot;
+}
 }

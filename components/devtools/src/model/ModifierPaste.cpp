@@ -2,6 +2,7 @@
 
 #include "EditHistory.h"
 #include "ModifierDocument.h"
+#include "ModifierDocumentOfGame.h"
 #include "ModifierNameRule.h"
 #include "StatusText.h"
 #include "XmlText.h"
@@ -53,23 +54,6 @@ private:
     std::unordered_map<std::string_view, int32_t> m_variables;
     std::unordered_map<std::string, tcModifier*> m_modifiers;
 };
-
-// The document's modifier as the game can take it. Variables the game does
-// not know are left out and added to `unknown`.
-ModifierSnapshot SnapshotOf(const PasteLookup& lookup, const DocumentModifier& document, std::vector<std::string>& unknown)
-{
-    ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
-    snapshot.params.reserve(document.parameters.size());
-    for (const DocumentParameter& parameter : document.parameters)
-    {
-        const int32_t varId = lookup.VariableId(parameter.variable);
-        if (varId >= 0)
-            snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
-        else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
-            unknown.push_back(parameter.variable.str());
-    }
-    return snapshot;
-}
 
 // "a, b, c, and 9,990 more".
 std::string NameList(const std::vector<std::string>& names)
@@ -124,7 +108,8 @@ PasteOutcome PasteModifiers(GameTimecycle& game, EditHistory& history, std::stri
     history.BeginGroup("paste of " + Counted(reading.modifiers.size(), "modifier"));
     for (const DocumentModifier& document : reading.modifiers)
     {
-        const ModifierSnapshot target = SnapshotOf(lookup, document, unknown);
+        const ModifierSnapshot target = SnapshotOfDocument(
+            document, [&](std::string_view name) { return lookup.VariableId(name); }, unknown);
         if (tcModifier* existing = lookup.Modifier(target.name))
         {
             const ModifierSnapshot before = ModifierSnapshot::Take(game, *existing);
@@ -174,7 +159,8 @@ PasteOutcome PasteParameters(GameTimecycle& game, EditHistory& history, tcModifi
 
     std::vector<std::string> unknown;
     const DocumentModifier& source = reading.modifiers.front();
-    ModifierSnapshot content = SnapshotOf(PasteLookup(game), source, unknown);
+    ModifierSnapshot content = SnapshotOfDocument(
+        source, [&](std::string_view name) { return game.VariableIdByName(name); }, unknown);
     content.name = game.GetTimecycleName(target);
     const bool complete = history.ReplaceModifier(target, content, "paste parameters into");
 

@@ -156,18 +156,7 @@ void SessionRecovery::Restore()
     }();
     std::vector<std::string> unknown;
     std::vector<std::string> refused;
-    const auto snapshotOf = [&](const DocumentModifier& document) {
-        ModifierSnapshot snapshot{ document.name, document.userFlags, {} };
-        for (const DocumentParameter& parameter : document.parameters)
-        {
-            const int32_t varId = game.VariableIdByName(parameter.variable);
-            if (varId >= 0)
-                snapshot.params.push_back({ varId, parameter.value1, parameter.value2 });
-            else if (std::find(unknown.begin(), unknown.end(), parameter.variable) == unknown.end())
-                unknown.push_back(parameter.variable.str());
-        }
-        return snapshot;
-    };
+    const auto variableIdOf = [&](std::string_view name) { return game.VariableIdByName(name); };
 
     const uint64_t revisionBefore = history.Revision();
     history.BeginGroup("restore unsaved work (" + ModifierCount(work.size()) + ")", true);
@@ -203,14 +192,15 @@ void SessionRecovery::Restore()
     for (const auto& [modifier, current] : existing)
     {
         tcModifier* found = game.FindModifierByName(current);
-        if (!found || !history.ReplaceModifier(*found, snapshotOf(modifier->state), "restore"))
+        if (!found ||
+            !history.ReplaceModifier(*found, SnapshotOfDocument(modifier->state, variableIdOf, unknown), "restore"))
             refused.push_back(modifier->state.name);
     }
     for (const UnsavedModifier* modifier : work)
     {
         if (modifier->kind != UnsavedModifier::Kind::Put || !modifier->created)
             continue;
-        const ModifierSnapshot snapshot = snapshotOf(modifier->state);
+        const ModifierSnapshot snapshot = SnapshotOfDocument(modifier->state, variableIdOf, unknown);
         tcModifier* found = game.FindModifierByName(snapshot.name);
         const bool restored =
             found ? history.ReplaceModifier(*found, snapshot, "restore") : history.CreateModifier(snapshot) != nullptr;
