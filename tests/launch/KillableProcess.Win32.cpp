@@ -3,6 +3,7 @@
 #include "ObjectIsolation.h"
 #include "Utils.h"
 #include "WindowsCommandLine.h"
+#include "WindowsTestSupport.h"
 
 #include <windows.h>
 
@@ -28,8 +29,7 @@ KillableProcess::KillableProcess(const std::filesystem::path& program, const std
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process))
+    if (wintest::StartProcess(program.c_str(), commandLine.data(), FALSE, 0, nullptr, startup, process))
     {
         CloseHandle(process.hThread);
         m_process = reinterpret_cast<intptr_t>(process.hProcess);

@@ -87,8 +87,8 @@ DebuggedRun RunProbeUnderDebugger()
     PROCESS_INFORMATION process{};
     std::wstring commandLine = L"windows_probe";
     const std::wstring program = (wintest::ProgramFolder() / "windows_probe.exe").native();
-    const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                                        DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr, &startup, &process);
+    const BOOL started = wintest::StartProcess(program.c_str(), commandLine.data(), FALSE, DEBUG_ONLY_THIS_PROCESS,
+                                               nullptr, startup, process);
     SetEnvironmentVariableW(L"VESK_PROBE_ACTION", nullptr);
     if (!started)
     {

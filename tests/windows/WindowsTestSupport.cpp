@@ -138,6 +138,21 @@ LONG WINAPI DescribeUnhandledException(EXCEPTION_POINTERS* exception)
 }
 }
 
+BOOL StartProcess(const wchar_t* program, wchar_t* commandLine, BOOL inheritHandles, DWORD flags, void* environment,
+                  STARTUPINFOW& startup, PROCESS_INFORMATION& process)
+{
+    BOOL started = FALSE;
+    for (int attempt = 0; attempt < 5; ++attempt)
+    {
+        started = CreateProcessW(program, commandLine, nullptr, nullptr, inheritHandles, flags, environment, nullptr,
+                                 &startup, &process);
+        if (started || GetLastError() != ERROR_INTERNAL_ERROR)
+            break;
+        Sleep(200);
+    }
+    return started;
+}
+
 ProcessRun RunProcess(const fs::path& program, const std::wstring& commandLine,
                       const std::vector<EnvironmentChange>& changes, DWORD timeoutMs)
 {
@@ -162,17 +177,8 @@ ProcessRun RunProcess(const fs::path& program, const std::wstring& commandLine,
     std::wstring mutableCommandLine = commandLine;
     std::wstring environment = ChildEnvironment(changes);
     PROCESS_INFORMATION process{};
-    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while the
-    // machine is busy; a moment later the same start succeeds.
-    BOOL started = FALSE;
-    for (int attempt = 0; attempt < 5; ++attempt)
-    {
-        started = CreateProcessW(program.c_str(), mutableCommandLine.data(), nullptr, nullptr, TRUE,
-                                 CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &process);
-        if (started || GetLastError() != ERROR_INTERNAL_ERROR)
-            break;
-        Sleep(200);
-    }
+    const BOOL started = StartProcess(program.c_str(), mutableCommandLine.data(), TRUE, CREATE_UNICODE_ENVIRONMENT,
+                                      environment.data(), startup, process);
     CloseHandle(writeEnd);
     if (!started)
     {

@@ -26,6 +26,12 @@ struct EnvironmentChange
     std::optional<std::wstring> value;
 };
 
+// CreateProcessW without security attributes, folder or thread, tried again
+// when Wine refuses the start with ERROR_INTERNAL_ERROR, as it now and then
+// does while the machine is busy; a moment later the same start succeeds.
+BOOL StartProcess(const wchar_t* program, wchar_t* commandLine, BOOL inheritHandles, DWORD flags, void* environment,
+                  STARTUPINFOW& startup, PROCESS_INFORMATION& process);
+
 // Starts `program` with exactly `commandLine` (the program's own name
 // included) and this process's environment with `changes` applied. A child
 // still running after `timeoutMs` is killed and reported as timed out.
