@@ -370,6 +370,43 @@ bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, 
 
 // A byte-range lock on the open file: refused to every other handle, in this
 // process or another, and dropped by the system when the process ends.
+namespace
+{
+struct ThreadStart
+{
+    void (*body)(void*);
+    void* argument;
+};
+
+DWORD WINAPI RunThread(void* start)
+{
+    const ThreadStart run = *static_cast<ThreadStart*>(start);
+    delete static_cast<ThreadStart*>(start);
+    run.body(run.argument);
+    return 0;
+}
+}
+
+// CreateThread rather than _beginthreadex, which takes a reference on the
+// calling module and keeps it loaded for as long as the thread runs.
+bool StartThread(Thread& thread, void (*body)(void*), void* argument)
+{
+    auto* start = new ThreadStart{ body, argument };
+    thread.handle = CreateThread(nullptr, 0, RunThread, start, 0, nullptr);
+    if (!thread.handle)
+        delete start;
+    return thread.handle != nullptr;
+}
+
+void JoinThread(Thread& thread)
+{
+    if (!thread.handle)
+        return;
+    WaitForSingleObject(thread.handle, INFINITE);
+    CloseHandle(thread.handle);
+    thread.handle = nullptr;
+}
+
 bool TryLockFile(std::u16string_view path, FileLock& lock)
 {
     HANDLE handle = CreateFileW(Wide(Terminated(path)), GENERIC_READ | GENERIC_WRITE,

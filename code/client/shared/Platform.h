@@ -119,6 +119,18 @@ void ReleaseFileLock(FileLock& lock);
 
 uint32_t CurrentProcessId();
 
+// A thread of the module's own that holds no reference on the module, so the
+// module can be unloaded once the thread was joined.
+struct Thread
+{
+    void* handle = nullptr;
+};
+// Runs `body(argument)` on a new thread; false when none could be started.
+bool StartThread(Thread& thread, void (*body)(void*), void* argument);
+// Waits until the thread has ended (at once when it ended already, even
+// ended by the process's exit), then lets it go.
+void JoinThread(Thread& thread);
+
 // The local date and time, to the second; month and day count from 1.
 struct LocalTime
 {
