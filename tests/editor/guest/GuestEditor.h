@@ -13,6 +13,7 @@
 #include "TimecycleEditor.h"
 #include "UiDriver.h"
 #include "UnsavedJournal.h"
+#include "TimecycleControl.h"
 #include "UnsavedWorkFiles.h"
 
 #include <gtest/gtest.h>

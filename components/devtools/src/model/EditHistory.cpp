@@ -47,12 +47,12 @@ int PositionOf(const tcModifier& modifier, int32_t varId)
 
 std::string Gone(const std::string& modifier)
 {
-    return "the game no longer has " + modifier;
+    return "the game no longer has " + StatusName(modifier);
 }
 
 std::string ChangedSince(const std::string& modifier)
 {
-    return "the game changed " + modifier + " since";
+    return "the game changed " + StatusName(modifier) + " since";
 }
 }
 
