@@ -519,6 +519,32 @@ bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, 
 // flock belongs to the open file, not the process: a second open in this
 // process is refused as another process's would be, and the lock goes when
 // the process ends.
+ThreadSlot CreateThreadSlot(void (*destroy)(void*))
+{
+    pthread_key_t key{};
+    if (pthread_key_create(&key, destroy) != 0)
+        return {};
+    return { uintptr_t(key), true };
+}
+
+void DeleteThreadSlot(ThreadSlot& slot)
+{
+    if (slot.valid)
+        pthread_key_delete(pthread_key_t(slot.key));
+    slot.valid = false;
+}
+
+void* GetThreadSlotValue(const ThreadSlot& slot)
+{
+    return slot.valid ? pthread_getspecific(pthread_key_t(slot.key)) : nullptr;
+}
+
+void SetThreadSlotValue(const ThreadSlot& slot, void* value)
+{
+    if (slot.valid)
+        pthread_setspecific(pthread_key_t(slot.key), value);
+}
+
 namespace
 {
 struct ThreadStart

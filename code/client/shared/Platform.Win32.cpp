@@ -370,6 +370,39 @@ bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, 
 
 // A byte-range lock on the open file: refused to every other handle, in this
 // process or another, and dropped by the system when the process ends.
+// Fiber-local storage: its callback runs as each thread ends, as a thread
+// key's destructor does.
+ThreadSlot CreateThreadSlot(void (*destroy)(void*))
+{
+    const DWORD index = FlsAlloc(reinterpret_cast<PFLS_CALLBACK_FUNCTION>(destroy));
+    if (index == FLS_OUT_OF_INDEXES)
+        return {};
+    return { uintptr_t(index), true };
+}
+
+void DeleteThreadSlot(ThreadSlot& slot)
+{
+    if (slot.valid)
+    {
+        // FlsFree would run the callback for the values still set; the slot's
+        // owner has dealt with them.
+        FlsSetValue(DWORD(slot.key), nullptr);
+        FlsFree(DWORD(slot.key));
+    }
+    slot.valid = false;
+}
+
+void* GetThreadSlotValue(const ThreadSlot& slot)
+{
+    return slot.valid ? FlsGetValue(DWORD(slot.key)) : nullptr;
+}
+
+void SetThreadSlotValue(const ThreadSlot& slot, void* value)
+{
+    if (slot.valid)
+        FlsSetValue(DWORD(slot.key), value);
+}
+
 namespace
 {
 struct ThreadStart

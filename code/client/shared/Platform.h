@@ -119,6 +119,18 @@ void ReleaseFileLock(FileLock& lock);
 
 uint32_t CurrentProcessId();
 
+// A slot with a value per thread, whose destructor runs for each thread
+// that set one as that thread ends; deleting the slot runs nothing.
+struct ThreadSlot
+{
+    uintptr_t key = 0;
+    bool valid = false;
+};
+ThreadSlot CreateThreadSlot(void (*destroy)(void*));
+void DeleteThreadSlot(ThreadSlot& slot);
+void* GetThreadSlotValue(const ThreadSlot& slot);
+void SetThreadSlotValue(const ThreadSlot& slot, void* value);
+
 // A thread of the module's own that holds no reference on the module, so the
 // module can be unloaded once the thread was joined.
 struct Thread

@@ -17,6 +17,10 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
 namespace
 {
 constexpr const char* kWindow = "Timecycle Editor";
@@ -85,5 +89,86 @@ TEST(LoadedLibrary, OpensFromTheConsoleAndEditsTheGame)
     EXPECT_FALSE(wantGui);
     EXPECT_FALSE(ui.Exists(kWindow, "##controls_search_name"));
     EXPECT_EQ(variable->GetValue(), "false");
+}
+
+// Resident memory of this process, from the kernel's count of pages.
+size_t ResidentBytes()
+{
+    size_t pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * 4096;
+}
+
+size_t EntriesIn(const char* folder)
+{
+    return size_t(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
+
+// As a host that loads, starts, uses, stops, releases and unloads the
+// library again and again: every unload unloads, each load gives one editor
+// and one variable, and nothing grows from cycle to cycle.
+TEST(LoadedLibrary, LoadsAndUnloadsAHundredTimes)
+{
+    smallgame::ResetWithVariables();
+    smallgame::AddModifier("sunny_day", { { smallgame::kLightDirMult, 2.0f, 1.0f } });
+
+    bool wantGui = false;
+    uidriver::UiDriver ui([&] {
+        wantGui = false;
+        ConHost::OnShouldDrawGui(&wantGui);
+        if (wantGui)
+            ConHost::OnDrawGui();
+    });
+
+    constexpr int kCycles = 100;
+    constexpr int kSettled = 20;
+    size_t settledMemory = 0;
+    size_t settledFiles = 0;
+    for (int cycle = 1; cycle <= kCycles; ++cycle)
+    {
+        SCOPED_TRACE(cycle);
+        void* library = dlopen(COMPONENT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << dlerror();
+        auto createComponent = reinterpret_cast<Component* (*)()>(dlsym(library, "CreateComponent"));
+        ASSERT_NE(createComponent, nullptr);
+        Component* component = createComponent();
+        ASSERT_NE(component, nullptr);
+        component->AddRef();
+        ASSERT_TRUE(component->Start());
+
+        ASSERT_NE(corert::VariableManager().FindEntry("timecycleeditor"), nullptr);
+        corert::CommandManager().Invoke("timecycleeditor true");
+        ui.Frame();
+        ui.Click(kWindow, "sunny_day");
+        ASSERT_TRUE(wantGui);
+        const auto searchFields = std::count_if(ui.Items().begin(), ui.Items().end(), [](const uidriver::UiItem& item) {
+            return item.label == "##controls_search_name";
+        });
+        EXPECT_EQ(searchFields, 1) << "one editor drawn";
+
+        ASSERT_TRUE(component->Stop());
+        EXPECT_EQ(corert::VariableManager().FindEntry("timecycleeditor"), nullptr) << "unregistered at the stop";
+        ui.Frame();
+        EXPECT_FALSE(wantGui) << "nothing of the editor is called after the stop";
+        component->Release();
+        ASSERT_EQ(dlclose(library), 0) << dlerror();
+        if (void* stayed = dlopen(COMPONENT_LIBRARY, RTLD_NOW | RTLD_NOLOAD))
+        {
+            dlclose(stayed);
+            FAIL() << "the library stayed loaded";
+        }
+        EXPECT_EQ(EntriesIn("/proc/self/task"), 1u) << "a thread of the library is left";
+
+        if (cycle == kSettled)
+        {
+            settledMemory = ResidentBytes();
+            settledFiles = EntriesIn("/proc/self/fd");
+        }
+    }
+    const size_t growth = ResidentBytes() - std::min(ResidentBytes(), settledMemory);
+    const size_t perCycle = growth / (kCycles - kSettled);
+    std::printf("memory per cycle after cycle %d: %zu bytes\n", kSettled, perCycle);
+    EXPECT_LT(perCycle, 16384u);
+    EXPECT_EQ(EntriesIn("/proc/self/fd"), settledFiles);
 }
 }
