@@ -4,9 +4,9 @@
 // unsaved work goes under a temporary install root.
 #pragma once
 
-#include "ConHost.h"
 #include "CoreRTControl.h"
 #include "EditorState.h"
+#include "HostCycle.h"
 #include "PinnedInstallRoot.h"
 #include "SessionRecovery.h"
 #include "SmallTimecycleGame.h"
@@ -90,11 +90,5 @@ public:
     uidriver::UiDriver ui{ [this] { HostFrame(); } };
 
 protected:
-    virtual void HostFrame()
-    {
-        wantGui = false;
-        ConHost::OnShouldDrawGui(&wantGui);
-        if (wantGui)
-            ConHost::OnDrawGui();
-    }
+    virtual void HostFrame() { wantGui = hostcycle::RaiseFrame(); }
 };

@@ -3,16 +3,14 @@
 // once the process has ended. The install root is VESK_EXIT_ROOT (in this
 // test's own init-state block); the modifier edited is VESK_EXIT_MODIFIER.
 #include "Component.h"
-#include "ConHost.h"
 #include "CoreRTControl.h"
 #include "EditorState.h"
 #include "LaunchEnvironment.h"
+#include "HostCycle.h"
 #include "SmallTimecycleGame.h"
 #include "TimecycleEditor.h"
-#include "UiDriver.h"
 #include "Utils.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -44,18 +42,8 @@ int main()
         return 4;
     GetTimecycleEditorState()->isOpen = true;
 
-    bool wantGui = false;
-    uidriver::UiDriver ui([&] {
-        wantGui = false;
-        ConHost::OnShouldDrawGui(&wantGui);
-        if (wantGui)
-            ConHost::OnDrawGui();
-    });
+    uidriver::UiDriver ui([] { hostcycle::RaiseFrame(); });
     ui.Frame();
-    ui.Click("Timecycle Editor", name);
-    char label[64];
-    std::snprintf(label, sizeof label, "##%x-%d-1", modifier.nameHash, int(smallgame::kFogStart));
-    ui.EnterValue("Timecycle Editor", label, "7.25");
-    ui.Frame();
+    hostcycle::MakeValueStep(ui, name, modifier.nameHash, smallgame::kFogStart, "7.25");
     return 0;
 }

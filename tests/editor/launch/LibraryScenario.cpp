@@ -10,6 +10,7 @@
 #include "CoreRTConsole.h"
 #include "NetworkEvents.h"
 #include "SmallTimecycleGame.h"
+#include "HostCycle.h"
 #include "UiDriver.h"
 
 #include <gmock/gmock.h>
@@ -113,12 +114,7 @@ TEST(LoadedLibrary, LoadsAndUnloadsAHundredTimes)
     smallgame::AddModifier("sunny_day", { { smallgame::kLightDirMult, 2.0f, 1.0f } });
 
     bool wantGui = false;
-    uidriver::UiDriver ui([&] {
-        wantGui = false;
-        ConHost::OnShouldDrawGui(&wantGui);
-        if (wantGui)
-            ConHost::OnDrawGui();
-    });
+    uidriver::UiDriver ui([&] { wantGui = hostcycle::RaiseFrame(); });
 
     constexpr int kCycles = 100;
     constexpr int kSettled = 20;
@@ -131,26 +127,9 @@ TEST(LoadedLibrary, LoadsAndUnloadsAHundredTimes)
         ASSERT_NE(library, nullptr) << dlerror();
         auto createComponent = reinterpret_cast<Component* (*)()>(dlsym(library, "CreateComponent"));
         ASSERT_NE(createComponent, nullptr);
-        Component* component = createComponent();
-        ASSERT_NE(component, nullptr);
-        component->AddRef();
-        ASSERT_TRUE(component->Start());
-
-        ASSERT_NE(corert::VariableManager().FindEntry("timecycleeditor"), nullptr);
-        corert::CommandManager().Invoke("timecycleeditor true");
-        ui.Frame();
-        ui.Click(kWindow, "sunny_day");
-        ASSERT_TRUE(wantGui);
-        const auto searchFields = std::count_if(ui.Items().begin(), ui.Items().end(), [](const uidriver::UiItem& item) {
-            return item.label == "##controls_search_name";
-        });
-        EXPECT_EQ(searchFields, 1) << "one editor drawn";
-
-        ASSERT_TRUE(component->Stop());
-        EXPECT_EQ(corert::VariableManager().FindEntry("timecycleeditor"), nullptr) << "unregistered at the stop";
-        ui.Frame();
-        EXPECT_FALSE(wantGui) << "nothing of the editor is called after the stop";
-        component->Release();
+        hostcycle::StartUseStopRelease(createComponent(), ui, wantGui, "sunny_day");
+        if (HasFatalFailure())
+            return;
         ASSERT_EQ(dlclose(library), 0) << dlerror();
         if (void* stayed = dlopen(COMPONENT_LIBRARY, RTLD_NOW | RTLD_NOLOAD))
         {
