@@ -38,6 +38,10 @@ CORE_RT_API int DebuggerQueries();
 
 // What "CoreGetGameWindow" returns (null by default).
 CORE_RT_API void SetGameWindow(void* window);
+// Whether "CoreGetGameWindow" walks the caller's stack first (off by
+// default), and how many frames the last walk found (-1 before any).
+CORE_RT_API void SetStackWalkInGameWindow(bool walk);
+CORE_RT_API int WalkedFrames();
 
 // One call of "CoreTrace".
 struct TraceCall
