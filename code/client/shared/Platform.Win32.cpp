@@ -409,25 +409,35 @@ struct ThreadStart
 {
     void (*body)(void*);
     void* argument;
+    HMODULE module;
 };
 
+// The thread holds a reference on this module while it runs and lets it go
+// in the same call that ends the thread, so the module's code is never
+// unloaded under it. Joined before the host's last FreeLibrary (the
+// component's stop), it has let go by then and the module unloads at once;
+// a module never stopped stays loaded while the thread lives.
 DWORD WINAPI RunThread(void* start)
 {
     const ThreadStart run = *static_cast<ThreadStart*>(start);
     delete static_cast<ThreadStart*>(start);
     run.body(run.argument);
-    return 0;
+    FreeLibraryAndExitThread(run.module, 0);
 }
 }
 
-// CreateThread rather than _beginthreadex, which takes a reference on the
-// calling module and keeps it loaded for as long as the thread runs.
 bool StartThread(Thread& thread, void (*body)(void*), void* argument)
 {
-    auto* start = new ThreadStart{ body, argument };
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&RunThread), &module))
+        return false;
+    auto* start = new ThreadStart{ body, argument, module };
     thread.handle = CreateThread(nullptr, 0, RunThread, start, 0, nullptr);
     if (!thread.handle)
+    {
         delete start;
+        FreeLibrary(module);
+    }
     return thread.handle != nullptr;
 }
 

@@ -131,8 +131,9 @@ void DeleteThreadSlot(ThreadSlot& slot);
 void* GetThreadSlotValue(const ThreadSlot& slot);
 void SetThreadSlotValue(const ThreadSlot& slot, void* value);
 
-// A thread of the module's own that holds no reference on the module, so the
-// module can be unloaded once the thread was joined.
+// A thread of the module's own. While it runs it keeps the module loaded
+// (Windows), and lets it go as it ends, so the module can be unloaded once
+// the thread was joined.
 struct Thread
 {
     void* handle = nullptr;

@@ -48,15 +48,37 @@ void UnsavedWorkWriter::RunThread(void* writer)
 // bound: one append (or one rewrite) of that much, never a wait on anyone.
 void UnsavedWorkWriter::WriteRemaining() noexcept
 {
+    // A thread the system ended while it held the lock (a Windows process's
+    // exit) leaves it held for good: nothing is written then rather than
+    // waiting for ever.
+    if (!m_mutex.try_lock())
+        return;
+    m_mutex.unlock();
     g_writerBarrier.Run(true, [&] {
         std::vector<Task> tasks = std::move(m_inFlight);
-        // Its last append may have stopped part-way; the journal is written
-        // whole. Steps of it already applied apply again to the same result.
+        // A thread ended in a write may hold that journal's files open for
+        // good: the work goes whole into a journal of a new name, and the
+        // old one goes once that is written. Steps of the batch it had
+        // applied already apply again to the same result.
+        std::u16string cutJournal;
         if (!tasks.empty())
-            m_rewriteDue = true;
+        {
+            cutJournal = m_journal;
+            platform::CloseAppendFile(m_file);
+            platform::ReleaseFileLock(m_lock);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_journal.clear();
+        }
         tasks.insert(tasks.end(), std::make_move_iterator(m_tasks.begin()), std::make_move_iterator(m_tasks.end()));
         m_tasks.clear();
+        if (!cutJournal.empty())
+            m_rewriteDue = true;
         Handle(tasks);
+        if (!cutJournal.empty() && !m_journal.empty() && !m_rewriteDue)
+        {
+            platform::RemoveFile(cutJournal);
+            platform::RemoveFile(LockPathOf(cutJournal));
+        }
         return true;
     });
     g_writerBarrier.Run(true, [&] {
