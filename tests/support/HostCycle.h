@@ -43,6 +43,13 @@ inline void MakeValueStep(uidriver::UiDriver& ui, const std::string& name, uint3
     ui.Frame();
 }
 
+// How many editors the last frame drew: each draws one search field.
+inline long DrawnEditors(const uidriver::UiDriver& ui)
+{
+    return std::count_if(ui.Items().begin(), ui.Items().end(),
+                         [](const uidriver::UiItem& item) { return item.label == "##controls_search_name"; });
+}
+
 // Starts the component, opens the editor from the console, selects
 // `modifier`, checks that one editor draws and that the stop takes the
 // variable and the handlers away, and releases it.
@@ -57,10 +64,7 @@ inline void StartUseStopRelease(Component* component, uidriver::UiDriver& ui, bo
     ui.Frame();
     ui.Click(kWindow, modifier);
     ASSERT_TRUE(wantGui);
-    const auto searchFields = std::count_if(ui.Items().begin(), ui.Items().end(), [](const uidriver::UiItem& item) {
-        return item.label == "##controls_search_name";
-    });
-    EXPECT_EQ(searchFields, 1) << "one editor drawn";
+    EXPECT_EQ(DrawnEditors(ui), 1);
 
     ASSERT_TRUE(component->Stop());
     EXPECT_EQ(corert::VariableManager().FindEntry("timecycleeditor"), nullptr) << "unregistered at the stop";
