@@ -2,6 +2,7 @@
 #include "CoreRTDiagnostics.h"
 
 #include <atomic>
+#include <cstdio>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -18,18 +19,29 @@ std::atomic<bool> g_debuggerPresent{ false };
 std::atomic<int> g_debuggerQueries{ 0 };
 std::atomic<void*> g_gameWindow{ nullptr };
 std::atomic<bool> g_walkStack{ false };
-std::atomic<int> g_walkedFrames{ -1 };
+std::atomic<const char*> g_walkTargetBegin{ nullptr };
+std::atomic<const char*> g_walkTargetEnd{ nullptr };
 
 // As a host's crash handling does when asked for its window during a fatal
-// report: it walks the stack of the thread that reports.
-int WalkStack()
+// report: it walks the stack of the thread that reports, and says on
+// standard error whether the walk reached the code the test named.
+void WalkStack()
 {
     void* frames[64];
 #ifdef _WIN32
-    return RtlCaptureStackBackTrace(0, 64, frames, nullptr);
+    const int count = RtlCaptureStackBackTrace(0, 64, frames, nullptr);
 #else
-    return backtrace(frames, 64);
+    const int count = backtrace(frames, 64);
 #endif
+    bool reached = false;
+    for (int i = 0; i < count; ++i)
+    {
+        const char* frame = static_cast<const char*>(frames[i]);
+        reached = reached || (frame >= g_walkTargetBegin.load() && frame < g_walkTargetEnd.load());
+    }
+    std::fprintf(stderr, "stack walk: %d frames, %s\n", count,
+                 reached ? "reached the target" : "did not reach the target");
+    std::fflush(stderr);
 }
 }
 
@@ -42,7 +54,7 @@ extern "C" CORE_RT_API bool CoreIsDebuggerPresent()
 extern "C" CORE_RT_API void* CoreGetGameWindow()
 {
     if (g_walkStack)
-        g_walkedFrames = WalkStack();
+        WalkStack();
     return g_gameWindow;
 }
 
@@ -61,12 +73,9 @@ void corert::SetGameWindow(void* window)
     g_gameWindow = window;
 }
 
-void corert::SetStackWalkInGameWindow(bool walk)
+void corert::SetStackWalkInGameWindow(const void* targetBegin, const void* targetEnd)
 {
-    g_walkStack = walk;
-}
-
-int corert::WalkedFrames()
-{
-    return g_walkedFrames;
+    g_walkTargetBegin = static_cast<const char*>(targetBegin);
+    g_walkTargetEnd = static_cast<const char*>(targetEnd);
+    g_walkStack = targetBegin != nullptr;
 }

@@ -9,7 +9,6 @@
 #include "Assert.h"
 #include "CoreRTControl.h"
 #include "CoreRTDiagnostics.h"
-#include "Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -88,17 +87,28 @@ TEST(NewDelete, AFailedAllocationAsksTheNewHandlerUntilItGivesUp)
 
 using AssertionStackWalk = diagtest::DiagnosticsTest;
 
-TEST_F(AssertionStackWalk, AWalkFromInsideTheReportLetsTheRecordBeWritten)
+// Fails an assertion from a known place: the walk must reach this function
+// through the hook's frame.
+volatile int g_afterAssertion = 0;
+__attribute__((noinline)) void FailAssertionHere()
 {
-    const uint64_t neverRegistered = corert::TypeId("diagtest::NeverRegistered");
+    AssertionFailed(u"walked", u"StartupPartTests", 1);
+    g_afterAssertion = 1; // a call, not a jump: this frame is on the stack
+}
+
+TEST_F(AssertionStackWalk, AWalkFromInsideTheReportPassesThroughTheHookAndTheRecordIsWritten)
+{
     EXPECT_EXIT(
         {
             wintest::ReportUnhandledException(reinterpret_cast<const void*>(&AssertionFailed));
-            corert::SetStackWalkInGameWindow(true);
-            FindInstance(neverRegistered);
+            // The function's code, up to a generous bound on its size.
+            const char* begin = reinterpret_cast<const char*>(&FailAssertionHere);
+            corert::SetStackWalkInGameWindow(begin, begin + 64);
+            FailAssertionHere();
         },
-        testing::ExitedWithCode(wintest::ExitCodeOf(EXCEPTION_SINGLE_STEP)), "");
-    EXPECT_NE(diagtest::ReadPickup().find("Assertion failure: instance != nullptr"), std::string::npos);
+        testing::ExitedWithCode(wintest::ExitCodeOf(EXCEPTION_SINGLE_STEP)),
+        "stack walk: \\d+ frames, reached the target");
+    EXPECT_NE(diagtest::ReadPickup().find("Assertion failure: walked"), std::string::npos);
 }
 
 TEST(ProgramEntry, AnUncaughtExceptionRunsTheTerminateHandler)

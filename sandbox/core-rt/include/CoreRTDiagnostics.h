@@ -38,10 +38,10 @@ CORE_RT_API int DebuggerQueries();
 
 // What "CoreGetGameWindow" returns (null by default).
 CORE_RT_API void SetGameWindow(void* window);
-// Whether "CoreGetGameWindow" walks the caller's stack first (off by
-// default), and how many frames the last walk found (-1 before any).
-CORE_RT_API void SetStackWalkInGameWindow(bool walk);
-CORE_RT_API int WalkedFrames();
+// Makes "CoreGetGameWindow" walk the caller's stack first and say on
+// standard error whether a frame lies in [targetBegin, targetEnd); null
+// turns it off (the default).
+CORE_RT_API void SetStackWalkInGameWindow(const void* targetBegin, const void* targetEnd);
 
 // One call of "CoreTrace".
 struct TraceCall
