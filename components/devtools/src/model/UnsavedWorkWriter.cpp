@@ -60,12 +60,14 @@ void UnsavedWorkWriter::WriteRemaining() noexcept
         // good: the work goes whole into a journal of a new name, and the
         // old one goes once that is written. Steps of the batch it had
         // applied already apply again to the same result.
+        // Its handles are left as they are, not closed: the ended thread may
+        // have been inside a call on them (the process is ending anyway).
         std::u16string cutJournal;
         if (!tasks.empty())
         {
             cutJournal = m_journal;
-            platform::CloseAppendFile(m_file);
-            platform::ReleaseFileLock(m_lock);
+            m_file = {};
+            m_lock = {};
             std::lock_guard<std::mutex> lock(m_mutex);
             m_journal.clear();
         }
