@@ -45,5 +45,7 @@ int main()
     uidriver::UiDriver ui([] { hostcycle::RaiseFrame(); });
     ui.Frame();
     hostcycle::MakeValueStep(ui, name, modifier.nameHash, smallgame::kFogStart, "7.25");
+    // Released but never stopped: the editor goes with the process.
+    component->Release();
     return 0;
 }
