@@ -11,6 +11,7 @@ extern "C" {
 struct __type_info_node;
 extern __type_info_node __type_info_root_node;
 void __cdecl __std_type_info_destroy_list(__type_info_node* root);
+void __cdecl __security_init_cookie();
 
 static _onexit_table_t g_atexitTable;
 
@@ -28,6 +29,7 @@ BOOL WINAPI _DllMainCRTStartup(HINSTANCE, DWORD reason, void* reserved)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
+        __security_init_cookie(); // before any function that checks it
         if (_initialize_onexit_table(&g_atexitTable) != 0)
             return FALSE;
         if (!vesk_run_initialisers())

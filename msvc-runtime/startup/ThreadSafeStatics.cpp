@@ -18,16 +18,18 @@ static CONDITION_VARIABLE g_done = CONDITION_VARIABLE_INIT;
 static constexpr int kUninitialised = 0;
 static constexpr int kBeingInitialised = -1;
 
+// Returns with the guard at kBeingInitialised when the caller is to run the
+// initialiser: at once, or after waiting for another thread whose
+// initialiser threw. Otherwise another thread finished it.
 void __cdecl _Init_thread_header(int* guard)
 {
     AcquireSRWLockExclusive(&g_lock);
-    if (*guard == kUninitialised) {
+    while (*guard == kBeingInitialised)
+        SleepConditionVariableSRW(&g_done, &g_lock, INFINITE, 0);
+    if (*guard == kUninitialised)
         *guard = kBeingInitialised; // the caller initialises
-    } else {
-        while (*guard == kBeingInitialised)
-            SleepConditionVariableSRW(&g_done, &g_lock, INFINITE, 0);
+    else
         _Init_thread_epoch = _Init_global_epoch;
-    }
     ReleaseSRWLockExclusive(&g_lock);
 }
 

@@ -44,3 +44,25 @@ TEST(fwEvent, RaiseWithNothingConnectedDoesNothing)
     fwEvent<> event;
     EXPECT_TRUE(event());
 }
+
+TEST(fwEvent, DisconnectRemovesExactlyTheCallbackOfItsCookie)
+{
+    fwEvent<std::string*> event;
+    auto append = [](char c) { return [c](std::string* out) { *out += c; return true; }; };
+    const uint64_t a = event.Connect(append('a'), 0);
+    const uint64_t b = event.Connect(append('b'), 5);
+    const uint64_t c = event.Connect(append('c'), 10);
+
+    EXPECT_TRUE(event.Disconnect(b));
+    EXPECT_FALSE(event.Disconnect(b)) << "gone already";
+    EXPECT_FALSE(event.Disconnect(fwEvent<std::string*>::kInvalidCookie));
+    std::string calls;
+    event(&calls);
+    EXPECT_EQ(calls, "ac");
+
+    EXPECT_TRUE(event.Disconnect(a));
+    EXPECT_TRUE(event.Disconnect(c));
+    calls.clear();
+    EXPECT_TRUE(event(&calls));
+    EXPECT_EQ(calls, "");
+}

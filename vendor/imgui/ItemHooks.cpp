@@ -35,6 +35,13 @@ void ImGuiSetItemCallback(ImGuiItemCallback callback, void* userData)
     g.TestEngineHookItems = callback != nullptr;
 }
 
+ImGuiItemCallback ImGuiGetItemCallback(void** userData)
+{
+    const ItemHook* hook = HookOf(ImGui::GetCurrentContext());
+    *userData = hook ? hook->userData : nullptr;
+    return hook ? hook->callback : nullptr;
+}
+
 void ImGuiTestEngineHook_ItemAdd(ImGuiContext* ctx, const ImRect& bb, ImGuiID id)
 {
     const ItemHook* hook = HookOf(ctx);

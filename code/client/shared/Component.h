@@ -31,11 +31,28 @@ public:
     void* QueryObject(void*) override { return nullptr; }
 };
 
-// Entries of the stop list run when the loader stops the component.
+// Entries of the stop list run when the loader stops the component, the
+// last registered first.
 class StopFunctionBase
 {
 public:
     virtual void Run() = 0;
 
+    // Puts this object at the head of the stop list.
+    void Register();
+
     StopFunctionBase* m_next = nullptr;
+};
+
+class StopFunction : public StopFunctionBase
+{
+public:
+    using Function = void (*)();
+
+    explicit StopFunction(Function function) : m_function(function) { Register(); }
+
+    void Run() override { m_function(); }
+
+private:
+    Function m_function;
 };

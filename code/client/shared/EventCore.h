@@ -35,6 +35,22 @@ public:
         return cookie;
     }
 
+    // Removes the callback `cookie` names; false when none has it. A module
+    // disconnects what it connected before its code goes. Never called from
+    // a callback of this same event while it is raised.
+    bool Disconnect(uint64_t cookie)
+    {
+        for (std::unique_ptr<Callback>* link = &m_callbacks; *link; link = &(*link)->m_next)
+        {
+            if ((*link)->m_cookie != cookie)
+                continue;
+            std::unique_ptr<Callback> removed = std::move(*link);
+            *link = std::move(removed->m_next);
+            return true;
+        }
+        return false;
+    }
+
     // Calls the callbacks in order until one returns false; returns whether
     // every callback ran. A callback may connect others while it runs.
     bool operator()(Args... args) const

@@ -1,6 +1,7 @@
 #include "InitFunction.h"
 
 #include "Component.h"
+#include "EntryBarrier.h"
 #include "LaunchEnvironment.h"
 
 namespace
@@ -9,6 +10,15 @@ namespace
 // translation units' static initialisers never sees them unset.
 InitFunctionBase* g_initFunctions = nullptr;
 StopFunctionBase* g_stopFunctions = nullptr;
+
+EntryBarrier g_startBarrier("ComponentInstance::Start");
+EntryBarrier g_stopBarrier("ComponentInstance::Stop");
+}
+
+void StopFunctionBase::Register()
+{
+    m_next = g_stopFunctions;
+    g_stopFunctions = this;
 }
 
 void InitFunctionBase::Register()
@@ -43,17 +53,24 @@ void InitFunctionBase::RunAll()
 
 bool ComponentInstance::Start()
 {
-    // The install root is settled now, while the block still holds this
-    // launch's root: a later launch of the same mode writes its own there,
-    // and a save or an error record must not follow it into that folder.
-    GetInstallRoot();
-    InitFunctionBase::RunAll();
-    return true;
+    // A start that fails tells the loader so; the host goes on without us.
+    return g_startBarrier.Run(false, [] {
+        // The install root is settled now, while the block still holds this
+        // launch's root: a later launch of the same mode writes its own there,
+        // and a save or an error record must not follow it into that folder.
+        GetInstallRoot();
+        InitFunctionBase::RunAll();
+        return true;
+    });
 }
 
 bool ComponentInstance::Stop()
 {
+    // Every entry runs, whatever an earlier one threw.
     for (StopFunctionBase* entry = g_stopFunctions; entry; entry = entry->m_next)
-        entry->Run();
+        g_stopBarrier.Run(true, [entry] {
+            entry->Run();
+            return true;
+        });
     return true;
 }

@@ -1,9 +1,11 @@
 #include "LaunchEnvironment.h"
 
+#include "ModuleThreadLocal.h"
 #include "Utils.h"
 
 #include <atomic>
 #include <fmt/printf.h>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -112,8 +114,12 @@ std::string FormatInitStateName(std::string_view launchModeKey, std::string_view
 
 InitStateView OpenInitState(const char* objectName)
 {
-    thread_local const std::string launchModeKey = GetLaunchModeKey();
-    return OpenInitStateNamed(FormatInitStateName(launchModeKey, objectName ? objectName : ""));
+    // This thread's copy, made on its first call.
+    static ModuleThreadLocal<std::optional<std::string>> launchModeKeys;
+    std::optional<std::string>& launchModeKey = launchModeKeys.Get();
+    if (!launchModeKey)
+        launchModeKey = GetLaunchModeKey();
+    return OpenInitStateNamed(FormatInitStateName(*launchModeKey, objectName ? objectName : ""));
 }
 
 InitStateView OpenInitStateNamed(std::string_view blockName)

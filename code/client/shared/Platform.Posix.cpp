@@ -16,6 +16,7 @@
 #include <cxxabi.h>
 #include <dirent.h>
 #include <dlfcn.h>
+#include <pthread.h>
 #include <link.h>
 #include <fcntl.h>
 #include <fstream>
@@ -518,6 +519,72 @@ bool MoveFileWithoutReplacing(std::u16string_view from, std::u16string_view to, 
 // flock belongs to the open file, not the process: a second open in this
 // process is refused as another process's would be, and the lock goes when
 // the process ends.
+ThreadSlot CreateThreadSlot(void (*destroy)(void*))
+{
+    pthread_key_t key{};
+    if (pthread_key_create(&key, destroy) != 0)
+        return {};
+    return { uintptr_t(key), true };
+}
+
+void DeleteThreadSlot(ThreadSlot& slot)
+{
+    if (slot.valid)
+        pthread_key_delete(pthread_key_t(slot.key));
+    slot.valid = false;
+}
+
+void* GetThreadSlotValue(const ThreadSlot& slot)
+{
+    return slot.valid ? pthread_getspecific(pthread_key_t(slot.key)) : nullptr;
+}
+
+void SetThreadSlotValue(const ThreadSlot& slot, void* value)
+{
+    if (slot.valid)
+        pthread_setspecific(pthread_key_t(slot.key), value);
+}
+
+namespace
+{
+struct ThreadStart
+{
+    void (*body)(void*);
+    void* argument;
+};
+
+void* RunThread(void* start)
+{
+    const ThreadStart run = *static_cast<ThreadStart*>(start);
+    delete static_cast<ThreadStart*>(start);
+    run.body(run.argument);
+    return nullptr;
+}
+}
+
+bool StartThread(Thread& thread, void (*body)(void*), void* argument)
+{
+    auto* start = new ThreadStart{ body, argument };
+    pthread_t id{};
+    if (pthread_create(&id, nullptr, RunThread, start) != 0)
+    {
+        delete start;
+        return false;
+    }
+    thread.handle = new pthread_t(id);
+    return true;
+}
+
+void JoinThread(Thread& thread)
+{
+    if (!thread.handle)
+        return;
+    auto* id = static_cast<pthread_t*>(thread.handle);
+    pthread_join(*id, nullptr);
+    delete id;
+    thread.handle = nullptr;
+}
+
 bool TryLockFile(std::u16string_view path, FileLock& lock)
 {
     const int fd = open(ToUtf8(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -119,6 +119,31 @@ void ReleaseFileLock(FileLock& lock);
 
 uint32_t CurrentProcessId();
 
+// A slot with a value per thread, whose destructor runs for each thread
+// that set one as that thread ends; deleting the slot runs nothing.
+struct ThreadSlot
+{
+    uintptr_t key = 0;
+    bool valid = false;
+};
+ThreadSlot CreateThreadSlot(void (*destroy)(void*));
+void DeleteThreadSlot(ThreadSlot& slot);
+void* GetThreadSlotValue(const ThreadSlot& slot);
+void SetThreadSlotValue(const ThreadSlot& slot, void* value);
+
+// A thread of the module's own. While it runs it keeps the module loaded
+// (Windows), and lets it go as it ends, so the module can be unloaded once
+// the thread was joined.
+struct Thread
+{
+    void* handle = nullptr;
+};
+// Runs `body(argument)` on a new thread; false when none could be started.
+bool StartThread(Thread& thread, void (*body)(void*), void* argument);
+// Waits until the thread has ended (at once when it ended already, even
+// ended by the process's exit), then lets it go.
+void JoinThread(Thread& thread);
+
 // The local date and time, to the second; month and day count from 1.
 struct LocalTime
 {

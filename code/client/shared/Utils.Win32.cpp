@@ -34,18 +34,42 @@ extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_
 // calling conventions (the Microsoft one spills into those bytes).
 __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, unsigned)
 {
+    // The unwind information says what the prologue did, so a stack walk
+    // from inside the report (a host's crash handler makes one) passes
+    // through this frame: Windows' tables (.seh_*) or DWARF's (.cfi_*).
     asm(".intel_syntax noprefix\n"
+#ifdef _WIN32
+        ".seh_proc AssertionFailedEntry\n"
+#endif
         "AssertionFailedEntry:\n" // the hooks below jump here, whatever the ABI's name for this function
         "sub rsp, 40\n" // room for the report's spills; keeps the stack 16-byte aligned
+#ifdef _WIN32
+        ".seh_stackalloc 40\n"
+        ".seh_endprologue\n"
+#else
+        ".cfi_adjust_cfa_offset 40\n"
+#endif
         "lea rax, [rip + ReturnWithTrapFlag]\n"
         "push rax\n"
+#ifndef _WIN32
+        ".cfi_adjust_cfa_offset 8\n"
+#endif
         "jmp ReportAssertionFailure\n"
         "ReturnWithTrapFlag:\n"
+#ifndef _WIN32
+        ".cfi_adjust_cfa_offset -8\n"
+#endif
         "add rsp, 40\n" // back to the parked return address
+#ifndef _WIN32
+        ".cfi_adjust_cfa_offset -40\n"
+#endif
         "pushfq\n"
         "or qword ptr [rsp], 0x100\n"
         "popfq\n"
         "ret\n"
+#ifdef _WIN32
+        ".seh_endproc\n"
+#endif
         ".att_syntax prefix\n");
 }
 
@@ -57,7 +81,12 @@ __attribute__((naked)) void AssertionFailed(const char16_t*, const char16_t*, un
 // them; a jump keeps the hook's caller the assert's own site.
 extern "C" __attribute__((naked)) void _wassert(const wchar_t*, const wchar_t*, unsigned)
 {
-    asm("jmp AssertionFailedEntry\n");
+    // A frameless function: its entry says so, and the unwinder takes the
+    // return address from the top of the stack.
+    asm(".seh_proc _wassert\n"
+        ".seh_endprologue\n"
+        "jmp AssertionFailedEntry\n"
+        ".seh_endproc\n");
 }
 
 extern "C"

@@ -2,6 +2,7 @@
 
 #include "CoreRT.h"
 #include "Error.h"
+#include "ModuleThreadLocal.h"
 #include "Platform.h"
 
 #include <cstring>
@@ -21,7 +22,11 @@ struct VaRing
     std::unique_ptr<char[]> block;
     size_t next = 0; // the slot the next call fills
 };
-thread_local VaRing t_vaRing;
+VaRing& ThisThreadsVaRing()
+{
+    static ModuleThreadLocal<VaRing> rings;
+    return rings.Get();
+}
 
 // Stops the process with an access violation at a fixed address, which the
 // host's crash handling recognises and takes over at this site. The store is
@@ -48,7 +53,7 @@ std::string FormatPrintf(const char* format, fmt::printf_args args)
 
 const char* vva(const char* format, fmt::printf_args args)
 {
-    VaRing& ring = t_vaRing;
+    VaRing& ring = ThisThreadsVaRing();
     if (!ring.block)
         ring.block = std::make_unique<char[]>(kVaSlotSize * kVaSlotCount); // zero-filled
 

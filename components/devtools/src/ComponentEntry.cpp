@@ -4,6 +4,7 @@
 #include "ConsoleCommandManager.h"
 #include "ConsoleContext.h"
 #include "ConsoleVariableManager.h"
+#include "EntryBarrier.h"
 #include "ICoreGameInit.h"
 #include "InitFunction.h"
 #include "Registry.h"
@@ -29,6 +30,9 @@ namespace
 const bool g_gameInitIdRefetched = (InstanceType<ICoreGameInit>::ms_id = LookupTypeId("ICoreGameInit"), true);
 
 InitFunction g_startTimecycleEditor(StartTimecycleEditor, 0);
+StopFunction g_stopTimecycleEditor(StopTimecycleEditor);
+
+EntryBarrier g_createBarrier("CreateComponent");
 }
 
 template<>
@@ -41,5 +45,5 @@ const bool g_unbufferedOutput = (setvbuf(stdout, nullptr, _IONBF, 0), setvbuf(st
 
 extern "C" __attribute__((visibility("default"))) Component* CreateComponent()
 {
-    return new ComponentInstance();
+    return g_createBarrier.Run<Component*>(nullptr, [] { return new ComponentInstance(); });
 }

@@ -11,8 +11,12 @@ struct TimecycleEditorState;
 // the host's frame events; the component's start-up function.
 void StartTimecycleEditor();
 
+// Disconnects the handlers, unregisters the variable, writes the unsaved
+// work still queued and ends the writer's thread; the component's stop.
+void StopTimecycleEditor();
+
 // The editor's one state record; null until StartTimecycleEditor created it
-// (never, in a process with a pure level above 0).
+// (never, in a process with a pure level above 0) and after the stop.
 tceditor::TimecycleEditorState* GetTimecycleEditorState();
 
 // Sets *wantGui when the editor is open or the game asks for it.

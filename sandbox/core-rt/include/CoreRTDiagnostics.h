@@ -38,6 +38,10 @@ CORE_RT_API int DebuggerQueries();
 
 // What "CoreGetGameWindow" returns (null by default).
 CORE_RT_API void SetGameWindow(void* window);
+// Makes "CoreGetGameWindow" walk the caller's stack first and say on
+// standard error whether a frame lies in [targetBegin, targetEnd); null
+// turns it off (the default).
+CORE_RT_API void SetStackWalkInGameWindow(const void* targetBegin, const void* targetEnd);
 
 // One call of "CoreTrace".
 struct TraceCall

@@ -21,6 +21,8 @@ namespace
 INSTANTIATE_TEST_SUITE_P(
     LoadedLibrary, EditorLaunch,
     testing::Values(Launch{ "LoadedLibrary", { "game", "mosk" }, {}, "editor-library-scenario",
-                            "LoadedLibrary.OpensFromTheConsoleAndEditsTheGame" }),
+                            "LoadedLibrary.OpensFromTheConsoleAndEditsTheGame" },
+                    Launch{ "ReloadedLibrary", { "game", "mosk" }, {}, "editor-library-scenario",
+                            "LoadedLibrary.LoadsAndUnloadsAHundredTimes" }),
     [](const testing::TestParamInfo<Launch>& info) { return std::string(info.param.name); });
 }

@@ -10,12 +10,17 @@
 #include "CoreRTConsole.h"
 #include "NetworkEvents.h"
 #include "SmallTimecycleGame.h"
+#include "HostCycle.h"
 #include "UiDriver.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -85,5 +90,67 @@ TEST(LoadedLibrary, OpensFromTheConsoleAndEditsTheGame)
     EXPECT_FALSE(wantGui);
     EXPECT_FALSE(ui.Exists(kWindow, "##controls_search_name"));
     EXPECT_EQ(variable->GetValue(), "false");
+}
+
+// Resident memory of this process, from the kernel's count of pages.
+size_t ResidentBytes()
+{
+    size_t pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * 4096;
+}
+
+size_t EntriesIn(const char* folder)
+{
+    return size_t(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
+}
+
+// As a host that loads, starts, uses, stops, releases and unloads the
+// library again and again: every unload unloads, each load gives one editor
+// and one variable, and nothing grows from cycle to cycle.
+TEST(LoadedLibrary, LoadsAndUnloadsAHundredTimes)
+{
+    smallgame::ResetWithVariables();
+    smallgame::AddModifier("sunny_day", { { smallgame::kLightDirMult, 2.0f, 1.0f } });
+
+    bool wantGui = false;
+    uidriver::UiDriver ui([&] { wantGui = hostcycle::RaiseFrame(); });
+
+    constexpr int kCycles = 100;
+    constexpr int kSettled = 20;
+    size_t settledMemory = 0;
+    size_t settledFiles = 0;
+    for (int cycle = 1; cycle <= kCycles; ++cycle)
+    {
+        SCOPED_TRACE(cycle);
+        void* library = dlopen(COMPONENT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << dlerror();
+        auto createComponent = reinterpret_cast<Component* (*)()>(dlsym(library, "CreateComponent"));
+        ASSERT_NE(createComponent, nullptr);
+        hostcycle::StartUseStopRelease(createComponent(), ui, wantGui, "sunny_day");
+        if (HasFatalFailure())
+            return;
+        ASSERT_EQ(dlclose(library), 0) << dlerror();
+        if (void* stayed = dlopen(COMPONENT_LIBRARY, RTLD_NOW | RTLD_NOLOAD))
+        {
+            dlclose(stayed);
+            FAIL() << "the library stayed loaded";
+        }
+        EXPECT_EQ(EntriesIn("/proc/self/task"), 1u) << "a thread of the library is left";
+
+        if (cycle == kSettled)
+        {
+            settledMemory = ResidentBytes();
+            settledFiles = EntriesIn("/proc/self/fd");
+        }
+    }
+    const size_t growth = ResidentBytes() - std::min(ResidentBytes(), settledMemory);
+    const size_t perCycle = growth / (kCycles - kSettled);
+    std::printf("memory per cycle after cycle %d: %zu bytes\n", kSettled, perCycle);
+#if !defined(__SANITIZE_ADDRESS__)
+    // (AddressSanitizer keeps freed memory in quarantine.)
+    EXPECT_LT(perCycle, 16384u);
+#endif
+    EXPECT_EQ(EntriesIn("/proc/self/fd"), settledFiles);
 }
 }

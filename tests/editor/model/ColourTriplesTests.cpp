@@ -93,6 +93,10 @@ TEST(ColourTriples, DescribeAColourEdit)
               "sky_zenith_col value 1 (0.45, 0.38, 0.46) -> (0.80, 0.45, 0.20) in tod_sunrise_warm");
     EXPECT_EQ(DescribeColourEdit("fog", ValueColumn::Indoor, { 1.0f, 2.5f, 0.0f }, { 3.0f, 2.5f, 0.0f }, "m"),
               "fog value 2 (1.00, 2.50, 0.00) -> (3.00, 2.50, 0.00) in m");
+    // A name of any length, shortened as the status line shows it.
+    const std::string big(40000, 'x');
+    EXPECT_EQ(DescribeColourEdit("fog", ValueColumn::Indoor, { 1.0f, 2.5f, 0.0f }, { 3.0f, 2.5f, 0.0f }, big),
+              "fog value 2 (1.00, 2.50, 0.00) -> (3.00, 2.50, 0.00) in " + big.substr(0, 64) + "... (40,000 bytes)");
 }
 
 // EditHistory::SetValues over both games: several values as one step that

@@ -450,3 +450,49 @@ TEST_P(EditHistoryTest, SessionKeepsTheFirstStateOfEachModifierAndMarksWhatDiffe
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(changes.Find("foggy"), nullptr);
 }
+
+// Names of any length (the game's loader takes them) go into step texts and
+// messages shortened as the status line shows them, whole into the game.
+TEST_P(EditHistoryTest, StepTextsShortenNamesOfAnyLength)
+{
+    const std::string big = "big_" + std::string(40000 - 4, 'n');
+    const std::string shown = big.substr(0, 64) + "... (40,000 bytes)";
+    const std::string bigger = big + "_renamed";
+    either.Add(big, { { kFogStart, 5.0f, 6.0f } });
+    const auto inGame = [&](const std::string& name) {
+        for (const tcModifier* modifier : game.Modifiers())
+            if (modifier && game.GetTimecycleName(*modifier) == name)
+                return true;
+        return false;
+    };
+
+    const std::function<void()> steps[] = {
+        [&] { history.SetValue(Named(big), kFogStart, ValueColumn::Outdoor, 7.0f); },
+        [&] { history.RemoveParameter(Named(big), kFogStart, ParameterChangeKind::Switched); },
+        [&] {
+            const tcModData values{ kFogStart, 3.0f, 4.0f };
+            history.AddParameter(Named(big), "fog_start", &values, ParameterChangeKind::Switched);
+        },
+        [&] { history.AddParameter(Named(big), "water_fog_density", nullptr, ParameterChangeKind::AddedOrDeleted); },
+        [&] { history.CloneModifier(Named(big), bigger + "_copy"); },
+        [&] { history.RenameModifier(Named(big), bigger); },
+        [&] { history.ReplaceModifier(Named(bigger), ModifierSnapshot{ bigger, 1, {} }, "paste"); },
+    };
+    for (const auto& step : steps)
+    {
+        step();
+        const std::string text = history.UndoDescription();
+        EXPECT_LT(text.size(), 300u) << text.substr(0, 300);
+        EXPECT_THAT(text, HasSubstr("(40,0"));
+    }
+    EXPECT_TRUE(inGame(bigger)) << "the game has the whole name";
+
+    // A step skipped because the game removed its modifier says so briefly.
+    game.RemoveTimecycle(Named(bigger));
+    EXPECT_FALSE(history.Undo().has_value());
+    EXPECT_THAT(history.Message(), HasSubstr("Undo skipped"));
+    EXPECT_LT(history.Message().size(), 400u);
+    EXPECT_EQ(history.RedoDescription(), "paste " + bigger.substr(0, 64) + "... (40,008 bytes)");
+    history.Undo();
+    EXPECT_EQ(history.RedoDescription(), "rename " + shown + " to " + bigger.substr(0, 64) + "... (40,008 bytes)");
+}

@@ -7,6 +7,7 @@
 #include "GameRecords.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
+#include "PinnedInstallRoot.h"
 
 #include <LaunchEnvironment.h>
 #include <Platform.h>
@@ -24,38 +25,7 @@ namespace fs = std::filesystem;
 
 namespace
 {
-// This process's install root: a temporary folder written into the
-// init-state block before the component first asks for the root, which it
-// then keeps; removed when the process ends.
-struct TemporaryRoot
-{
-    fs::path folder;
-    ~TemporaryRoot()
-    {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-};
-
-fs::path PinInstallRoot()
-{
-    const fs::path folder = fs::temp_directory_path() / ("vesk-install-root-" + std::to_string(std::random_device()()));
-    fs::create_directories(folder);
-    const std::u16string text = folder.u16string() + platform::kPathSeparator;
-    InitStateView block = OpenInitState("KelInitState");
-    text.copy(block->rootPath, text.size());
-    block->rootPath[text.size()] = u'\0';
-    // The block lives only while someone holds it: the root is read now.
-    GetInstallRoot();
-    block.Close();
-    return folder;
-}
-
-const fs::path& InstallRoot()
-{
-    static const TemporaryRoot root{ PinInstallRoot() };
-    return root.folder;
-}
+using pinnedroot::InstallRoot;
 
 std::string ReadFile(const fs::path& path)
 {

@@ -27,3 +27,6 @@ using ImGuiItemCallback = void (*)(const ImGuiItemEvent& event, void* userData);
 // Installs the callback on the current context; null uninstalls it. Uninstall
 // before destroying the context.
 IMGUI_API void ImGuiSetItemCallback(ImGuiItemCallback callback, void* userData);
+// The callback installed on the current context (null for none), so that a
+// tool can wrap another's.
+IMGUI_API ImGuiItemCallback ImGuiGetItemCallback(void** userData);

@@ -8,3 +8,9 @@ ConsoleCommand::~ConsoleCommand()
         m_token = -1;
     }
 }
+
+EntryBarrier& internal::HandlerBarrier()
+{
+    static EntryBarrier barrier("console command");
+    return barrier;
+}

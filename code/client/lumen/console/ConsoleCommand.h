@@ -5,6 +5,7 @@
 #include "ConsoleArgument.h"
 #include "ConsoleCommandManager.h"
 #include "ConsoleExecutionContext.h"
+#include "EntryBarrier.h"
 
 #include <ostream>
 #include <string>
@@ -29,6 +30,9 @@ struct HandlerArgument<void (Class::*)(Argument)>
 {
     using Type = std::decay_t<Argument>;
 };
+
+// The guard of every handler the command manager calls into this module.
+EntryBarrier& HandlerBarrier();
 
 inline bool CheckArgumentCount(ConsoleExecutionContext& context, size_t wanted)
 {
@@ -85,6 +89,15 @@ ConsoleCommandHandler AdaptHandler(Handler handler)
     }
 }
 
+// The handler as the command manager calls it: nothing it throws leaves
+// this module; the command then reports failure.
+inline ConsoleCommandHandler GuardHandler(ConsoleCommandHandler handler)
+{
+    return [handler = std::move(handler)](ConsoleExecutionContext& context) {
+        return internal::HandlerBarrier().Run(false, [&] { return handler(context); });
+    };
+}
+
 class ConsoleCommand
 {
 public:
@@ -93,7 +106,8 @@ public:
         : m_resource("internal"), m_commandManager(commandManager)
     {
         constexpr size_t argumentCount = HandlerArgumentCount<Handler>();
-        m_token = m_commandManager->Register(name, m_resource, AdaptHandler(std::move(handler)), argumentCount);
+        m_token = m_commandManager->Register(name, m_resource, GuardHandler(AdaptHandler(std::move(handler))),
+                                              argumentCount);
     }
 
     ~ConsoleCommand();

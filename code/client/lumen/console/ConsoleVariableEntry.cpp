@@ -2,11 +2,18 @@
 
 #include "ConsoleContext.h"
 #include "ConsolePrint.h"
+#include "EntryBarrier.h"
 #include "Security.h"
 
 namespace
 {
 const std::string kChannel = "cmd";
+
+EntryBarrier& VariableBarrier()
+{
+    static EntryBarrier barrier("console variable");
+    return barrier;
+}
 }
 
 std::string FormatFlags(int flags)
@@ -56,24 +63,28 @@ std::string ConsoleVariableEntry<bool>::GetValue()
 
 bool ConsoleVariableEntry<bool>::SetValue(const std::string& value)
 {
-    const int flags = m_variableManager->GetFlags(m_name);
+    // The variable manager calls this from another module; the change
+    // callback runs inside.
+    return VariableBarrier().Run(false, [&] {
+        const int flags = m_variableManager->GetFlags(m_name);
 
-    if (flags & ConVar_Internal)
-    {
-        PrintWarning(kChannel, "'%s' is an internal ConVar and cannot be changed.\n", m_name);
-        return false;
-    }
+        if (flags & ConVar_Internal)
+        {
+            PrintWarning(kChannel, "'%s' is an internal ConVar and cannot be changed.\n", m_name);
+            return false;
+        }
 
-    if (flags & ConVar_ReadOnly)
-    {
-        if (!m_variableManager->quietReadOnly)
-            PrintWarning(kChannel, "'%s' is read only. Try using `+set` in the command line.\n", m_name);
-        return false;
-    }
+        if (flags & ConVar_ReadOnly)
+        {
+            if (!m_variableManager->quietReadOnly)
+                PrintWarning(kChannel, "'%s' is read only. Try using `+set` in the command line.\n", m_name);
+            return false;
+        }
 
-    bool parsed = false;
-    ParseBool(value, parsed);
-    return SetTypedValue(parsed);
+        bool parsed = false;
+        ParseBool(value, parsed);
+        return SetTypedValue(parsed);
+    });
 }
 
 std::string ConsoleVariableEntry<bool>::GetSavedValue()
@@ -88,8 +99,11 @@ void ConsoleVariableEntry<bool>::SaveValue()
 
 void ConsoleVariableEntry<bool>::SyncFromTrackedVariable()
 {
-    if (m_trackedVariable && *m_trackedVariable != m_value)
-        SetTypedValue(*m_trackedVariable);
+    VariableBarrier().Run(true, [&] {
+        if (m_trackedVariable && *m_trackedVariable != m_value)
+            SetTypedValue(*m_trackedVariable);
+        return true;
+    });
 }
 
 bool ConsoleVariableEntry<bool>::SetTypedValue(bool value)

@@ -1,5 +1,7 @@
 #include "ColourTriples.h"
 
+#include "StatusText.h"
+
 #include <Utils.h>
 
 #include <string_view>
@@ -69,7 +71,7 @@ bool HasAllChannels(const ColourTriple& triple, const std::map<int32_t, tcModDat
 std::string DescribeColourEdit(const std::string& stem, ValueColumn column, const std::array<float, 3>& before,
                                const std::array<float, 3>& after, const std::string& modifier)
 {
-    return va("%s value %d (%.2f, %.2f, %.2f) -> (%.2f, %.2f, %.2f) in %s", stem, static_cast<int>(column), before[0],
-              before[1], before[2], after[0], after[1], after[2], modifier);
+    return fmt::sprintf("%s value %d (%.2f, %.2f, %.2f) -> (%.2f, %.2f, %.2f) in %s", stem, static_cast<int>(column),
+                        before[0], before[1], before[2], after[0], after[1], after[2], StatusName(modifier));
 }
 }

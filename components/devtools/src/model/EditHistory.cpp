@@ -3,6 +3,8 @@
 #include "EditorAssert.h"
 #include "SessionChanges.h"
 
+#include "StatusText.h"
+
 #include <Utils.h>
 
 #include <algorithm>
@@ -30,7 +32,7 @@ size_t HeapBytes(const std::string& text)
 std::string VariableLabel(GameTimecycle& game, int32_t varId)
 {
     const char* name = game.VariableName(varId);
-    return name ? name : va("variable %d", varId);
+    return name ? name : fmt::sprintf("variable %d", varId);
 }
 
 int PositionOf(const tcModifier& modifier, int32_t varId)
@@ -45,12 +47,12 @@ int PositionOf(const tcModifier& modifier, int32_t varId)
 
 std::string Gone(const std::string& modifier)
 {
-    return "the game no longer has " + modifier;
+    return "the game no longer has " + StatusName(modifier);
 }
 
 std::string ChangedSince(const std::string& modifier)
 {
-    return "the game changed " + modifier + " since";
+    return "the game changed " + StatusName(modifier) + " since";
 }
 }
 
@@ -90,7 +92,8 @@ size_t EditHistory::Step::Bytes() const
 
 std::string EditHistory::Step::Describe(GameTimecycle& game) const
 {
-    const char* name = modifier.c_str();
+    // Texts to show: names of any length shortened as the status line does.
+    const std::string name = StatusName(modifier);
     return std::visit(
         Overloaded{
             [&](const ValueChange& c) -> std::string {
@@ -98,23 +101,23 @@ std::string EditHistory::Step::Describe(GameTimecycle& game) const
                     return c.action;
                 const ValueChange::Value& v = c.values.front();
                 const char* column = c.column == ValueColumn::Indoor ? " (Value 2)" : "";
-                return va("%s%s %.3f -> %.3f in %s", VariableLabel(game, v.varId), column, v.before, v.after, name);
+                return fmt::sprintf("%s%s %.3f -> %.3f in %s", VariableLabel(game, v.varId), column, v.before, v.after, name);
             },
             [&](const ParameterChange& c) -> std::string {
                 const std::string variable = VariableLabel(game, c.entry.varId);
                 if (c.kind == ParameterChangeKind::Switched)
-                    return va("switch %s %s in %s", c.presentAfter ? "on" : "off", variable, name);
-                return c.presentAfter ? va("add %s to %s", variable, name) : va("delete %s from %s", variable, name);
+                    return fmt::sprintf("switch %s %s in %s", c.presentAfter ? "on" : "off", variable, name);
+                return c.presentAfter ? fmt::sprintf("add %s to %s", variable, name) : fmt::sprintf("delete %s from %s", variable, name);
             },
             [&](const std::unique_ptr<ModifierChange>& c) -> std::string {
                 if (!c->existsAfter)
-                    return va("delete %s", name);
-                return c->cloneSource.empty() ? va("create %s", name) : va("clone %s as %s", c->cloneSource, name);
+                    return fmt::sprintf("delete %s", name);
+                return c->cloneSource.empty() ? fmt::sprintf("create %s", name) : fmt::sprintf("clone %s as %s", StatusName(c->cloneSource), name);
             },
             [&](const std::unique_ptr<RenameChange>& c) -> std::string {
-                return va("rename %s to %s", name, c->newName);
+                return fmt::sprintf("rename %s to %s", name, StatusName(c->newName));
             },
-            [&](const std::unique_ptr<ReplaceChange>& c) -> std::string { return va("%s %s", c->action, name); },
+            [&](const std::unique_ptr<ReplaceChange>& c) -> std::string { return fmt::sprintf("%s %s", c->action, name); },
             [&](const std::unique_ptr<GroupChange>& c) -> std::string { return c->action; },
         },
         change);
@@ -226,8 +229,8 @@ bool EditHistory::AddParameter(tcModifier& modifier, const char* varName, const 
             {
                 const std::string variable = VariableLabel(m_game, varId);
                 const std::string& name = m_game.GetTimecycleName(modifier);
-                BeginGroup(kind == ParameterChangeKind::Switched ? va("switch on %s in %s", variable, name)
-                                                                 : va("add %s to %s", variable, name));
+                BeginGroup(fmt::sprintf(kind == ParameterChangeKind::Switched ? "switch on %s in %s" : "add %s to %s",
+                                        variable, StatusName(name)));
             }
             SetValue(modifier, varId, ValueColumn::Outdoor, values->value1);
             SetValue(modifier, varId, ValueColumn::Indoor, values->value2);
@@ -417,8 +420,8 @@ std::optional<StepEffect> EditHistory::Move(bool forward)
     ++m_revision;
     m_message.clear();
     if (!outcome.skipped.empty())
-        m_message = va("%s %s (%s): %s", forward ? "Redo" : "Undo", outcome.effect ? "incomplete" : "skipped",
-                       outcome.skipped, step.Describe(m_game));
+        m_message = fmt::sprintf("%s %s (%s): %s", forward ? "Redo" : "Undo", outcome.effect ? "incomplete" : "skipped",
+                                 outcome.skipped, step.Describe(m_game));
     // A step that could not be applied is passed over all the same, so the
     // ones behind it stay reachable.
     m_done = forward ? m_done + 1 : m_done - 1;
@@ -453,7 +456,7 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 }
                 m_changes.Refresh(*modifier);
                 if (!missing.empty())
-                    return { StepEffect{ Kind::Replaced, name }, missing + " no longer in " + name };
+                    return { StepEffect{ Kind::Replaced, name }, missing + " no longer in " + StatusName(name) };
                 if (c.values.size() == 1)
                     return { StepEffect{ Kind::Value, name, *live }, {} };
                 return { StepEffect{ Kind::Replaced, name }, {} };
@@ -476,7 +479,7 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                 }
                 else if (!m_game.RemoveTimecycleModData(*modifier, c.entry))
                 {
-                    return { {}, VariableLabel(m_game, c.entry.varId) + " is no longer in " + name };
+                    return { {}, VariableLabel(m_game, c.entry.varId) + " is no longer in " + StatusName(name) };
                 }
                 m_changes.Refresh(*modifier);
                 return { StepEffect{ Kind::Parameter, name, c.entry, present, c.kind }, {} };
@@ -497,10 +500,10 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                     return { StepEffect{ Kind::Modifier, name, {}, false }, {} };
                 }
                 if (m_game.FindModifierByName(name))
-                    return { {}, "the game has another " + name };
+                    return { {}, "the game has another " + StatusName(name) };
                 tcModifier* created = CreateFromSnapshot(m_game, c->snapshot);
                 if (!created)
-                    return { {}, "the game refused to create " + name };
+                    return { {}, "the game refused to create " + StatusName(name) };
                 // A deleted modifier comes back as what the game applied it as,
                 // unless something else took that place meanwhile.
                 TimecycleScriptData* script = m_game.GetScriptData();
@@ -523,7 +526,7 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
                     return { {}, ChangedSince(from) };
                 m_changes.Touch(*modifier);
                 if (!m_game.RenameTimecycle(*modifier, to))
-                    return { {}, "the game has another " + to };
+                    return { {}, "the game has another " + StatusName(to) };
                 m_changes.NoteRenamed(from, to);
                 m_changes.Refresh(*modifier);
                 return { StepEffect{ Kind::Renamed, to, {}, false, {}, from }, {} };

@@ -47,7 +47,7 @@ std::u16string MoveAside(std::u16string_view folder, const std::u16string& journ
     for (int attempt = 1; attempt <= kMaxNameTries; ++attempt)
     {
         const std::u16string target = damaged + platform::kPathSeparator + name +
-                                      (attempt > 1 ? ToUtf16(va("_%d", attempt)) : std::u16string());
+                                      (attempt > 1 ? ToUtf16(fmt::sprintf("_%d", attempt)) : std::u16string());
         if (!platform::PathExists(target) && platform::MoveFileWithoutReplacing(journal, target, error))
             return target;
     }
@@ -70,8 +70,9 @@ std::u16string NewJournalPath(std::u16string_view folder)
     // Sessions of one process (the editor reset, tests) are told apart by a count.
     static std::atomic<int> sessions{ 0 };
     const platform::LocalTime time = platform::GetLocalTime();
-    const std::string name = va("%04d-%02d-%02d_%02d-%02d-%02d_%u_%d", time.year, time.month, time.day, time.hour,
-                                time.minute, time.second, platform::CurrentProcessId(), ++sessions);
+    // Not through va: the writer's thread keeps no formatting ring of its own.
+    const std::string name = fmt::sprintf("%04d-%02d-%02d_%02d-%02d-%02d_%u_%d", time.year, time.month, time.day,
+                                          time.hour, time.minute, time.second, platform::CurrentProcessId(), ++sessions);
     return std::u16string(folder) + platform::kPathSeparator + ToUtf16(name) + std::u16string(kJournalEnding);
 }
 

@@ -2,8 +2,11 @@
 
 #include "UnsavedJournal.h"
 
+#include <EntryBarrier.h>
 #include <Utils.h>
 
+#include <iterator>
+#include <system_error>
 #include <utility>
 
 namespace tceditor
@@ -13,11 +16,15 @@ namespace
 // The journal is rewritten once it is this much larger than when it was last
 // written whole.
 constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
+
+EntryBarrier g_writerBarrier("unsaved work writer");
 }
 
 UnsavedWorkWriter::UnsavedWorkWriter(std::u16string folder) : m_folder(std::move(folder))
 {
-    m_thread = std::thread([this] { Run(); });
+    if (!platform::StartThread(m_thread, RunThread, this))
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again),
+                                "no thread for the unsaved work");
 }
 
 UnsavedWorkWriter::~UnsavedWorkWriter()
@@ -27,7 +34,59 @@ UnsavedWorkWriter::~UnsavedWorkWriter()
         m_stopping = true;
     }
     m_wake.notify_all();
-    m_thread.join();
+    platform::JoinThread(m_thread);
+    WriteRemaining();
+}
+
+void UnsavedWorkWriter::RunThread(void* writer)
+{
+    static_cast<UnsavedWorkWriter*>(writer)->Run();
+}
+
+// On the thread that destroys the writer, with no other left: the batch a
+// thread ended in its middle and everything queued after it, in order. The
+// bound: one append (or one rewrite) of that much, never a wait on anyone.
+void UnsavedWorkWriter::WriteRemaining() noexcept
+{
+    // A thread the system ended while it held the lock (a Windows process's
+    // exit) leaves it held for good: nothing is written then rather than
+    // waiting for ever.
+    if (!m_mutex.try_lock())
+        return;
+    m_mutex.unlock();
+    g_writerBarrier.Run(true, [&] {
+        std::vector<Task> tasks = std::move(m_inFlight);
+        // A thread ended in a write may hold that journal's files open for
+        // good: the work goes whole into a journal of a new name, and the
+        // old one goes once that is written. Steps of the batch it had
+        // applied already apply again to the same result.
+        // Its handles are left as they are, not closed: the ended thread may
+        // have been inside a call on them (the process is ending anyway).
+        std::u16string cutJournal;
+        if (!tasks.empty())
+        {
+            cutJournal = m_journal;
+            m_file = {};
+            m_lock = {};
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_journal.clear();
+        }
+        tasks.insert(tasks.end(), std::make_move_iterator(m_tasks.begin()), std::make_move_iterator(m_tasks.end()));
+        m_tasks.clear();
+        if (!cutJournal.empty())
+            m_rewriteDue = true;
+        Handle(tasks);
+        if (!cutJournal.empty() && !m_journal.empty() && !m_rewriteDue)
+        {
+            platform::RemoveFile(cutJournal);
+            platform::RemoveFile(LockPathOf(cutJournal));
+        }
+        return true;
+    });
+    g_writerBarrier.Run(true, [&] {
+        CloseJournal();
+        return true;
+    });
 }
 
 void UnsavedWorkWriter::Submit(UnsavedStep step)
@@ -93,32 +152,46 @@ std::u16string UnsavedWorkWriter::JournalPath()
 
 void UnsavedWorkWriter::Run()
 {
-    std::vector<EndedSession> ended = CollectEndedSessions(m_folder);
+    // The thread's body: nothing it throws ends the process. A search that
+    // failed finds no ended sessions; a batch that failed is lost alone, and
+    // the next write puts the journal down whole.
+    std::optional<std::vector<EndedSession>> ended =
+        g_writerBarrier.Run<std::optional<std::vector<EndedSession>>>(std::vector<EndedSession>{}, [&] {
+            return std::optional<std::vector<EndedSession>>(CollectEndedSessions(m_folder));
+        });
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_ended = std::move(ended);
     }
     for (;;)
     {
-        std::vector<Task> tasks;
-        bool stopping = false;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_wake.wait(lock, [&] { return m_stopping || !m_tasks.empty(); });
-            tasks.swap(m_tasks);
-            stopping = m_stopping;
+            // What is queued now the stopping thread writes itself.
+            if (m_stopping)
+                break;
+            m_inFlight.swap(m_tasks);
         }
         // Steps that came together are written together.
-        Handle(tasks);
+        g_writerBarrier.Run(
+            true,
+            [&] {
+                Handle(m_inFlight);
+                return true;
+            },
+            [&](bool) {
+                m_rewriteDue = true;
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_error = "a step could not be kept (out of memory?)";
+            });
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_done += tasks.size();
+            m_done += m_inFlight.size();
+            m_inFlight.clear();
         }
         m_written.notify_all();
-        if (stopping && tasks.empty())
-            break;
     }
-    CloseJournal();
 }
 
 void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)

@@ -16,7 +16,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tceditor
@@ -26,7 +25,10 @@ class UnsavedWorkWriter
 public:
     // Files go to `folder`, made when the first step comes.
     explicit UnsavedWorkWriter(std::u16string folder);
-    // Writes what is left. A session with nothing unsaved leaves no files;
+    // Ends the thread after the batch it is writing, then writes what is
+    // still queued on the calling thread: the steps of an orderly exit reach
+    // the disk even where the system ended the thread first (a Windows
+    // process's exit). A session with nothing unsaved leaves no files;
     // otherwise its journal stays for the next start to offer.
     ~UnsavedWorkWriter();
     UnsavedWorkWriter(const UnsavedWorkWriter&) = delete;
@@ -58,7 +60,9 @@ private:
         EndedSession ended;
     };
 
+    static void RunThread(void* writer);
     void Run();
+    void WriteRemaining() noexcept;
     void Handle(std::vector<Task>& tasks);
     // Appends, or rewrites the journal whole when it is due; false on failure.
     bool Write(const std::string& records);
@@ -71,6 +75,9 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_written;
     std::vector<Task> m_tasks;
+    // The batch the thread is handling; left over only when the thread was
+    // ended in its middle.
+    std::vector<Task> m_inFlight;
     uint64_t m_submitted = 0;
     uint64_t m_done = 0;
     bool m_stopping = false;
@@ -87,6 +94,6 @@ private:
     uint64_t m_rewrittenBytes = 0;
     bool m_rewriteDue = false;
 
-    std::thread m_thread;
+    platform::Thread m_thread;
 };
 }

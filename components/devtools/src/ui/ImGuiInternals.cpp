@@ -72,4 +72,55 @@ void ScrollLastItemIntoView()
 {
     ImGui::ScrollToItem(ImGuiScrollFlags_KeepVisibleEdgeY);
 }
+
+OpenScopes CurrentOpenScopes() noexcept
+{
+    const ImGuiContext* g = ImGui::GetCurrentContext();
+    if (!g || !g->WithinFrameScope || !g->CurrentWindow)
+        return {};
+    return { true,
+             g->CurrentWindowStack.Size,
+             g->CurrentWindow->IDStack.Size,
+             g->GroupStack.Size,
+             g->DisabledStackSize,
+             g->ColorStack.Size,
+             g->ItemFlagsStack.Size,
+             g->StyleVarStack.Size,
+             g->FocusScopeStack.Size,
+             g->FontStack.Size };
+}
+
+void CloseScopesOpenedSince(const OpenScopes& before)
+{
+    ImGuiContext* context = ImGui::GetCurrentContext();
+    if (!before.inFrame || !context)
+        return;
+    ImGuiContext& g = *context;
+    // Each window the draw began, innermost first, with what is open in it.
+    while (g.CurrentWindowStack.Size > before.windows)
+    {
+        ImGui::ErrorCheckEndWindowRecover(nullptr);
+        if (g.CurrentWindow->Flags & ImGuiWindowFlags_ChildWindow)
+            ImGui::EndChild();
+        else
+            ImGui::End();
+    }
+    // What it pushed in the window it was called in, and the frame's stacks.
+    while (g.GroupStack.Size > before.groups)
+        ImGui::EndGroup();
+    while (g.CurrentWindow->IDStack.Size > before.ids)
+        ImGui::PopID();
+    while (g.DisabledStackSize > before.disabled)
+        ImGui::EndDisabled();
+    if (g.ColorStack.Size > before.colours)
+        ImGui::PopStyleColor(g.ColorStack.Size - before.colours);
+    while (g.ItemFlagsStack.Size > before.itemFlags)
+        ImGui::PopItemFlag();
+    if (g.StyleVarStack.Size > before.styleVars)
+        ImGui::PopStyleVar(g.StyleVarStack.Size - before.styleVars);
+    while (g.FocusScopeStack.Size > before.focusScopes)
+        ImGui::PopFocusScope();
+    while (g.FontStack.Size > before.fonts)
+        ImGui::PopFont();
+}
 }

@@ -43,4 +43,24 @@ std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.
 void ScrollLastItemIntoView();
+
+// The depth of every Dear ImGui scope open at one moment of a frame, so that
+// a draw cut short by an exception closes exactly what it opened.
+struct OpenScopes
+{
+    bool inFrame = false;
+    int windows = 0;
+    int ids = 0;
+    int groups = 0;
+    int disabled = 0;
+    int colours = 0;
+    int itemFlags = 0;
+    int styleVars = 0;
+    int focusScopes = 0;
+    int fonts = 0;
+};
+OpenScopes CurrentOpenScopes() noexcept;
+// Ends the windows, child windows, popups, tables, tree nodes and pushes
+// opened after `before` was taken, leaving the frame as it was then.
+void CloseScopesOpenedSince(const OpenScopes& before);
 }

@@ -1,0 +1,44 @@
+// A Windows host that loads the component DLL, makes one step in the editor
+// and returns from main at once, with the DLL still loaded and started: the
+// process's exit ends the writer's thread before the DLL is detached, and
+// the step must be on disk all the same. The modifier edited is named by
+// its only argument.
+#include "Component.h"
+#include "ConsoleCommandManager.h"
+#include "CoreRTConsole.h"
+#include "CoreRTControl.h"
+#include "HostCycle.h"
+#include "SmallTimecycleGame.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+        return 2;
+    const std::string name = argv[1];
+    smallgame::ResetWithVariables();
+    tcModifier& modifier = smallgame::AddModifier(name, {{smallgame::kFogStart, 5.0f, 6.0f}});
+    corert::SetGameReady(true);
+    _putenv("Tamberlin_SDK_Guest=1");
+
+    HMODULE library = LoadLibraryW(L"devtools-vesk.dll");
+    auto createComponent = library ? reinterpret_cast<Component* (*)()>(
+                                         reinterpret_cast<void*>(GetProcAddress(library, "CreateComponent")))
+                                   : nullptr;
+    Component* component = createComponent ? createComponent() : nullptr;
+    if (!component)
+        return 3;
+    component->AddRef();
+    if (!component->Start())
+        return 4;
+    corert::CommandManager().Invoke("timecycleeditor true");
+
+    uidriver::UiDriver ui([] { hostcycle::RaiseFrame(); });
+    ui.Frame();
+    hostcycle::MakeValueStep(ui, name, modifier.nameHash, smallgame::kFogStart, "7.25");
+    return 0;
+}
