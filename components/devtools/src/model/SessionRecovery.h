@@ -36,8 +36,10 @@ public:
     // The ended session offered now (newest first), or null while there is
     // none or the search is not done.
     const EndedSession* CurrentOffer();
-    // The offer's work in the game as one step; the status line names what
-    // was skipped.
+    // The offer's work in the game as one step; the status line counts what
+    // was restored and names what the game refused or did not have. A
+    // modifier whose new values the game refuses keeps its old ones and its
+    // own name.
     void Restore();
     // The offer's work as a new document in "data/timecycle-changes".
     void SaveToFile();
