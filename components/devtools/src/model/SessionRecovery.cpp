@@ -90,11 +90,14 @@ SessionRecovery::SessionRecovery(TimecycleEditorState& state, std::u16string fol
 
 void SessionRecovery::CaptureCompletedSteps()
 {
-    // A failing disk is told once, in the status line.
+    // While writing fails a line in the editor says so (NotKeptWarning);
+    // the status line tells when it starts failing and when it works again.
     std::string error = m_writer.Error();
-    if (!error.empty() && error != m_shownError)
+    if (!error.empty() && m_writeError.empty())
         m_state.SetStatus("Unsaved work is not kept on disk: " + error, true);
-    m_shownError = std::move(error);
+    else if (error.empty() && !m_writeError.empty())
+        m_state.SetStatus("Unsaved work is kept on disk again", false);
+    m_writeError = std::move(error);
 
     if (m_state.history.GestureOpen() || m_state.comparedEdit)
         return;
@@ -105,6 +108,14 @@ void SessionRecovery::CaptureCompletedSteps()
     for (const std::string& name : names)
         AddChangesOf(m_state, name, step);
     m_writer.Submit(std::move(step));
+}
+
+std::string SessionRecovery::NotKeptWarning() const
+{
+    if (m_writeError.empty())
+        return {};
+    return "Unsaved work is not being kept on disk (" + m_writeError +
+           "); it is held in memory and written as soon as writing works again";
 }
 
 void SessionRecovery::NoteSaved()

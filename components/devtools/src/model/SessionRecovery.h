@@ -47,6 +47,10 @@ public:
     // moving on from a damaged one's notice.
     void Discard();
 
+    // While the work cannot be written to disk: a warning that says so and
+    // why; empty while it is kept.
+    std::string NotKeptWarning() const;
+
     UnsavedWorkWriter& Writer() { return m_writer; }
 
     // The popup asks once more before "Discard" acts.
@@ -59,7 +63,8 @@ private:
     std::u16string m_folder;
     UnsavedWorkWriter m_writer;
     bool m_offersTaken = false;
-    std::string m_shownError;
+    // Why the last frame found writing failing.
+    std::string m_writeError;
     std::vector<EndedSession> m_offers;
 };
 

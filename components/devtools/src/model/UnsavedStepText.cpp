@@ -57,8 +57,13 @@ public:
         while (!line.empty() && m_error.empty())
         {
             const size_t space = line.find(' ');
-            words.push_back(Unescaped(line.substr(0, space)));
+            const std::string_view word = line.substr(0, space);
             line.remove_prefix(space == std::string_view::npos ? line.size() : space + 1);
+            // No name or variable is empty, and nothing else is written so.
+            if (word.empty() || (space != std::string_view::npos && line.empty()))
+                Fail("an empty word");
+            else
+                words.push_back(Unescaped(word));
         }
         if (words.empty())
             Fail("an empty line");
@@ -122,6 +127,12 @@ private:
     std::string_view m_rest;
     std::string m_error;
 };
+
+// "2026-12-10" or "14:03:22": shown to the user as it is.
+bool IsTimeWord(const std::string& word)
+{
+    return word.find_first_not_of("0123456789-:") == std::string::npos;
+}
 
 bool ReadKind(const std::string& word, bool& created)
 {
@@ -201,6 +212,8 @@ UnsavedStepReading ReadUnsavedStep(std::string_view text)
                 open->state.userFlags = reader.Unsigned(words[1]);
             else if (what == "p" && words.size() == 4)
                 ReadParameter(reader, words, open->state, openVariables, reading.notes);
+            else if (what == "end" && words.size() == 1 && open->state.name.empty())
+                reader.Fail("a modifier without its name");
             else if (what == "end" && words.size() == 1)
             {
                 open->state.numMods = int(open->state.parameters.size());
@@ -211,7 +224,7 @@ UnsavedStepReading ReadUnsavedStep(std::string_view text)
             continue;
         }
         UnsavedModifier change;
-        if (what == "time" && words.size() == 3)
+        if (what == "time" && words.size() == 3 && IsTimeWord(words[1]) && IsTimeWord(words[2]))
             step.time = words[1] + " " + words[2];
         else if (what == "saved" && words.size() == 1)
             step.saved = true;

@@ -4,6 +4,7 @@
 
 #include <Utils.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace tceditor
@@ -13,6 +14,23 @@ namespace
 // The journal is rewritten once it is this much larger than when it was last
 // written whole.
 constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
+constexpr std::chrono::milliseconds kFirstRetry{ 100 };
+constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
+
+std::mutex g_failureMutex;
+std::string g_failure;
+
+std::string InjectedFailure()
+{
+    std::lock_guard<std::mutex> lock(g_failureMutex);
+    return g_failure;
+}
+}
+
+void UnsavedWorkWriter::FailWritesForTesting(std::string reason)
+{
+    std::lock_guard<std::mutex> lock(g_failureMutex);
+    g_failure = std::move(reason);
 }
 
 UnsavedWorkWriter::UnsavedWorkWriter(std::u16string folder) : m_folder(std::move(folder))
@@ -104,12 +122,19 @@ void UnsavedWorkWriter::Run()
         bool stopping = false;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_stopping || !m_tasks.empty(); });
+            const auto due = [&] { return m_stopping || !m_tasks.empty(); };
+            if (m_retryDelay.count() == 0)
+                m_wake.wait(lock, due);
+            else
+                m_wake.wait_for(lock, m_retryDelay, due);
             tasks.swap(m_tasks);
             stopping = m_stopping;
         }
         // Steps that came together are written together.
         Handle(tasks);
+        if (tasks.empty())
+            Retry();
+        RemoveWaiting();
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_done += tasks.size();
@@ -139,8 +164,9 @@ void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)
         case Task::Kind::Remove:
             flush();
             // Only once the restored work is safe here does the old copy go.
+            m_waitingRemovals.push_back(std::move(task.ended));
             if (records.empty())
-                task.ended.Remove();
+                RemoveWaiting();
             break;
         case Task::Kind::NewJournal:
             flush();
@@ -153,13 +179,30 @@ void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)
     flush();
 }
 
+void UnsavedWorkWriter::Retry()
+{
+    if (m_retryDelay.count() == 0)
+        return;
+    m_rewriteDue = true;
+    Write({});
+}
+
+void UnsavedWorkWriter::RemoveWaiting()
+{
+    if (m_retryDelay.count() != 0)
+        return;
+    for (EndedSession& ended : m_waitingRemovals)
+        ended.Remove();
+    m_waitingRemovals.clear();
+}
+
 bool UnsavedWorkWriter::Write(const std::string& records)
 {
-    std::string error;
-    if (m_journal.empty() && !StartJournal(error))
+    std::string error = InjectedFailure();
+    if (!error.empty() || (m_journal.empty() && !StartJournal(error)))
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = error;
+        m_rewriteDue = true;
+        NoteOutcome(error);
         return false;
     }
     // A new journal, or one left after a failed write, is written whole.
@@ -175,14 +218,23 @@ bool UnsavedWorkWriter::Write(const std::string& records)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_bytesWritten += appended ? records.size() : 0;
-        m_error = error;
     }
+    NoteOutcome(error);
     // One grown well past its work is written whole at once, so at rest no
     // journal is more than that growth past its work, however large the
     // batches of steps.
     if (appended && m_journalBytes > m_rewrittenBytes + kGrowthBeforeRewrite)
         return Rewrite();
     return appended;
+}
+
+void UnsavedWorkWriter::NoteOutcome(const std::string& error)
+{
+    m_retryDelay = error.empty()             ? std::chrono::milliseconds(0)
+                 : m_retryDelay.count() == 0 ? kFirstRetry
+                                             : std::min(m_retryDelay * 2, kLongestRetry);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_error = error;
 }
 
 bool UnsavedWorkWriter::StartJournal(std::string& error)
@@ -207,17 +259,13 @@ bool UnsavedWorkWriter::Rewrite()
     platform::CloseAppendFile(m_file);
     const bool written = platform::ReplaceFileContents(m_journal, text, error) &&
                          platform::OpenAppendFile(m_journal, m_file, error);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    m_rewriteDue = !written;
+    NoteOutcome(error);
     if (!written)
-    {
-        m_rewriteDue = true;
-        m_error = error;
         return false;
-    }
-    m_rewriteDue = false;
     m_journalBytes = m_rewrittenBytes = text.size();
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_bytesWritten += text.size();
-    m_error.clear();
     return true;
 }
 
