@@ -89,8 +89,10 @@ void SettlePartial(std::u16string_view folder, const std::u16string& name)
         std::string error;
         if (reading.error.empty() && !reading.cutOff && reading.records > 0)
         {
-            if (platform::ReplaceFileContents(journal, bytes, error))
-                platform::RemoveFile(partial);
+            // Should the process end between the two, the next start finds
+            // the whole rewrite without a journal and takes it then.
+            platform::RemoveFile(journal);
+            platform::MoveFileWithoutReplacing(partial, journal, error);
         }
         else if (reading.records == 0 || !MoveAside(folder, partial, name, error).empty())
         {
