@@ -241,12 +241,16 @@ std::string_view JournalHeader()
 
 std::string JournalRecord(const UnsavedStep& step)
 {
-    const std::string text = UnsavedStepText(step);
+    return JournalRecordOfText(UnsavedStepText(step));
+}
+
+std::string JournalRecordOfText(std::string_view text)
+{
     char head[kHeadSize + 1];
     std::snprintf(head, sizeof(head), "@%08x %08x ", unsigned(text.size()), unsigned(Crc32(text)));
     std::snprintf(head + kCheckedHeadBytes + 1, sizeof(head) - kCheckedHeadBytes - 1, "%08x\n",
                   unsigned(Crc32(std::string_view(head, kCheckedHeadBytes))));
-    return head + text;
+    return head + std::string(text);
 }
 
 JournalReading ReadJournal(std::string_view bytes)

@@ -34,6 +34,8 @@ constexpr size_t kMaxJournalBytes = size_t(256) << 20;
 std::string_view JournalHeader();
 // One step as a record.
 std::string JournalRecord(const UnsavedStep& step);
+// A record of any text, framed as a step's text is.
+std::string JournalRecordOfText(std::string_view text);
 
 struct JournalReading
 {
