@@ -3,7 +3,9 @@
 // completed, a copy of each modifier the step touched; the writer does the
 // disk work. The offers of ended sessions are acted on here: "Restore" puts
 // one into the game as one undoable step, "Save to file" writes it as a
-// "Save changed" document, "Discard" deletes it.
+// "Save changed" document, "Discard" deletes it. Of a journal that did not
+// read completely the part that did is offered the same way; the file
+// itself is kept whatever is chosen.
 #pragma once
 
 #include "UnsavedWorkWriter.h"
