@@ -266,7 +266,7 @@ JournalReading ReadJournal(std::string_view bytes)
     {
         RecordReader reader(bytes, fixed ? Format::Fixed : Format::First);
         reader.Read(kHeader.size(), true, reading);
-        if (reader.Damaged() > 0)
+        if (reader.Damaged() > 0 && reading.records > 0)
             reading.error += "; " + Records(reading.records) + " read, " + std::to_string(reader.ReadAfterDamage()) +
                              " of them after the damage";
         if (reader.SearchStopped())
@@ -286,7 +286,9 @@ JournalReading ReadJournal(std::string_view bytes)
             break;
         }
     }
-    reading.error = "it does not start as unsaved work does; " + Records(reading.records) + " read";
+    reading.error = "it does not start as unsaved work does";
+    if (reading.records > 0)
+        reading.error += "; " + Records(reading.records) + " read";
     reading.cutOff = false;
     return reading;
 }

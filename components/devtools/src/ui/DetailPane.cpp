@@ -105,7 +105,7 @@ void DrawNotKeptRow(TimecycleEditorState& state)
     const std::string warning = state.recovery ? state.recovery->NotKeptWarning() : std::string();
     if (warning.empty())
         return;
-    BeginRow("Unsaved");
+    BeginRow("Warning");
     ImGui::PushStyleColor(ImGuiCol_Text, kRefusalColour);
     ImGui::TextWrapped("%s", warning.c_str());
     ImGui::PopStyleColor(1);
