@@ -4,7 +4,6 @@
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
 #include "StatusText.h"
-#include "XmlText.h"
 
 #include <Utils.h>
 

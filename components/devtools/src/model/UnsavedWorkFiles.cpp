@@ -94,10 +94,10 @@ void SettlePartial(std::u16string_view folder, const std::u16string& name)
             platform::RemoveFile(journal);
             platform::MoveFileWithoutReplacing(partial, journal, error);
         }
-        else if (reading.records == 0 || !MoveAside(folder, partial, name, error).empty())
-        {
+        else if (reading.records == 0)
             platform::RemoveFile(partial);
-        }
+        else
+            MoveAside(folder, partial, name, error);
     }
     platform::ReleaseFileLock(lock);
 }
