@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -193,4 +194,29 @@ TEST(UnsavedJournal, NonFiniteValuesAndRepeatsAreReadAsDocumentsAre)
     ASSERT_EQ(read.parameters.size(), 1u);
     EXPECT_EQ(read.parameters[0].value1, 1.0f);
     EXPECT_EQ(read.numMods, 1);
+}
+
+// Steps that wait too long for the disk fold into one: any run of steps
+// folded leaves the work as the steps in turn do, with one change per
+// modifier.
+TEST(UnsavedJournal, FoldedStepsLeaveTheSameWork)
+{
+    const std::vector<UnsavedStep> steps = Steps();
+    for (size_t first = 0; first < steps.size(); ++first)
+    {
+        for (size_t last = first + 1; last < steps.size(); ++last)
+        {
+            SCOPED_TRACE("steps " + std::to_string(first) + " to " + std::to_string(last));
+            UnsavedStep folded = steps[first];
+            for (size_t i = first + 1; i <= last; ++i)
+                FoldStep(folded, steps[i]);
+            std::vector<UnsavedStep> turned(steps.begin(), steps.begin() + first);
+            turned.push_back(folded);
+            turned.insert(turned.end(), steps.begin() + last + 1, steps.end());
+            ExpectSameWork(WorkOf(turned), WorkOf(steps));
+            std::set<std::pair<bool, std::string>> keys;
+            for (const UnsavedModifier& change : folded.changes)
+                EXPECT_TRUE(keys.insert({ change.created, change.key }).second) << change.key;
+        }
+    }
 }

@@ -14,6 +14,8 @@ namespace
 // The journal is rewritten once it is this much larger than when it was last
 // written whole.
 constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
+// Steps waiting for the thread beyond this many fold into one.
+constexpr size_t kMostWaitingTasks = 256;
 constexpr std::chrono::milliseconds kFirstRetry{ 100 };
 constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
 
@@ -52,8 +54,18 @@ void UnsavedWorkWriter::Submit(UnsavedStep step)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_tasks.push_back({ Task::Kind::Step, std::move(step), {} });
-        ++m_submitted;
+        // While the thread is held up (a disk that takes its time), steps
+        // beyond the bound fold into the last one: what waits is then one
+        // change per modifier, however many steps come.
+        if (m_tasks.size() >= kMostWaitingTasks && m_tasks.back().kind == Task::Kind::Step)
+        {
+            FoldStep(m_tasks.back().step, std::move(step));
+        }
+        else
+        {
+            m_tasks.push_back({ Task::Kind::Step, std::move(step), {} });
+            ++m_submitted;
+        }
     }
     m_wake.notify_all();
 }
