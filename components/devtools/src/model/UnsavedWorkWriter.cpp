@@ -15,7 +15,7 @@ namespace
 // written whole.
 constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
 // Steps waiting for the thread beyond this many fold into one.
-constexpr size_t kMostWaitingTasks = 256;
+constexpr size_t kMostWaitingTasks = 4096;
 constexpr std::chrono::milliseconds kFirstRetry{ 100 };
 constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
 

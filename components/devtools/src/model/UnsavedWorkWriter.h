@@ -14,7 +14,7 @@
 // state each, as on disk), not by the number of steps; ended sessions
 // whose removal waits for the restored work to be safe are kept with it.
 // Steps handed over while the thread is held up wait in a queue of at most
-// 256 tasks; beyond that they fold into the last step.
+// 4096 tasks; beyond that they fold into the last step.
 #pragma once
 
 #include "UnsavedWork.h"
