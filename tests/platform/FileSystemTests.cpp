@@ -42,6 +42,31 @@ TEST_F(FileSystemTest, TellsFilesFoldersAndMissingPathsApart)
     EXPECT_FALSE(platform::IsDirectory(Path("missing")));
 }
 
+TEST_F(FileSystemTest, TellsALinkFromWhatItLeadsTo)
+{
+    fs::create_directory_symlink(m_folder / "folder", m_folder / "link");
+    fs::create_directory(m_folder / "folder");
+    EXPECT_TRUE(platform::IsLink(Path("link")));
+    EXPECT_TRUE(platform::IsDirectory(Path("link")));
+    EXPECT_FALSE(platform::IsLink(Path("folder")));
+    EXPECT_FALSE(platform::IsLink(Path("file")));
+    EXPECT_FALSE(platform::IsLink(Path("missing")));
+}
+
+// A held lock is no failure to say; a lock file that cannot be opened is.
+TEST_F(FileSystemTest, ALockThatCannotBeOpenedSaysWhy)
+{
+    platform::FileLock held;
+    ASSERT_TRUE(platform::TryLockFile(Path("held.lock"), held));
+    platform::FileLock lock;
+    std::string error;
+    EXPECT_FALSE(platform::TryLockFile(Path("held.lock"), lock, &error));
+    EXPECT_EQ(error, "");
+    EXPECT_FALSE(platform::TryLockFile(Path("missing/x.lock"), lock, &error));
+    EXPECT_EQ(error, "No such file or directory");
+    platform::ReleaseFileLock(held);
+}
+
 TEST_F(FileSystemTest, CreateFolderReportsWhatHappened)
 {
     EXPECT_EQ(platform::CreateFolder(Path("new")), platform::CreateFolderResult::Created);

@@ -360,6 +360,12 @@ bool IsDirectory(std::u16string_view path)
     return stat(ToUtf8(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsLink(std::u16string_view path)
+{
+    struct stat info{};
+    return lstat(ToUtf8(path).c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 CreateFolderResult CreateFolder(std::u16string_view path, std::string* error)
 {
     if (mkdir(ToUtf8(path).c_str(), 0755) == 0)
@@ -585,11 +591,15 @@ void JoinThread(Thread& thread)
     thread.handle = nullptr;
 }
 
-bool TryLockFile(std::u16string_view path, FileLock& lock)
+bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError)
 {
     const int fd = open(ToUtf8(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
+    {
+        if (openError)
+            *openError = std::generic_category().message(errno);
         return false;
+    }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0)
     {
         close(fd);

@@ -208,6 +208,13 @@ bool IsDirectory(std::u16string_view path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsLink(std::u16string_view path)
+{
+    const std::u16string terminated = Terminated(path);
+    const DWORD attributes = GetFileAttributesW(Wide(terminated));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 namespace
 {
 // The system's text for an error code, without its trailing line break.
@@ -450,13 +457,17 @@ void JoinThread(Thread& thread)
     thread.handle = nullptr;
 }
 
-bool TryLockFile(std::u16string_view path, FileLock& lock)
+bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError)
 {
     HANDLE handle = CreateFileW(Wide(Terminated(path)), GENERIC_READ | GENERIC_WRITE,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
+    {
+        if (openError)
+            *openError = ErrorText(GetLastError());
         return false;
+    }
     OVERLAPPED whole{};
     if (!LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &whole))
     {

@@ -73,6 +73,9 @@ void CloseSharedMemory(SharedMemory& memory, size_t size);
 std::u16string GetExecutablePath();
 bool PathExists(std::u16string_view path);
 bool IsDirectory(std::u16string_view path);
+// A symbolic link (or, on Windows, any reparse point such as a junction),
+// itself, not what it leads to.
+bool IsLink(std::u16string_view path);
 enum class CreateFolderResult { Created, AlreadyExists, Failed };
 // On failure `error`, when given, receives the system's reason.
 CreateFolderResult CreateFolder(std::u16string_view path, std::string* error = nullptr);
@@ -114,7 +117,10 @@ struct FileLock
 {
     void* handle = nullptr;
 };
-bool TryLockFile(std::u16string_view path, FileLock& lock);
+// When the lock file cannot even be opened (made in a folder that cannot be
+// written, say), rather than being held, `openError` receives the system's
+// reason.
+bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError = nullptr);
 void ReleaseFileLock(FileLock& lock);
 
 uint32_t CurrentProcessId();

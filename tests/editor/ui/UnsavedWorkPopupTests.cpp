@@ -9,8 +9,10 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
+#include <string>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -100,9 +102,60 @@ TEST_F(UnsavedWorkPopupTest, ReportsDamagedWorkMovedAside)
 {
     std::ofstream(m_folder / "2026-12-10_14-00-00_2_1.journal", std::ios::binary) << "vesk unsaved timecycle work 1\n@9 00000000\nnonsense\n";
     Start();
-    EXPECT_TRUE(ShowsPart("The unsaved work of an ended session cannot be read (record 1 fails its checksum); it was moved to "));
+    EXPECT_TRUE(ShowsPart("The unsaved work of an ended session does not read completely (record 1 fails its checksum); "
+                          "nothing in it could be read, and the file is kept in "));
     EXPECT_TRUE(fs::exists(m_folder / "damaged" / "2026-12-10_14-00-00_2_1.journal"));
     ui.Click(kWindow, "OK");
     EXPECT_FALSE(Shows("Unsaved timecycle work"));
     EXPECT_TRUE(fs::exists(m_folder / "damaged" / "2026-12-10_14-00-00_2_1.journal"));
+}
+
+// What reads of a damaged journal is offered as any work is; the file stays
+// in "damaged" after the restore.
+TEST_F(UnsavedWorkPopupTest, OffersWhatReadsOfDamagedWork)
+{
+    using Kind = UnsavedModifier::Kind;
+    UnsavedStep first{ "2026-12-10 14:03:20", false, {} };
+    first.changes.push_back({ Kind::Removed, false, "vault_dark", {} });
+    UnsavedStep second{ "2026-12-10 14:03:22", false, {} };
+    second.changes.push_back({ Kind::Put, false, "underwater", { "underwater", 2, 1, { { "fog_start", 0.5f, 3.0f } } } });
+    std::string bytes = std::string(JournalHeader()) + JournalRecord(first) + JournalRecord(second);
+    bytes[JournalHeader().size() + 40] ^= 1;  // within the first record's text
+    const fs::path moved = m_folder / "damaged" / "2026-12-10_14-00-00_2_1.journal";
+    std::ofstream(m_folder / "2026-12-10_14-00-00_2_1.journal", std::ios::binary) << bytes;
+    Start();
+    EXPECT_TRUE(ShowsPart("The unsaved work of an ended session does not read completely (record 1 fails its checksum; "
+                          "1 record read, 1 of them after the damage); what could be read is offered, and the file is "
+                          "kept in "));
+    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 1 modifier changed (0 created, 0 removed)"));
+    ui.Click(kWindow, "Restore");
+    EXPECT_FALSE(Shows("Unsaved timecycle work"));
+    EXPECT_EQ(gamerecords::Read().at("underwater").userFlags, 2u);
+    EXPECT_TRUE(gamerecords::Read().contains("vault_dark"));
+    m_recovery->Writer().WaitUntilWritten();
+    std::ifstream kept(moved, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), bytes);
+}
+
+// While the work cannot be written a row under the status line says so,
+// whatever else the status line says; it goes once writing works again.
+TEST_F(UnsavedWorkPopupTest, ARowSaysWhileTheWorkIsNotKept)
+{
+    Start();
+    UnsavedWorkWriter::FailWritesForTesting("No space left on device");
+    state.history.CreateModifier(std::string("brand_new"));
+    ui.Frame(1);
+    m_recovery->Writer().WaitUntilWritten();
+    ui.Frame(1);
+    state.SetStatus("something else", false);
+    ui.Frame(2);
+    UnsavedWorkWriter::FailWritesForTesting({});
+    EXPECT_TRUE(ShowsPart("Warning Unsaved work is not being kept on disk (No space left on device)"));
+    EXPECT_TRUE(Shows("Status something else"));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!m_recovery->Writer().Error().empty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ui.Frame(2);
+    EXPECT_FALSE(ShowsPart("Unsaved work is not being kept on disk"));
+    EXPECT_TRUE(Shows("Status Unsaved work is kept on disk again"));
 }

@@ -3,7 +3,7 @@
 #include "EditorState.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
-#include "XmlText.h"
+#include "StatusText.h"
 
 #include <Utils.h>
 
@@ -36,7 +36,9 @@ void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedS
     if (modifier && live->original)
     {
         // Back to what the game loads is nothing unsaved.
-        const bool asLoaded = ModifierSnapshot::Take(state.game, *modifier) == *live->original;
+        // The order of parameters counts here as little as in the session's
+        // own change tracking: a session that changed nothing offers nothing.
+        const bool asLoaded = ModifierSnapshot::Take(state.game, *modifier).SameContent(*live->original);
         step.changes.push_back({ asLoaded ? Kind::Dropped : Kind::Put, false, live->original->name,
                                  asLoaded ? DocumentModifier{} : DocumentOfModifier(state.game, *modifier) });
     }
@@ -87,11 +89,14 @@ SessionRecovery::SessionRecovery(TimecycleEditorState& state, std::u16string fol
 
 void SessionRecovery::CaptureCompletedSteps()
 {
-    // A failing disk is told once, in the status line.
+    // While writing fails a line in the editor says so (NotKeptWarning);
+    // the status line tells when it starts failing and when it works again.
     std::string error = m_writer.Error();
-    if (!error.empty() && error != m_shownError)
+    if (!error.empty() && m_writeError.empty())
         m_state.SetStatus("Unsaved work is not kept on disk: " + error, true);
-    m_shownError = std::move(error);
+    else if (error.empty() && !m_writeError.empty())
+        m_state.SetStatus("Unsaved work is kept on disk again", false);
+    m_writeError = std::move(error);
 
     if (m_state.history.GestureOpen() || m_state.comparedEdit)
         return;
@@ -102,6 +107,14 @@ void SessionRecovery::CaptureCompletedSteps()
     for (const std::string& name : names)
         AddChangesOf(m_state, name, step);
     m_writer.Submit(std::move(step));
+}
+
+std::string SessionRecovery::NotKeptWarning() const
+{
+    if (m_writeError.empty())
+        return {};
+    return "Unsaved work is not being kept on disk (" + m_writeError +
+           "); it is held in memory and written as soon as writing works again";
 }
 
 void SessionRecovery::NoteSaved()
@@ -141,10 +154,57 @@ void SessionRecovery::NextOffer()
     m_offers.pop_back();
 }
 
+namespace
+{
+// What a restore did, modifier by modifier, for the status line.
+struct RestoreOutcome
+{
+    size_t restored = 0;
+    // The game refused all or part of these.
+    std::vector<std::string> refused;
+    // Refused and put back as they were, under their own names.
+    std::vector<std::string> keptOld;
+    // Not in the game to change or remove.
+    std::vector<std::string> notFound;
+    std::vector<std::string> unknownVariables;
+};
+
+std::string Names(const std::vector<std::string>& names)
+{
+    std::vector<std::string> shown;
+    for (const std::string& name : names)
+        shown.push_back(StatusName(name));
+    return BoundedList(shown, ", ");
+}
+
+std::string RestoreMessage(const RestoreOutcome& outcome, const EndedSession& offer)
+{
+    const size_t count = offer.work.modifiers.size();
+    std::string message = outcome.restored == count
+                              ? "Restored " + ModifierCount(count)
+                              : "Restored " + std::to_string(outcome.restored) + " of " + ModifierCount(count);
+    message += " from the session that ended at " + offer.work.endedAt;
+    if (!outcome.refused.empty())
+        message += "; the game refused all or part of " + Names(outcome.refused);
+    if (!outcome.keptOld.empty())
+        message += "; the game refused " + Names(outcome.keptOld) + ", which kept " +
+                   (outcome.keptOld.size() == 1 ? "its" : "their") + " old values";
+    if (!outcome.notFound.empty())
+        message += "; not found in the game: " + Names(outcome.notFound);
+    if (!outcome.unknownVariables.empty())
+        message += (outcome.unknownVariables.size() == 1 ? "; skipped unknown variable "
+                                                         : "; skipped unknown variables ") +
+                   Names(outcome.unknownVariables);
+    if (!offer.notes.empty())
+        message += "; " + BoundedList(offer.notes, "; ");
+    return message;
+}
+}
+
 void SessionRecovery::Restore()
 {
     const EndedSession* offer = CurrentOffer();
-    if (!offer || !offer->damage.empty())
+    if (!offer || offer->work.Empty())
         return;
     GameTimecycle& game = m_state.game;
     EditHistory& history = m_state.history;
@@ -154,8 +214,7 @@ void SessionRecovery::Restore()
             modifiers.push_back(&modifier);
         return modifiers;
     }();
-    std::vector<std::string> unknown;
-    std::vector<std::string> refused;
+    RestoreOutcome outcome;
     const auto variableIdOf = [&](std::string_view name) { return game.VariableIdByName(name); };
 
     const uint64_t revisionBefore = history.Revision();
@@ -167,9 +226,21 @@ void SessionRecovery::Restore()
         if (modifier->kind != UnsavedModifier::Kind::Removed)
             continue;
         if (tcModifier* found = game.FindModifierByName(modifier->key))
+        {
             history.DeleteModifier(*found);
+            ++outcome.restored;
+        }
+        else
+            outcome.notFound.push_back(modifier->key);
     }
-    std::vector<std::pair<const UnsavedModifier*, std::string>> existing;
+    // Each with its name in the game now and as it was before the restore.
+    struct Existing
+    {
+        const UnsavedModifier* modifier;
+        std::string current;
+        ModifierSnapshot before;
+    };
+    std::vector<Existing> existing;
     for (const UnsavedModifier* modifier : work)
     {
         if (modifier->kind != UnsavedModifier::Kind::Put || modifier->created)
@@ -177,54 +248,55 @@ void SessionRecovery::Restore()
         tcModifier* found = game.FindModifierByName(modifier->key);
         if (!found)
         {
-            refused.push_back(modifier->key);
+            outcome.notFound.push_back(modifier->key);
             continue;
         }
         std::string current = modifier->key;
+        ModifierSnapshot before = ModifierSnapshot::Take(game, *found);
         if (modifier->state.name != current)
         {
             const std::string parked = ParkingName(game, current);
             if (history.RenameModifier(*found, parked))
                 current = parked;
         }
-        existing.emplace_back(modifier, current);
+        existing.push_back({ modifier, std::move(current), std::move(before) });
     }
-    for (const auto& [modifier, current] : existing)
+    for (const Existing& entry : existing)
     {
-        tcModifier* found = game.FindModifierByName(current);
-        if (!found ||
-            !history.ReplaceModifier(*found, SnapshotOfDocument(modifier->state, variableIdOf, unknown), "restore"))
-            refused.push_back(modifier->state.name);
+        tcModifier* found = game.FindModifierByName(entry.current);
+        if (!found)
+            continue;
+        if (history.ReplaceModifier(*found, SnapshotOfDocument(entry.modifier->state, variableIdOf,
+                                                               outcome.unknownVariables), "restore"))
+        {
+            ++outcome.restored;
+            continue;
+        }
+        // A refused replace leaves no part of the work and no parking name:
+        // the modifier is put back as it was.
+        if (!history.ReplaceModifier(*found, entry.before, "restore") &&
+            game.GetTimecycleName(*found) != entry.before.name)
+            history.RenameModifier(*found, entry.before.name);
+        outcome.keptOld.push_back(game.GetTimecycleName(*found));
     }
     for (const UnsavedModifier* modifier : work)
     {
         if (modifier->kind != UnsavedModifier::Kind::Put || !modifier->created)
             continue;
-        const ModifierSnapshot snapshot = SnapshotOfDocument(modifier->state, variableIdOf, unknown);
+        const ModifierSnapshot snapshot = SnapshotOfDocument(modifier->state, variableIdOf, outcome.unknownVariables);
         tcModifier* found = game.FindModifierByName(snapshot.name);
         const bool restored =
             found ? history.ReplaceModifier(*found, snapshot, "restore") : history.CreateModifier(snapshot) != nullptr;
-        if (!restored)
-            refused.push_back(snapshot.name);
+        if (restored)
+            ++outcome.restored;
+        else
+            outcome.refused.push_back(snapshot.name);
     }
     history.EndGroup();
 
-    std::string message = "Restored " + ModifierCount(work.size()) + " from the session that ended at " +
-                          offer->work.endedAt;
-    if (!unknown.empty())
-    {
-        message += unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ";
-        for (size_t i = 0; i < unknown.size(); ++i)
-            message += (i ? ", " : "") + DisplayName(unknown[i]);
-    }
-    if (!refused.empty())
-    {
-        message += "; the game refused all or part of ";
-        for (size_t i = 0; i < refused.size(); ++i)
-            message += (i ? ", " : "") + DisplayName(refused[i]);
-    }
     m_state.RefreshSelection();
-    m_state.SetStatus(std::move(message), false);
+    m_state.SetStatus(RestoreMessage(outcome, *offer),
+                      !outcome.refused.empty() || !outcome.keptOld.empty() || !outcome.notFound.empty());
 
     // The restored work is this session's now; the old copy goes once it is
     // safe in this session's journal. When nothing could be restored it
@@ -238,7 +310,7 @@ void SessionRecovery::Restore()
 void SessionRecovery::SaveToFile()
 {
     const EndedSession* offer = CurrentOffer();
-    if (!offer || !offer->damage.empty())
+    if (!offer || offer->work.Empty())
         return;
     std::vector<DocumentModifier> modifiers;
     DocumentNameList removed{ "Removed this session:", {} };
@@ -262,9 +334,8 @@ void SessionRecovery::Discard()
 {
     if (!CurrentOffer())
         return;
-    // A damaged journal was moved aside and stays there.
-    if (m_offers.back().damage.empty())
-        m_offers.back().Remove();
+    // A damaged journal, or one whose folder cannot be written, stays.
+    m_offers.back().Remove();
     NextOffer();
 }
 }

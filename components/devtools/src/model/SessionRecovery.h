@@ -3,7 +3,9 @@
 // completed, a copy of each modifier the step touched; the writer does the
 // disk work. The offers of ended sessions are acted on here: "Restore" puts
 // one into the game as one undoable step, "Save to file" writes it as a
-// "Save changed" document, "Discard" deletes it.
+// "Save changed" document, "Discard" deletes it. Of a journal that did not
+// read completely the part that did is offered the same way; the file
+// itself is kept whatever is chosen.
 #pragma once
 
 #include "UnsavedWorkWriter.h"
@@ -36,14 +38,20 @@ public:
     // The ended session offered now (newest first), or null while there is
     // none or the search is not done.
     const EndedSession* CurrentOffer();
-    // The offer's work in the game as one step; the status line names what
-    // was skipped.
+    // The offer's work in the game as one step; the status line counts what
+    // was restored and names what the game refused or did not have. A
+    // modifier whose new values the game refuses keeps its old ones and its
+    // own name.
     void Restore();
     // The offer's work as a new document in "data/timecycle-changes".
     void SaveToFile();
     // Forgets the offer, deleting its work (asked twice by the popup), or
     // moving on from a damaged one's notice.
     void Discard();
+
+    // While the work cannot be written to disk: a warning that says so and
+    // why; empty while it is kept.
+    std::string NotKeptWarning() const;
 
     UnsavedWorkWriter& Writer() { return m_writer; }
 
@@ -57,7 +65,8 @@ private:
     std::u16string m_folder;
     UnsavedWorkWriter m_writer;
     bool m_offersTaken = false;
-    std::string m_shownError;
+    // Why the last frame found writing failing.
+    std::string m_writeError;
     std::vector<EndedSession> m_offers;
 };
 

@@ -27,6 +27,25 @@ bool UnsavedModifier::operator==(const UnsavedModifier& other) const
                       other.state.parameters.end(), SameParameter);
 }
 
+void FoldStep(UnsavedStep& step, UnsavedStep later)
+{
+    if (later.saved)
+    {
+        step = std::move(later);
+        return;
+    }
+    step.time = std::move(later.time);
+    // The last change of each modifier counts, as Apply takes them in turn.
+    std::map<std::string, UnsavedModifier> last;
+    for (UnsavedModifier& change : step.changes)
+        last[MapKey(change)] = std::move(change);
+    for (UnsavedModifier& change : later.changes)
+        last[MapKey(change)] = std::move(change);
+    step.changes.clear();
+    for (auto& [key, change] : last)
+        step.changes.push_back(std::move(change));
+}
+
 void UnsavedWork::Apply(const UnsavedStep& step)
 {
     endedAt = step.time;

@@ -48,6 +48,10 @@ struct UnsavedStep
     std::vector<UnsavedModifier> changes;
 };
 
+// `later` folded into `step`: one step that leaves the work as the two in
+// turn do, holding at most one change per modifier.
+void FoldStep(UnsavedStep& step, UnsavedStep later);
+
 struct UnsavedWork
 {
     // The time of the last step.

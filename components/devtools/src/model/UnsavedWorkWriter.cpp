@@ -5,6 +5,7 @@
 #include <EntryBarrier.h>
 #include <Utils.h>
 
+#include <algorithm>
 #include <iterator>
 #include <system_error>
 #include <utility>
@@ -16,8 +17,27 @@ namespace
 // The journal is rewritten once it is this much larger than when it was last
 // written whole.
 constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
+// Steps waiting for the thread beyond this many fold into one.
+constexpr size_t kMostWaitingTasks = 4096;
+constexpr std::chrono::milliseconds kFirstRetry{ 100 };
+constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
 
 EntryBarrier g_writerBarrier("unsaved work writer");
+
+std::mutex g_failureMutex;
+std::string g_failure;
+
+std::string InjectedFailure()
+{
+    std::lock_guard<std::mutex> lock(g_failureMutex);
+    return g_failure;
+}
+}
+
+void UnsavedWorkWriter::FailWritesForTesting(std::string reason)
+{
+    std::lock_guard<std::mutex> lock(g_failureMutex);
+    g_failure = std::move(reason);
 }
 
 UnsavedWorkWriter::UnsavedWorkWriter(std::u16string folder) : m_folder(std::move(folder))
@@ -93,8 +113,18 @@ void UnsavedWorkWriter::Submit(UnsavedStep step)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_tasks.push_back({ Task::Kind::Step, std::move(step), {} });
-        ++m_submitted;
+        // While the thread is held up (a disk that takes its time), steps
+        // beyond the bound fold into the last one: what waits is then one
+        // change per modifier, however many steps come.
+        if (m_tasks.size() >= kMostWaitingTasks && m_tasks.back().kind == Task::Kind::Step)
+        {
+            FoldStep(m_tasks.back().step, std::move(step));
+        }
+        else
+        {
+            m_tasks.push_back({ Task::Kind::Step, std::move(step), {} });
+            ++m_submitted;
+        }
     }
     m_wake.notify_all();
 }
@@ -167,17 +197,25 @@ void UnsavedWorkWriter::Run()
     {
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_stopping || !m_tasks.empty(); });
+            const auto due = [&] { return m_stopping || !m_tasks.empty(); };
+            if (m_retryDelay.count() == 0)
+                m_wake.wait(lock, due);
+            else
+                m_wake.wait_for(lock, m_retryDelay, due);
             // What is queued now the stopping thread writes itself.
             if (m_stopping)
                 break;
             m_inFlight.swap(m_tasks);
         }
-        // Steps that came together are written together.
+        // Steps that came together are written together; with nothing new,
+        // a failed write is tried again once its delay has passed.
         g_writerBarrier.Run(
             true,
             [&] {
                 Handle(m_inFlight);
+                if (m_inFlight.empty())
+                    Retry();
+                RemoveWaiting();
                 return true;
             },
             [&](bool) {
@@ -212,8 +250,9 @@ void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)
         case Task::Kind::Remove:
             flush();
             // Only once the restored work is safe here does the old copy go.
+            m_waitingRemovals.push_back(std::move(task.ended));
             if (records.empty())
-                task.ended.Remove();
+                RemoveWaiting();
             break;
         case Task::Kind::NewJournal:
             flush();
@@ -226,13 +265,30 @@ void UnsavedWorkWriter::Handle(std::vector<Task>& tasks)
     flush();
 }
 
+void UnsavedWorkWriter::Retry()
+{
+    if (m_retryDelay.count() == 0)
+        return;
+    m_rewriteDue = true;
+    Write({});
+}
+
+void UnsavedWorkWriter::RemoveWaiting()
+{
+    if (m_retryDelay.count() != 0)
+        return;
+    for (EndedSession& ended : m_waitingRemovals)
+        ended.Remove();
+    m_waitingRemovals.clear();
+}
+
 bool UnsavedWorkWriter::Write(const std::string& records)
 {
-    std::string error;
-    if (m_journal.empty() && !StartJournal(error))
+    std::string error = InjectedFailure();
+    if (!error.empty() || (m_journal.empty() && !StartJournal(error)))
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = error;
+        m_rewriteDue = true;
+        NoteOutcome(error);
         return false;
     }
     // A new journal, or one left after a failed write, is written whole.
@@ -248,14 +304,23 @@ bool UnsavedWorkWriter::Write(const std::string& records)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_bytesWritten += appended ? records.size() : 0;
-        m_error = error;
     }
+    NoteOutcome(error);
     // One grown well past its work is written whole at once, so at rest no
     // journal is more than that growth past its work, however large the
     // batches of steps.
     if (appended && m_journalBytes > m_rewrittenBytes + kGrowthBeforeRewrite)
         return Rewrite();
     return appended;
+}
+
+void UnsavedWorkWriter::NoteOutcome(const std::string& error)
+{
+    m_retryDelay = error.empty()             ? std::chrono::milliseconds(0)
+                 : m_retryDelay.count() == 0 ? kFirstRetry
+                                             : std::min(m_retryDelay * 2, kLongestRetry);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_error = error;
 }
 
 bool UnsavedWorkWriter::StartJournal(std::string& error)
@@ -280,17 +345,13 @@ bool UnsavedWorkWriter::Rewrite()
     platform::CloseAppendFile(m_file);
     const bool written = platform::ReplaceFileContents(m_journal, text, error) &&
                          platform::OpenAppendFile(m_journal, m_file, error);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    m_rewriteDue = !written;
+    NoteOutcome(error);
     if (!written)
-    {
-        m_rewriteDue = true;
-        m_error = error;
         return false;
-    }
-    m_rewriteDue = false;
     m_journalBytes = m_rewrittenBytes = text.size();
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_bytesWritten += text.size();
-    m_error.clear();
     return true;
 }
 

@@ -5,11 +5,22 @@
 // rewritten whole (temporary file and rename) once it has grown well past the
 // work it holds. The thread also collects the work of ended sessions when it
 // starts.
+//
+// While writing fails (a full disk, a folder that cannot be written), the
+// writer keeps the work in memory and tries again on its own, at first
+// after 100 ms, then twice as long each time up to 5 s, until the whole
+// work is written. Steps are folded into the work as they come, so what it
+// keeps meanwhile is bounded by the modifiers the session changed (one
+// state each, as on disk), not by the number of steps; ended sessions
+// whose removal waits for the restored work to be safe are kept with it.
+// Steps handed over while the thread is held up wait in a queue of at most
+// 4096 tasks; beyond that they fold into the last step.
 #pragma once
 
 #include "UnsavedWork.h"
 #include "UnsavedWorkFiles.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -46,8 +57,11 @@ public:
 
     // The ended sessions found at the start, once the search is done.
     std::optional<std::vector<EndedSession>> TakeEndedSessions();
-    // Why the last write failed; empty when it worked.
+    // Why the work is not kept on disk now; empty once a write worked.
     std::string Error();
+    // Tests: while set, every write fails with this reason, as on a full
+    // disk; empty lets writes reach the disk again.
+    static void FailWritesForTesting(std::string reason);
     // Bytes written to disk so far, and the journal of this session.
     uint64_t BytesWritten();
     std::u16string JournalPath();
@@ -64,8 +78,13 @@ private:
     void Run();
     void WriteRemaining() noexcept;
     void Handle(std::vector<Task>& tasks);
+    // After a failure: the whole work again, and the removals that waited.
+    void Retry();
+    void RemoveWaiting();
     // Appends, or rewrites the journal whole when it is due; false on failure.
     bool Write(const std::string& records);
+    // Keeps why writing fails (empty: it works) and when to try again.
+    void NoteOutcome(const std::string& error);
     bool StartJournal(std::string& error);
     bool Rewrite();
     void CloseJournal();
@@ -93,6 +112,10 @@ private:
     uint64_t m_journalBytes = 0;
     uint64_t m_rewrittenBytes = 0;
     bool m_rewriteDue = false;
+    // Ended sessions to remove once the work is on disk again.
+    std::vector<EndedSession> m_waitingRemovals;
+    // How long to wait before trying again; zero while writing works.
+    std::chrono::milliseconds m_retryDelay{ 0 };
 
     platform::Thread m_thread;
 };

@@ -5,6 +5,7 @@
 // history.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "SessionRecovery.h"
 #include "ModifierNameRule.h"
 #include "XmlText.h"
 
@@ -98,6 +99,18 @@ void DrawStatusRow(TimecycleEditorState& state)
     ImGui::PopStyleColor(1);
 }
 
+// A row of its own for as long as the unsaved work cannot be written.
+void DrawNotKeptRow(TimecycleEditorState& state)
+{
+    const std::string warning = state.recovery ? state.recovery->NotKeptWarning() : std::string();
+    if (warning.empty())
+        return;
+    BeginRow("Warning");
+    ImGui::PushStyleColor(ImGuiCol_Text, kRefusalColour);
+    ImGui::TextWrapped("%s", warning.c_str());
+    ImGui::PopStyleColor(1);
+}
+
 void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 {
     GameTimecycle& game = state.game;
@@ -138,6 +151,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         BeginRow("Edit");
         DrawEditButtonsRow(state);
         DrawStatusRow(state);
+        DrawNotKeptRow(state);
         return;
     }
 
@@ -188,6 +202,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     BeginRow("Edit");
     DrawEditButtonsRow(state, *modifier);
     DrawStatusRow(state);
+    DrawNotKeptRow(state);
     // An undo or redo may have selected another modifier, or none.
     if (!(modifier = state.SelectedModifier()))
         return;

@@ -16,12 +16,10 @@ constexpr const char* kTitle = "Unsaved timecycle work";
 
 void DrawOffer(SessionRecovery& recovery, const EndedSession& offer)
 {
-    if (!offer.damage.empty())
+    if (const std::string files = FilesText(offer); !files.empty())
+        ImGui::TextUnformatted(files.c_str());
+    if (offer.work.Empty())
     {
-        const std::string where = offer.movedTo.empty() ? "it was left where it is"
-                                                        : "it was moved to " + ToUtf8(offer.movedTo);
-        ImGui::TextUnformatted(("The unsaved work of an ended session cannot be read (" + offer.damage + "); " +
-                                where + ".").c_str());
         if (ImGui::Button("OK", ImVec2(0.0f, 0.0f)))
             recovery.Discard();
         return;
