@@ -313,8 +313,8 @@ TEST(UnsavedWork, SaveToFileWritesTheDocumentAndRemovesTheWork)
     }
     Session next(folder);
     ASSERT_NE(next.keeper->CurrentOffer(), nullptr);
-    EXPECT_EQ(OfferText(*next.keeper->CurrentOffer()).substr(45),
-              " left 3 modifiers changed (1 created, 1 removed)");
+    EXPECT_EQ(OfferText(*next.keeper->CurrentOffer()).substr(52),
+              "; it left 3 modifiers changed (1 created, 1 removed)");
     next.keeper->SaveToFile();
     EXPECT_EQ(next.keeper->CurrentOffer(), nullptr);
     EXPECT_TRUE(fs::is_empty(folder));

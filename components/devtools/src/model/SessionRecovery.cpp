@@ -3,6 +3,7 @@
 #include "EditorState.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
+#include "StatusText.h"
 #include "XmlText.h"
 
 #include <Utils.h>
@@ -55,6 +56,17 @@ void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedS
         step.changes.push_back({ Kind::Removed, false, found->second.original->name, {} });
 }
 
+// "fog_bank, removed vault_dark": what a restore brings back, by the names
+// the modifiers have once it is done.
+std::string RestoredNames(const std::vector<const UnsavedModifier*>& work)
+{
+    std::vector<std::string> names;
+    for (const UnsavedModifier* modifier : work)
+        names.push_back(modifier->kind == UnsavedModifier::Kind::Removed ? "removed " + StatusName(modifier->key)
+                                                                          : StatusName(modifier->state.name));
+    return BoundedList(names, ", ");
+}
+
 // A free name to park a modifier under while others take their names.
 std::string ParkingName(GameTimecycle& game, const std::string& name)
 {
@@ -74,10 +86,34 @@ std::string ModifierCount(size_t count)
 
 std::string OfferText(const EndedSession& session)
 {
+    // The journal knows when the last step was made, not when its process
+    // ended.
     const UnsavedWork& work = session.work;
-    return "The session that ended at " + work.endedAt + " left " + ModifierCount(work.modifiers.size()) +
+    return "The session's last change was at " + work.endedAt + "; it left " + ModifierCount(work.modifiers.size()) +
            " changed (" + std::to_string(work.CreatedCount()) + " created, " + std::to_string(work.RemovedCount()) +
            " removed)";
+}
+
+std::vector<std::string> OfferNameLines(const EndedSession& session)
+{
+    std::vector<std::string> changed, created, removed;
+    for (const auto& [key, modifier] : session.work.modifiers)
+    {
+        if (modifier.kind == UnsavedModifier::Kind::Removed)
+            removed.push_back(StatusName(modifier.key));
+        else if (modifier.created)
+            created.push_back(StatusName(modifier.state.name));
+        else if (modifier.state.name != modifier.key)
+            changed.push_back(StatusName(modifier.key) + " (renamed " + StatusName(modifier.state.name) + ")");
+        else
+            changed.push_back(StatusName(modifier.key));
+    }
+    std::vector<std::string> lines;
+    for (const auto& [label, names] : { std::pair{ "Changed: ", &changed }, std::pair{ "Created: ", &created },
+                                        std::pair{ "Removed: ", &removed } })
+        if (!names->empty())
+            lines.push_back(label + BoundedList(*names, ", "));
+    return lines;
 }
 
 SessionRecovery::SessionRecovery(TimecycleEditorState& state, std::u16string folder)
@@ -125,6 +161,7 @@ const EndedSession* SessionRecovery::CurrentOffer()
             return nullptr;
         m_offers = std::move(*ended);
         std::reverse(m_offers.begin(), m_offers.end());  // the newest at the back
+        m_offersFound = m_offers.size();
         m_offersTaken = true;
     }
     return m_offers.empty() ? nullptr : &m_offers.back();
@@ -209,8 +246,8 @@ void SessionRecovery::Restore()
     }
     history.EndGroup();
 
-    std::string message = "Restored " + ModifierCount(work.size()) + " from the session that ended at " +
-                          offer->work.endedAt;
+    std::string message = "Restored " + ModifierCount(work.size()) + " (" + RestoredNames(work) +
+                          ") from the session whose last change was at " + offer->work.endedAt;
     if (!unknown.empty())
     {
         message += unknown.size() == 1 ? "; skipped unknown variable " : "; skipped unknown variables ";
@@ -224,6 +261,7 @@ void SessionRecovery::Restore()
             message += (i ? ", " : "") + DisplayName(refused[i]);
     }
     m_state.RefreshSelection();
+    SelectTheOneRestored(work);
     m_state.SetStatus(std::move(message), false);
 
     // The restored work is this session's now; the old copy goes once it is
@@ -233,6 +271,17 @@ void SessionRecovery::Restore()
     if (history.Revision() != revisionBefore)
         m_writer.RemoveAfterWriting(std::move(m_offers.back()));
     NextOffer();
+}
+
+void SessionRecovery::SelectTheOneRestored(const std::vector<const UnsavedModifier*>& work)
+{
+    if (work.size() != 1 || work.front()->kind != UnsavedModifier::Kind::Put)
+        return;
+    if (tcModifier* restored = m_state.game.FindModifierByName(work.front()->state.name))
+    {
+        m_state.Select(*restored);
+        m_state.FillNameInput(work.front()->state.name);
+    }
 }
 
 void SessionRecovery::SaveToFile()
