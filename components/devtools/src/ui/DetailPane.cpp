@@ -5,6 +5,7 @@
 // history.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "ImGuiInternals.h"
 #include "ModifierNameRule.h"
 #include "XmlText.h"
 
@@ -86,15 +87,16 @@ void BeginRow(const char* label, bool firstRow = false)
     ImGui::NextColumn();
 }
 
-// The status line, while there is one.
-void DrawStatusRow(TimecycleEditorState& state)
+// The status line, one line high, a long report cut and whole in its
+// tooltip. Above the table it holds its place even while empty, so that the
+// table stays where it is whatever the line says.
+void DrawStatusRow(TimecycleEditorState& state, bool holdPlace)
 {
-    const std::string& text = state.CurrentStatus();
-    if (text.empty())
+    if (!holdPlace && state.CurrentStatus().empty())
         return;
     BeginRow("Status");
     ImGui::PushStyleColor(ImGuiCol_Text, state.status.refusal ? kRefusalColour : kReportColour);
-    ImGui::TextWrapped("%s", text.c_str());
+    internals::OneLineText(state.CurrentStatus());
     ImGui::PopStyleColor(1);
 }
 
@@ -137,7 +139,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         ImGui::Separator();
         BeginRow("Edit");
         DrawEditButtonsRow(state);
-        DrawStatusRow(state);
+        DrawStatusRow(state, false);
         return;
     }
 
@@ -187,7 +189,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     BeginRow("Edit");
     DrawEditButtonsRow(state, *modifier);
-    DrawStatusRow(state);
+    DrawStatusRow(state, true);
     // An undo or redo may have selected another modifier, or none.
     if (!(modifier = state.SelectedModifier()))
         return;

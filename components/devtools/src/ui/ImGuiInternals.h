@@ -39,6 +39,10 @@ struct TypedTexts
     std::string initial;
 };
 std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
+// One line of text at the cursor in the width left: cut with "..." when it
+// does not fit, whole in the tooltip then. Its height never depends on the
+// text, so nothing below it moves when the text changes.
+void OneLineText(const std::string& text);
 // Draws the current window above every other one.
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.

@@ -64,6 +64,9 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int 
     if (index == -1)
     {
         ImGui::TextUnformatted((std::string(title) + " modifier: NONE").c_str());
+        // The strength's line stays, empty: applying a modifier moves nothing
+        // below it.
+        ImGui::Dummy(ImVec2(0.0f, ImGui::GetFrameHeight()));
         return false;
     }
 
