@@ -87,6 +87,24 @@ void OneLineText(const std::string& text)
     }
 }
 
+void FitTableColumn(int column, float width, float& applied, bool& byUser)
+{
+    ImGuiTable* table = GImGui->CurrentTable;
+    // In the table's first frame its set-up width is the one it takes.
+    if (table->IsInitializing || table->MinColumnWidth <= 0.0f)
+    {
+        applied = table->Columns[column].WidthRequest;
+        return;
+    }
+    const float request = table->Columns[column].WidthRequest;
+    if (applied >= 0.0f && request != applied)
+        byUser = true;
+    if (byUser)
+        return;
+    ImGui::TableSetColumnWidth(column, width);
+    applied = table->Columns[column].WidthRequest;
+}
+
 void BringCurrentWindowToFront()
 {
     ImGui::BringWindowToDisplayFront(ImGui::GetCurrentWindow());

@@ -43,6 +43,10 @@ std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
 // does not fit, whole in the tooltip then. Its height never depends on the
 // text, so nothing below it moves when the text changes.
 void OneLineText(const std::string& text);
+// Gives the current table's fixed column `column` the width `width`, unless
+// the user has resized it: `applied` is the width it was given last (-1 at
+// first), and `byUser` becomes true once the user changed it.
+void FitTableColumn(int column, float width, float& applied, bool& byUser);
 // Draws the current window above every other one.
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.

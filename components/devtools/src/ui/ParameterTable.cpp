@@ -331,6 +331,35 @@ void ShowAddedRow(TimecycleEditorState& state)
         state.addedRow.scrolled = true;
     }
 }
+
+// Column widths: "Var" as narrow as its numbers, "Name" as wide as its
+// longest name with the swatch before a colour's channels (or as the user
+// made them), the values sharing the rest. Measured again only when the rows
+// or the font change: a frame costs what the table shows.
+void SetUpColumns(TimecycleEditorState& state, const std::vector<ParameterRowView>& rows, tcVarInfo* varInfos)
+{
+    auto& widths = state.columnWidths;
+    const uint64_t generation = state.tableRows.Generation();
+    if (widths.rowsGeneration != generation || widths.fontSize != ImGui::GetFontSize())
+    {
+        const float swatch = ImGui::GetTextLineHeight() + ImGui::GetStyle().ItemSpacing.x;
+        float varWidth = ImGui::CalcTextSize("Var").x;
+        float nameWidth = ImGui::CalcTextSize("Name").x;
+        for (const ParameterRowView& row : rows)
+        {
+            varWidth = std::max(varWidth, ImGui::CalcTextSize(row.varText.c_str()).x);
+            if (const char* name = state.game.GetVarInfoName(varInfos[row.varId]))
+                nameWidth = std::max(nameWidth, ImGui::CalcTextSize(name).x + (row.colourChannel ? swatch : 0.0f));
+        }
+        widths = { generation, ImGui::GetFontSize(), varWidth, nameWidth };
+    }
+    ImGui::TableSetupColumn("Var", ImGuiTableColumnFlags_WidthFixed, widths.varWidth);
+    ImGui::TableSetupColumn("Name", ImGuiTableColumnFlags_WidthFixed, widths.nameWidth);
+    for (const char* heading : { "Default", "Value 1", "Value 2", "" })
+        ImGui::TableSetupColumn(heading, ImGuiTableColumnFlags_WidthStretch);
+    internals::FitTableColumn(0, widths.varWidth, state.varColumn.applied, state.varColumn.byUser);
+    internals::FitTableColumn(1, widths.nameWidth, state.nameColumn.applied, state.nameColumn.byUser);
+}
 }
 
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
@@ -357,6 +386,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         ImGui::BeginDisabled(true);
     if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
     {
+        SetUpColumns(state, rows, varInfos);
         ImGui::TableNextRow(0, 0.0f);
         const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
         for (int column = 0; column < 6; ++column)
