@@ -125,8 +125,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
+            // The field names what is selected, ready for a rename.
             state.Select(*created);
-            ClearTextBuffer(state.nameInput);
+            state.FillNameInput(game.GetTimecycleName(*created));
         }
         else
             state.SetStatus(NameRefusal(game, "Create", state.nameInput), true);
@@ -167,7 +168,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
             state.Select(*clone);
-            ClearTextBuffer(state.nameInput);
+            state.FillNameInput(game.GetTimecycleName(*clone));
         }
         else
             state.SetStatus(NameRefusal(game, "Clone", state.nameInput), true);
