@@ -671,4 +671,41 @@ TEST(SandboxRun, AFailedClickNamesAFewCandidates)
     EXPECT_LE(quoted, 20) << run.errors;
     EXPECT_LT(run.errors.size(), 4000u) << run.errors;
 }
+
+// Ticking "Apply selected" over a primary applied by hand asks nothing but
+// says what it did to it, outdoors and inside a room.
+TEST(SandboxRun, ApplySelectedSaysWhatItReplaced)
+{
+    const struct
+    {
+        const char* interior;
+        const char* status;
+        const char* primary;
+    } cases[] = {
+        { "off", "Status Apply selected replaced the primary modifier w_clear_light with w_clear_dusk",
+          "[sandbox] primary: w_clear_dusk" },
+        { "on",
+          "Status Apply selected cleared the primary modifier w_clear_light: inside a room, w_clear_dusk replaces "
+          "the room's own timecycle",
+          "[sandbox] primary: none" },
+    };
+    for (const auto& place : cases)
+    {
+        const std::string folder = TestFolder();
+        const SandboxRun run = RunScript(folder, std::string("timecycleeditor true\nframe\ninterior ") + place.interior +
+                                                     R"(
+ui_click w_clear_light
+ui_click "As primary"
+ui_type ##controls_search_name w_clear_dusk
+ui_click w_clear_dusk
+ui_click "Apply selected"
+ui_click ##detail_filter_param
+ui_texts
+tc_state
+)");
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(run.CountContaining(place.status), 1) << place.interior << "\n" << run.output;
+        EXPECT_EQ(run.CountContaining(place.primary), 1) << place.interior << "\n" << run.output;
+    }
+}
 }
