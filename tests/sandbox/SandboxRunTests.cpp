@@ -442,12 +442,27 @@ ui_click Delete 0
     EXPECT_EQ(killed.CountContaining("primary:"), 0) << killed.output;
 
     // The popup shows once the search for ended sessions, off the frame, is done.
-    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\n";
+    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\nframe\nui_texts\n";
     for (const char* command : shown)
         restore += std::string(command) + "\n";
     const SandboxRun restored = RunScript(folder, restore);
     ASSERT_EQ(restored.exitCode, 0) << restored.output;
     EXPECT_EQ(restored.CountContaining(" left 3 modifiers changed (1 created, 1 removed)"), 1) << restored.output;
+    // The dialog names the modifiers, and the status line what came back.
+    for (const char* line : { "Changed: w_clear_light", "Created: my_new_look", "Removed: tod_sunrise_warm" })
+        EXPECT_EQ(restored.CountContaining(line), 1) << line << "\n" << restored.output;
+    EXPECT_EQ(restored.CountContaining("Restored 3 modifiers (my_new_look, removed tod_sunrise_warm, "
+                                       "w_clear_light) from the session whose last change was at "),
+              1)
+        << restored.output;
+
+    // The restored work is that run's unsaved work now: the next run offers
+    // it, and a click under the popup fails at its line, naming the popup.
+    const SandboxRun blocked = RunScript(folder, "timecycleeditor true\nwait 3000\nui_click w_clear_light\ntc_state\n");
+    EXPECT_NE(blocked.exitCode, 0) << blocked.output;
+    EXPECT_EQ(blocked.CountContaining("is under the modal popup \"Unsaved timecycle work\""), 1) << blocked.output;
+    EXPECT_EQ(blocked.CountContaining("primary:"), 0) << "the script went on past the failed click\n"
+                                                       << blocked.output;
 
     // The game's records as each run showed them, the index of a created
     // modifier and the backup aside.
