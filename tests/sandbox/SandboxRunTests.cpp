@@ -723,4 +723,24 @@ tc_state
         EXPECT_EQ(run.CountContaining(place.primary), 1) << place.interior << "\n" << run.output;
     }
 }
+
+// The table shows three decimals, but the exact value under the mouse, where
+// typing starts from it, and in the tooltip's "Original" and "Now".
+TEST(SandboxRun, ExactValuesShowUnderTheMouse)
+{
+    const SandboxRun run = RunScript(TestFolder(), R"(timecycleeditor true
+frame
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 0.2469
+frame 2
+ui_texts
+ui_click ##detail_filter_param
+ui_texts
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.CountContaining("| light_street_mult | 1.000000 | { 0.2469 }"), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("| light_street_mult | 1.000000 | { 0.247 }"), 1) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] Original: 0.200")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] Now: 0.2469")) << run.output;
+}
 }

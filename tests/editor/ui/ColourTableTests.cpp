@@ -312,9 +312,10 @@ TEST_P(ValueHint, EndsTheTooltipBelowTheOriginal)
     ui.EnterValue(kWindow, Value2(modifier, param.varId), "0.5");
     ui.Hover(kWindow, Value2(modifier, param.varId));
     const std::vector<std::string> lines = LinesFrom("Original: ");
-    ASSERT_GE(lines.size(), 2u);
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Original: 0.900");
-    EXPECT_EQ(lines[1], hint);
+    EXPECT_EQ(lines[1], "Now: 0.500");
+    EXPECT_EQ(lines[2], hint);
 }
 
 INSTANTIATE_TEST_SUITE_P(Defaults, ValueHint,

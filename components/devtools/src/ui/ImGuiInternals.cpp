@@ -48,6 +48,11 @@ ImGuiID ActiveId()
     return ImGui::GetActiveID();
 }
 
+bool WasHoveredIdle(ImGuiID widget)
+{
+    return widget != 0 && GImGui->HoveredIdPreviousFrame == widget && ImGui::GetActiveID() != widget;
+}
+
 bool IsTypingInto(ImGuiID widget)
 {
     return ImGui::TempInputIsActive(widget);

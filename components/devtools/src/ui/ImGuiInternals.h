@@ -27,6 +27,9 @@ void EndColumns();
 ImGuiID LastItemId();
 // The widget that holds the mouse or keyboard now, 0 for none.
 ImGuiID ActiveId();
+// Whether the widget was under the mouse in the last frame without being
+// held, known before it is drawn.
+bool WasHoveredIdle(ImGuiID widget);
 // Whether the widget is a drag turned into a text field by a double click
 // or Ctrl+click.
 bool IsTypingInto(ImGuiID widget);

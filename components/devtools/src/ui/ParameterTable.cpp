@@ -91,10 +91,24 @@ std::string ValueText(float value)
 }
 
 // A value as the table shows it, "%.3f".
-std::string ShownValueText(float value)
+// The format with three decimals, or as many more as the value needs to
+// read back exactly (up to nine).
+std::string ExactValueFormat(float value)
+{
+    int decimals = 3;
+    for (char text[64]; decimals < 9; ++decimals)
+    {
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        if (std::strtof(text, nullptr) == value)
+            break;
+    }
+    return "%." + std::to_string(decimals) + "f";
+}
+
+std::string ExactValueText(float value)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.3f", value);
+    std::snprintf(text, sizeof text, ExactValueFormat(value).c_str(), value);
     return text;
 }
 
@@ -160,8 +174,14 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     const float before = value;
     if (changed)
         ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
+    // Three decimals in the table, to which a drag also rounds; the exact
+    // value under the mouse and while it is typed, so that typing starts
+    // from it.
+    const ImGuiID id = ImGui::GetID(label);
+    const bool exact = internals::WasHoveredIdle(id) || internals::IsTypingInto(id);
+    const std::string format = exact ? ExactValueFormat(value) : std::string("%.3f");
     const bool edited =
-        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, "%.3f", 0);
+        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, format.c_str(), 0);
     if (changed)
         ImGui::PopStyleColor(1);
 
@@ -193,12 +213,15 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
 
     if (ImGui::IsItemHovered())
     {
-        // The original of a changed value, then how to edit it.
+        // The original of a changed value and the value now, exactly, then
+        // how to edit it.
         std::string tooltip;
         if (changed && original)
-            tooltip = "Original: " + ShownValueText(ValueIn(*original, column)) + "\n";
+            tooltip = "Original: " + ExactValueText(ValueIn(*original, column)) + "\n";
         else if (changed)
             tooltip = row.record->original ? "Original: not in the modifier\n" : "Original: none, created this session\n";
+        if (changed)
+            tooltip += "Now: " + ExactValueText(value) + "\n";
         ImGui::SetTooltip("%s%s", tooltip.c_str(), EditHint(range.speed).c_str());
     }
     DrawValueMenu(state, row, column, original);
