@@ -222,6 +222,22 @@ TEST_F(ColourTableTest, APickedColourIsOneStepToo)
     EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
 }
 
+TEST_F(ColourTableTest, EscapeClosesThePickerThenThePopup)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Click(kWindow, "##ColorButton", 0);
+    ASSERT_TRUE(ui.Exists(kWindow, "sv"));
+
+    ui.Key("escape");
+    EXPECT_FALSE(ui.Exists(kWindow, "sv"));
+    EXPECT_TRUE(ShowsLine("Colour: sky"));
+    ui.Key("escape");
+    EXPECT_FALSE(ShowsLine("Colour: sky"));
+    EXPECT_EQ(state.history.StepCount(), 0u) << "closing changed nothing";
+}
+
 TEST_F(ColourTableTest, ASwitchedOffChannelIsNotWrittenAndTheEditorSaysWhich)
 {
     tcModifier& modifier = MakeColourModifier();

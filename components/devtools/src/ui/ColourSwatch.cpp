@@ -1,5 +1,6 @@
 #include "ColourSwatch.h"
 
+#include "ImGuiInternals.h"
 #include "TableValues.h"
 
 #include <imgui.h>
@@ -184,6 +185,11 @@ void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier)
     if (comparing)
         ImGui::EndDisabled();
     DrawChannelNumbers(state, *triple);
+    // Escape closes the picker first, then the popup; a field being typed
+    // into takes it for itself.
+    if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false) && !ImGui::IsAnyItemActive() &&
+        !internals::CloseChildPopups())
+        ImGui::CloseCurrentPopup();
     ImGui::EndPopup();
 }
 }

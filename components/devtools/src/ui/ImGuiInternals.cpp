@@ -110,6 +110,16 @@ void FitTableColumn(int column, float width, float& applied, bool& byUser)
     applied = table->Columns[column].WidthRequest;
 }
 
+bool CloseChildPopups()
+{
+    ImGuiContext& g = *GImGui;
+    const int level = g.BeginPopupStack.Size;
+    if (g.OpenPopupStack.Size <= level)
+        return false;
+    ImGui::ClosePopupToLevel(level, true);
+    return true;
+}
+
 void BringCurrentWindowToFront()
 {
     ImGui::BringWindowToDisplayFront(ImGui::GetCurrentWindow());
