@@ -238,6 +238,21 @@ TEST_F(ColourTableTest, EscapeClosesThePickerThenThePopup)
     EXPECT_EQ(state.history.StepCount(), 0u) << "closing changed nothing";
 }
 
+TEST_F(ColourTableTest, ThePopupClosesWhenItsSwatchMoves)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Frame(2);
+    ASSERT_TRUE(ShowsLine("Colour: sky")) << "it stays while its swatch stands still";
+
+    // The pane scrolled under it, as a wheel over the table does.
+    ImGuiWindow* pane = ui.Find(kWindow, Swatch(modifier, kSkyG)).window;
+    ImGui::SetScrollY(pane, pane->Scroll.y + 10.0f);
+    ui.Frame(2);
+    EXPECT_FALSE(ShowsLine("Colour: sky"));
+}
+
 TEST_F(ColourTableTest, ASwitchedOffChannelIsNotWrittenAndTheEditorSaysWhich)
 {
     tcModifier& modifier = MakeColourModifier();
