@@ -23,6 +23,27 @@ bool InputQueue::IsInput(const SDL_Event& event)
     }
 }
 
+namespace
+{
+bool IsModifierKey(SDL_Scancode key)
+{
+    switch (key)
+    {
+    case SDL_SCANCODE_LCTRL:
+    case SDL_SCANCODE_RCTRL:
+    case SDL_SCANCODE_LSHIFT:
+    case SDL_SCANCODE_RSHIFT:
+    case SDL_SCANCODE_LALT:
+    case SDL_SCANCODE_RALT:
+    case SDL_SCANCODE_LGUI:
+    case SDL_SCANCODE_RGUI:
+        return true;
+    default:
+        return false;
+    }
+}
+}
+
 std::vector<SDL_Event> InputQueue::TakeFrame()
 {
     std::vector<SDL_Event> taken;
@@ -36,7 +57,11 @@ std::vector<SDL_Event> InputQueue::TakeFrame()
         {
             const SDL_Scancode key = event.key.keysym.scancode;
             const bool down = event.type == SDL_KEYDOWN;
-            if (std::find(keysChanged.begin(), keysChanged.end(), key) != keysChanged.end() || (down && keyWentDown))
+            // A frame has one set of modifiers: one that changes after a key
+            // went down waits for the next frame, so the key keeps the chord
+            // it was pressed with (Ctrl released before Z within a frame).
+            if (std::find(keysChanged.begin(), keysChanged.end(), key) != keysChanged.end() || (down && keyWentDown) ||
+                (keyWentDown && IsModifierKey(key)))
                 break;
             keysChanged.push_back(key);
             keyWentDown = keyWentDown || down;

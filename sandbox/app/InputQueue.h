@@ -22,9 +22,11 @@ public:
     bool Empty() const { return m_events.empty(); }
 
     // The events the next frame takes, in order: as many as it can without
-    // a key or button changing twice, more than one key going down, or the
-    // mouse moving after a button changed (a click lands where it was made,
-    // and a drag moves from the next frame on).
+    // a key or button changing twice, more than one key going down, a
+    // modifier key changing after a key went down (the frame's modifiers are
+    // those the key was pressed with), or the mouse moving after a button
+    // changed (a click lands where it was made, and a drag moves from the
+    // next frame on).
     std::vector<SDL_Event> TakeFrame();
 
 private:

@@ -121,6 +121,11 @@ int Run(const SandboxOptions& options)
     }
 
     LaunchSetup launch;
+    if (launch.Refused())
+    {
+        std::fprintf(stderr, "vesk-sandbox: %s\n", launch.Problem().c_str());
+        return 1;
+    }
     if (!launch.Problem().empty())
         PrintWarning(kChannel, "%s\n", launch.Problem());
     Printf(kChannel, "install root %s\n", launch.InstallRoot());
@@ -157,6 +162,7 @@ int Run(const SandboxOptions& options)
             if (std::optional<LoadedComponent> loaded = LoadComponent(path))
                 components.push_back(std::move(*loaded));
         }
+        launch.ModulesStarted();
 
         if (!options.scriptPath.empty())
             status = RunScriptFile(sandbox, options.scriptPath);

@@ -173,6 +173,19 @@ const UiItem* UiDriver::Latest(const UiItem& item) const
     return nullptr;
 }
 
+namespace
+{
+// Dear ImGui gives a modal popup all the input: a widget of a window below
+// it cannot be reached, however much of it shows.
+void RefuseUnderModal(const UiItem& target)
+{
+    if (ImGuiWindow* modal = ImGui::GetTopMostPopupModal();
+        modal && target.window && !ImGui::IsWindowChildOf(target.window->RootWindow, modal, true))
+        throw UiDriverError(Describe(target) + " is under the modal popup " + Quoted(modal->Name) +
+                            ", which takes every click until it is answered");
+}
+}
+
 UiItem UiDriver::Locate(std::string_view window, std::string_view label, int index, bool intoView)
 {
     const std::string wanted = Quoted(label) + (index == kUnique ? "" : " #" + std::to_string(index)) +
@@ -204,6 +217,8 @@ UiItem UiDriver::Locate(std::string_view window, std::string_view label, int ind
         if (position < matches.size())
         {
             const UiItem& item = *matches[position];
+            if (intoView)
+                RefuseUnderModal(item);
             if (!intoView || item.InView())
                 return item;
             if (++scrollFrames > kMaxScrollIntoViewFrames)
@@ -303,6 +318,7 @@ void UiDriver::Wheel(ImGuiWindow* window, float distance)
 
 UiItem UiDriver::MoveOnto(const UiItem& target)
 {
+    RefuseUnderModal(target);
     UiItem item = target;
     const auto onItem = [&](ImVec2 point) {
         const ImGuiWindow* hovered = WindowAt(point);

@@ -1,6 +1,7 @@
 // Loads the built component the way the framework's loader does.
 #include "Component.h"
 #include "CoreRTControl.h"
+#include "FreshInstallRoot.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,9 @@ TEST(ComponentLoading, LoadCreateStartRelease)
     Component* component = createComponent();
     ASSERT_NE(component, nullptr);
     component->AddRef();
+    FreshInstallRoot();
     EXPECT_TRUE(component->Start());
+    FreshInstallRootTaken();
     EXPECT_TRUE(component->Stop());
     EXPECT_FALSE(component->QueryFlag(nullptr));
     EXPECT_EQ(component->QueryObject(nullptr), nullptr);

@@ -114,6 +114,17 @@ INSTANTIATE_TEST_SUITE_P(
                    { Key(SDL_KEYDOWN, SDL_SCANCODE_LCTRL), Key(SDL_KEYDOWN, SDL_SCANCODE_Z),
                      Key(SDL_KEYUP, SDL_SCANCODE_Z), Key(SDL_KEYUP, SDL_SCANCODE_LCTRL) },
                    { "Left Ctrl+", "Z+", "Z- Left Ctrl-" } },
+        // Chords tapped at machine speed, Ctrl let go before the key: the
+        // key's frame keeps the Ctrl it went down with.
+        QueueCase{ "ChordReleasedOutOfOrder",
+                   { Key(SDL_KEYDOWN, SDL_SCANCODE_LCTRL), Key(SDL_KEYDOWN, SDL_SCANCODE_Z),
+                     Key(SDL_KEYUP, SDL_SCANCODE_LCTRL), Key(SDL_KEYUP, SDL_SCANCODE_Z) },
+                   { "Left Ctrl+", "Z+", "Left Ctrl- Z-" } },
+        QueueCase{ "ShiftedChordOfTwoModifiers",
+                   { Key(SDL_KEYDOWN, SDL_SCANCODE_RCTRL), Key(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT),
+                     Key(SDL_KEYDOWN, SDL_SCANCODE_Z), Key(SDL_KEYUP, SDL_SCANCODE_RCTRL),
+                     Key(SDL_KEYUP, SDL_SCANCODE_LSHIFT), Key(SDL_KEYUP, SDL_SCANCODE_Z) },
+                   { "Right Ctrl+", "Left Shift+", "Z+", "Right Ctrl- Left Shift- Z-" } },
         // A click within one frame: moved there and pressed, then released;
         // moving on waits for the frame after the release.
         QueueCase{ "QuickClick",

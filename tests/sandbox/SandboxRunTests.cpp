@@ -442,12 +442,27 @@ ui_click Delete 0
     EXPECT_EQ(killed.CountContaining("primary:"), 0) << killed.output;
 
     // The popup shows once the search for ended sessions, off the frame, is done.
-    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\n";
+    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\nframe\nui_texts\n";
     for (const char* command : shown)
         restore += std::string(command) + "\n";
     const SandboxRun restored = RunScript(folder, restore);
     ASSERT_EQ(restored.exitCode, 0) << restored.output;
     EXPECT_EQ(restored.CountContaining(" left 3 modifiers changed (1 created, 1 removed)"), 1) << restored.output;
+    // The dialog names the modifiers, and the status line what came back.
+    for (const char* line : { "Changed: w_clear_light", "Created: my_new_look", "Removed: tod_sunrise_warm" })
+        EXPECT_EQ(restored.CountContaining(line), 1) << line << "\n" << restored.output;
+    EXPECT_EQ(restored.CountContaining("Restored 3 modifiers (my_new_look, removed tod_sunrise_warm, "
+                                       "w_clear_light) from the session whose last change was at "),
+              1)
+        << restored.output;
+
+    // The restored work is that run's unsaved work now: the next run offers
+    // it, and a click under the popup fails at its line, naming the popup.
+    const SandboxRun blocked = RunScript(folder, "timecycleeditor true\nwait 3000\nui_click w_clear_light\ntc_state\n");
+    EXPECT_NE(blocked.exitCode, 0) << blocked.output;
+    EXPECT_EQ(blocked.CountContaining("is under the modal popup \"Unsaved timecycle work\""), 1) << blocked.output;
+    EXPECT_EQ(blocked.CountContaining("primary:"), 0) << "the script went on past the failed click\n"
+                                                       << blocked.output;
 
     // The game's records as each run showed them, the index of a created
     // modifier and the backup aside.
@@ -670,5 +685,62 @@ TEST(SandboxRun, AFailedClickNamesAFewCandidates)
         ++quoted;
     EXPECT_LE(quoted, 20) << run.errors;
     EXPECT_LT(run.errors.size(), 4000u) << run.errors;
+}
+
+// Ticking "Apply selected" over a primary applied by hand asks nothing but
+// says what it did to it, outdoors and inside a room.
+TEST(SandboxRun, ApplySelectedSaysWhatItReplaced)
+{
+    const struct
+    {
+        const char* interior;
+        const char* status;
+        const char* primary;
+    } cases[] = {
+        { "off", "Status Apply selected replaced the primary modifier w_clear_light with w_clear_dusk",
+          "[sandbox] primary: w_clear_dusk" },
+        { "on",
+          "Status Apply selected cleared the primary modifier w_clear_light: inside a room, w_clear_dusk replaces "
+          "the room's own timecycle",
+          "[sandbox] primary: none" },
+    };
+    for (const auto& place : cases)
+    {
+        const std::string folder = TestFolder();
+        const SandboxRun run = RunScript(folder, std::string("timecycleeditor true\nframe\ninterior ") + place.interior +
+                                                     R"(
+ui_click w_clear_light
+ui_click "As primary"
+ui_type ##controls_search_name w_clear_dusk
+ui_click w_clear_dusk
+ui_click "Apply selected"
+ui_click ##detail_filter_param
+ui_texts
+tc_state
+)");
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(run.CountContaining(place.status), 1) << place.interior << "\n" << run.output;
+        EXPECT_EQ(run.CountContaining(place.primary), 1) << place.interior << "\n" << run.output;
+    }
+}
+
+// The table shows three decimals, but the exact value under the mouse, where
+// typing starts from it, and in the tooltip's "Original" and "Now".
+TEST(SandboxRun, ExactValuesShowUnderTheMouse)
+{
+    const SandboxRun run = RunScript(TestFolder(), R"(timecycleeditor true
+frame
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 0.2469
+frame 2
+ui_texts
+ui_click ##detail_filter_param
+ui_texts
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(run.CountContaining("| light_street_mult | 1.000000 | { 0.2469 }"), 1) << run.output;
+    EXPECT_EQ(run.CountContaining("| light_street_mult | 1.000000 | { 0.247 }"), 1) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] Original: 0.200")) << run.output;
+    EXPECT_TRUE(run.HasLine("[sandbox] Now: 0.2469")) << run.output;
 }
 }

@@ -4,7 +4,9 @@
 # - key taps much shorter than a frame reach the console: every typed line
 #   runs;
 # - hover follows a pointer moved through XTest: a button's tooltip shows;
-# - Ctrl+= and Ctrl+- step the scale through quarters.
+# - Ctrl+= and Ctrl+- step the scale through quarters;
+# - Ctrl+Z, Ctrl+Y, Ctrl+A and Ctrl+C tapped at machine speed, Ctrl let go
+#   before the key, each do their work.
 # Nothing waits a set time for something to happen: each step waits until
 # the sandbox's output says it happened, up to a generous limit for a loaded
 # machine.
@@ -139,4 +141,70 @@ status=0
 wait "$sandbox_pid" || status=$?
 sandbox_pid=
 [ "$status" -eq 0 ] || fail "the sandbox ended with status $status"
+
+# Chords at machine speed in a second run, whose script makes an edit first
+# (and lets the window settle at its size before listing where things are):
+# Ctrl down, key down, Ctrl up, key up, with nothing between them.
+quick_chord() {
+  xdotool keydown --delay 0 ctrl keydown --delay 0 "$1" keyup --delay 0 ctrl keyup --delay 0 "$1"
+}
+out=$work/chords.txt
+cat >"$work/chords-setup.txt" <<'EOF'
+timecycleeditor true
+frame 3
+ui_click w_clear_light
+ui_enter ##{hash:w_clear_light}-{var:light_street_mult}-1 7.5
+tc_show w_clear_light
+frame 3
+ui_window Console
+ui_items
+ui_windows
+EOF
+"$sandbox" --size 1200x800 --script "$work/chords-setup.txt" mosk >"$out" 2>&1 &
+sandbox_pid=$!
+wait_for "the second run's window" grep -q '^\[sandbox\] display ' "$out"
+window=$(timeout 120 xdotool search --sync --name '^vesk-sandbox' | head -n1)
+[ -n "$window" ] || fail "no window named vesk-sandbox in the second run"
+timeout 120 xdotool windowfocus --sync "$window" || fail "the second window did not take the keyboard focus"
+read -r ex ey < <(widget_at 'Timecycle Editor')
+[ -n "${ex:-}" ] || fail "ui_windows did not list the editor"
+read -r cx cy < <(widget_at '##console_input')
+[ -n "${cx:-}" ] || fail "ui_items did not list the console's input line"
+console_line() {
+  xdotool mousemove --window "$window" $((cx + 20)) $((cy + 5)) click 1
+  xdotool type --delay 1 "$1"
+  xdotool key --delay 0 Return
+}
+# At least $2 lines of tc_show gave light_street_mult the values $1.
+street_mult_shown() { [ "$(grep -cE "^\[sandbox\] +[0-9]+ light_street_mult +$1\$" "$out" || true)" -ge "$2" ]; }
+street_mult_shown '7.5 0.2' 1 || fail "the setup's edit did not happen"
+# The editor focused by a click on its title bar, the chord, then the value.
+# The console takes the keyboard back two frames after a line ran, which
+# nothing prints: the click waits a moment so that it comes after that.
+chord_in_editor() {
+  sleep 0.5
+  xdotool mousemove --window "$window" $((ex + 80)) $((ey + 8)) click 1
+  quick_chord "$1"
+  console_line 'tc_show w_clear_light'
+}
+chord_in_editor z
+wait_for "Ctrl+Z tapped at once to undo the edit" street_mult_shown '0.2 0.2' 1
+chord_in_editor y
+wait_for "Ctrl+Y tapped at once to redo the edit" street_mult_shown '7.5 0.2' 2
+
+# Ctrl+A and Ctrl+C in the console's input line: the line selected and
+# copied, then replaced by what is typed next.
+xdotool mousemove --window "$window" $((cx + 20)) $((cy + 5)) click 1
+xdotool type --delay 1 "chord-copy-check"
+quick_chord a
+quick_chord c
+xdotool type --delay 1 "clipboard"
+xdotool key --delay 0 Return
+wait_for "Ctrl+A and Ctrl+C tapped at once to copy the line" grep -qxF '[sandbox] chord-copy-check' "$out"
+
+console_line quit
+status=0
+wait "$sandbox_pid" || status=$?
+sandbox_pid=
+[ "$status" -eq 0 ] || fail "the second run ended with status $status"
 echo "PASS"

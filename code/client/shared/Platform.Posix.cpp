@@ -616,6 +616,58 @@ void ReleaseFileLock(FileLock& lock)
     lock.handle = nullptr;
 }
 
+// A named lock is an empty shared-memory object whose byte 0 its holder
+// locks. The holder removes the name as it lets go, so nothing is left
+// behind; a waiter that then gets the lock of the removed object starts over
+// on the name, where newcomers meet.
+bool TakeNamedLock(std::u16string_view name, unsigned timeoutMs, NamedLock& lock)
+{
+    const std::string objectName = "/" + ToUtf8(name);
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    const auto elapsedMs = [&start] {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+    };
+    for (;;)
+    {
+        const int fd = OpenOrCreateObject(objectName);
+        if (fd < 0 && errno != ENOENT)
+            return false;
+        if (fd >= 0 && !IsOwnPrivateObject(fd))
+        {
+            close(fd);
+            return false;
+        }
+        if (fd >= 0 && LockByte(fd, kGuardByte, F_WRLCK, false))
+        {
+            if (IsStillNamed(fd))
+            {
+                lock.handle = new PosixBlock{fd, objectName};
+                return true;
+            }
+        }
+        if (fd >= 0)
+            close(fd);
+        if (elapsedMs() >= timeoutMs)
+            return false;
+        const timespec pause{0, 5 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
+    }
+}
+
+void ReleaseNamedLock(NamedLock& lock)
+{
+    if (auto* held = static_cast<PosixBlock*>(lock.handle))
+    {
+        shm_unlink(held->objectName.c_str());
+        close(held->fd); // lets go of the lock
+        delete held;
+    }
+    lock = {};
+}
+
 uint32_t CurrentProcessId()
 {
     return static_cast<uint32_t>(getpid());

@@ -485,6 +485,33 @@ void ReleaseFileLock(FileLock& lock)
     lock.handle = nullptr;
 }
 
+// A named mutex: one that its holder left by ending is taken as abandoned,
+// which still gives it to the waiter.
+bool TakeNamedLock(std::u16string_view name, unsigned timeoutMs, NamedLock& lock)
+{
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, Wide(Terminated(name)));
+    if (!mutex)
+        return false;
+    const DWORD waited = WaitForSingleObject(mutex, timeoutMs);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+    {
+        CloseHandle(mutex);
+        return false;
+    }
+    lock.handle = mutex;
+    return true;
+}
+
+void ReleaseNamedLock(NamedLock& lock)
+{
+    if (lock.handle)
+    {
+        ReleaseMutex(lock.handle);
+        CloseHandle(lock.handle);
+    }
+    lock = {};
+}
+
 uint32_t CurrentProcessId()
 {
     return GetCurrentProcessId();

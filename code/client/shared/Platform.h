@@ -123,6 +123,16 @@ struct FileLock
 bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError = nullptr);
 void ReleaseFileLock(FileLock& lock);
 
+// A lock by name, held by one holder at a time (in this process or another)
+// until it is released or its holder ends, however it ends. Taking it waits
+// at most `timeoutMs` for the holder to let go; false when it did not come.
+struct NamedLock
+{
+    void* handle = nullptr;
+};
+bool TakeNamedLock(std::u16string_view name, unsigned timeoutMs, NamedLock& lock);
+void ReleaseNamedLock(NamedLock& lock);
+
 uint32_t CurrentProcessId();
 
 // A slot with a value per thread, whose destructor runs for each thread

@@ -11,6 +11,7 @@
 #include "CoreRTConsole.h"
 #include "CoreRTControl.h"
 #include "EditorState.h"
+#include "FreshInstallRoot.h"
 #include "LaunchEnvironment.h"
 #include "NetworkEvents.h"
 #include "SmallTimecycleGame.h"
@@ -45,7 +46,9 @@ protected:
         Component* component = CreateComponent();
         ASSERT_NE(component, nullptr);
         component->AddRef();
+        FreshInstallRoot();
         ASSERT_TRUE(component->Start());
+        FreshInstallRootTaken();
     }
 
     static std::shared_ptr<internal::ConsoleVariableEntryBase> EditorVariable()

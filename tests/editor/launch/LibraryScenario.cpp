@@ -8,6 +8,7 @@
 #include "ConsoleVariableEntry.h"
 #include "ConsoleVariableManager.h"
 #include "CoreRTConsole.h"
+#include "FreshInstallRoot.h"
 #include "NetworkEvents.h"
 #include "SmallTimecycleGame.h"
 #include "HostCycle.h"
@@ -42,7 +43,9 @@ TEST(LoadedLibrary, OpensFromTheConsoleAndEditsTheGame)
     Component* component = createComponent();
     ASSERT_NE(component, nullptr);
     component->AddRef();
+    FreshInstallRoot();
     ASSERT_TRUE(component->Start());
+    FreshInstallRootTaken();
 
     auto variable = corert::VariableManager().FindEntry("timecycleeditor");
     ASSERT_NE(variable, nullptr) << "a mosk launch offers the variable";

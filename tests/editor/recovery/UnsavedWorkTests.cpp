@@ -310,8 +310,8 @@ TEST(UnsavedWork, SaveToFileWritesTheDocumentAndRemovesTheWork)
     }
     Session next(folder);
     ASSERT_NE(next.keeper->CurrentOffer(), nullptr);
-    EXPECT_EQ(OfferText(*next.keeper->CurrentOffer()).substr(45),
-              " left 3 modifiers changed (1 created, 1 removed)");
+    EXPECT_EQ(OfferText(*next.keeper->CurrentOffer()).substr(52),
+              "; it left 3 modifiers changed (1 created, 1 removed)");
     next.keeper->SaveToFile();
     EXPECT_EQ(next.keeper->CurrentOffer(), nullptr);
     EXPECT_TRUE(fs::is_empty(folder));
@@ -445,7 +445,7 @@ TEST(UnsavedWork, ARestoreTheGameRefusesLeavesNoParkingNameAndCountsTheTruth)
     ASSERT_NE(session.keeper->CurrentOffer(), nullptr);
     session.keeper->Restore();
     const std::string status = session.state->CurrentStatus();
-    EXPECT_EQ(status.rfind("Restored 1 of 3 modifiers from the session that ended at 2026-12-10 10:00:00", 0), 0u)
+    EXPECT_EQ(status.rfind("Restored 1 of 3 modifiers from the session whose last change was at 2026-12-10 10:00:00", 0), 0u)
         << status;
     EXPECT_NE(status.find("the game refused foggy, which kept its old values"), std::string::npos) << status;
     EXPECT_NE(status.find("not found in the game: not_in_this_game"), std::string::npos) << status;

@@ -222,6 +222,37 @@ TEST_F(ColourTableTest, APickedColourIsOneStepToo)
     EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
 }
 
+TEST_F(ColourTableTest, EscapeClosesThePickerThenThePopup)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Click(kWindow, "##ColorButton", 0);
+    ASSERT_TRUE(ui.Exists(kWindow, "sv"));
+
+    ui.Key("escape");
+    EXPECT_FALSE(ui.Exists(kWindow, "sv"));
+    EXPECT_TRUE(ShowsLine("Colour: sky"));
+    ui.Key("escape");
+    EXPECT_FALSE(ShowsLine("Colour: sky"));
+    EXPECT_EQ(state.history.StepCount(), 0u) << "closing changed nothing";
+}
+
+TEST_F(ColourTableTest, ThePopupClosesWhenItsSwatchMoves)
+{
+    tcModifier& modifier = MakeColourModifier();
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Frame(2);
+    ASSERT_TRUE(ShowsLine("Colour: sky")) << "it stays while its swatch stands still";
+
+    // The pane scrolled under it, as a wheel over the table does.
+    ImGuiWindow* pane = ui.Find(kWindow, Swatch(modifier, kSkyG)).window;
+    ImGui::SetScrollY(pane, pane->Scroll.y + 10.0f);
+    ui.Frame(2);
+    EXPECT_FALSE(ShowsLine("Colour: sky"));
+}
+
 TEST_F(ColourTableTest, ASwitchedOffChannelIsNotWrittenAndTheEditorSaysWhich)
 {
     tcModifier& modifier = MakeColourModifier();
@@ -312,9 +343,10 @@ TEST_P(ValueHint, EndsTheTooltipBelowTheOriginal)
     ui.EnterValue(kWindow, Value2(modifier, param.varId), "0.5");
     ui.Hover(kWindow, Value2(modifier, param.varId));
     const std::vector<std::string> lines = LinesFrom("Original: ");
-    ASSERT_GE(lines.size(), 2u);
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Original: 0.900");
-    EXPECT_EQ(lines[1], hint);
+    EXPECT_EQ(lines[1], "Now: 0.500");
+    EXPECT_EQ(lines[2], hint);
 }
 
 INSTANTIATE_TEST_SUITE_P(Defaults, ValueHint,

@@ -63,7 +63,7 @@ TEST_F(DetailPaneTest, ModifierRemovedBehindTheEditorIsDroppedWithoutIndex)
                 ElementsAre("Name { short_lived }", "Controls [ Create ]", kSeparator, kEditRowWithoutModifier));
 }
 
-TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndEmptiesTheNameField)
+TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndNamesItInTheNameField)
 {
     MakeModifier("already_there");
     ui.SetText(kWindow, "##detail_name", "fresh_mod");
@@ -73,13 +73,18 @@ TEST_F(DetailPaneTest, CreateSelectsTheNewModifierAndEmptiesTheNameField)
     tcModifier* created = timecycle::FindModifier("fresh_mod");
     ASSERT_NE(created, nullptr);
     EXPECT_EQ(state.SelectedModifier(), created);
-    EXPECT_STREQ(state.nameInput, "");
+    EXPECT_STREQ(state.nameInput, "fresh_mod");
     // Only a click in the browser takes a backup.
     EXPECT_FALSE(timecycle::HasBackup(*created));
-    EXPECT_THAT(DetailTexts(), testing::Contains("Name { } (index: 1)"));
+    EXPECT_THAT(DetailTexts(), testing::Contains("Name { fresh_mod } (index: 1)"));
+
+    // Renamed at once: the field already holds its name to change.
+    ui.SetText(kWindow, "##detail_name", "fresh_mod_2");
+    ui.Click(kWindow, "Rename");
+    EXPECT_EQ(Manager().GetTimecycleName(*created), "fresh_mod_2");
 }
 
-TEST_F(DetailPaneTest, CloneSelectsTheCopyAndEmptiesTheNameField)
+TEST_F(DetailPaneTest, CloneSelectsTheCopyAndNamesItInTheNameField)
 {
     tcModifier& source = MakeModifier("source_mod", { { kFogStart, 1.5f, 2.5f } });
     source.userFlags = 6;
@@ -91,7 +96,7 @@ TEST_F(DetailPaneTest, CloneSelectsTheCopyAndEmptiesTheNameField)
     tcModifier* clone = timecycle::FindModifier("copy_mod");
     ASSERT_NE(clone, nullptr);
     EXPECT_EQ(state.SelectedModifier(), clone);
-    EXPECT_STREQ(state.nameInput, "");
+    EXPECT_STREQ(state.nameInput, "copy_mod");
     EXPECT_FALSE(timecycle::HasBackup(*clone));
     ASSERT_EQ(clone->numMods, 1);
     EXPECT_EQ(clone->modData[0].varId, kFogStart);
@@ -173,7 +178,7 @@ TEST_P(NameRuleTest, ButtonActsOnlyOnNamesOfTwoBytesOrMore)
     EXPECT_EQ(made != nullptr, param.accepted);
     EXPECT_EQ(TimecycleManager::GetGameManager()->modifierCount, param.accepted ? 2 : 1);
     EXPECT_EQ(state.SelectedModifier(), param.accepted ? made : &base);
-    EXPECT_STREQ(state.nameInput, param.accepted ? "" : param.name);
+    EXPECT_STREQ(state.nameInput, param.name);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -67,23 +67,37 @@ TEST_F(UnsavedWorkPopupTest, OffersEachEndedSessionNewestFirstAndActsOnIt)
     Start();
 
     EXPECT_TRUE(Shows("Unsaved timecycle work"));
-    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 2 modifiers changed (1 created, 1 removed)"));
+    EXPECT_TRUE(Shows("Ended session 1 of 2"));
+    const std::string newest = "The session's last change was at 2026-12-10 14:03:22; it left 2 modifiers changed "
+                               "(1 created, 1 removed)";
+    EXPECT_TRUE(Shows(newest));
+    EXPECT_TRUE(Shows("Created: my_new_look"));
+    EXPECT_TRUE(Shows("Removed: vault_dark"));
+    EXPECT_FALSE(ShowsPart("Changed: "));
     for (const char* button : { "[ Restore ]", "[ Save to file ]", "[ Discard ]" })
         EXPECT_TRUE(ShowsPart(button)) << button;
+    const ImRect restoreButton = ui.Find(kWindow, "Restore").rect;
 
     // "Discard" asks once more; "Keep" goes back to the offer.
     ui.Click(kWindow, "Discard");
-    EXPECT_TRUE(Shows("Discard 2 changed modifiers for good?"));
+    EXPECT_TRUE(Shows("Discard the unsaved work on 2 modifiers for good?"));
     ui.Click(kWindow, "Keep");
-    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 2 modifiers changed (1 created, 1 removed)"));
+    EXPECT_TRUE(Shows(newest));
     EXPECT_TRUE(fs::exists(m_folder / "2026-12-10_14-00-00_2_1.journal"));
     ui.Click(kWindow, "Discard");
+    // A double click on the confirmation's buttons never reaches the next
+    // offer's "Restore".
+    for (const char* button : { "Discard", "Keep" })
+        EXPECT_FALSE(ui.Find(kWindow, button).rect.Overlaps(restoreButton)) << button;
     ui.Click(kWindow, "Discard");
     EXPECT_FALSE(fs::exists(m_folder / "2026-12-10_14-00-00_2_1.journal"));
     EXPECT_TRUE(gamerecords::Read().contains("vault_dark")) << "discarded work reached the game";
 
     // The older one next: restored as one step, taken back by one undo.
-    EXPECT_TRUE(Shows("The session that ended at 2026-12-09 08:00:00 left 1 modifier changed (0 created, 0 removed)"));
+    EXPECT_TRUE(Shows("Ended session 2 of 2"));
+    EXPECT_TRUE(Shows("The session's last change was at 2026-12-09 08:00:00; it left 1 modifier changed (0 created, "
+                      "0 removed)"));
+    EXPECT_TRUE(Shows("Changed: underwater"));
     const gamerecords::Records before = gamerecords::Read();
     ui.Click(kWindow, "Restore");
     EXPECT_FALSE(Shows("Unsaved timecycle work"));
@@ -92,10 +106,32 @@ TEST_F(UnsavedWorkPopupTest, OffersEachEndedSessionNewestFirstAndActsOnIt)
     ASSERT_EQ(restored.params.size(), 1u);
     EXPECT_EQ(restored.params[0].value1Bits, std::bit_cast<uint32_t>(0.1234f));
     EXPECT_EQ(state.history.UndoDescription(), "restore unsaved work (1 modifier)");
+    // What came back is named, and the one modifier selected.
+    EXPECT_EQ(state.CurrentStatus(),
+              "Restored 1 modifier (underwater) from the session whose last change was at 2026-12-09 08:00:00");
+    ASSERT_NE(state.SelectedModifier(), nullptr);
+    EXPECT_EQ(state.game.GetTimecycleName(*state.SelectedModifier()), "underwater");
+    EXPECT_STREQ(state.nameInput, "underwater");
     m_recovery->Writer().WaitUntilWritten();
     EXPECT_FALSE(fs::exists(m_folder / "2026-12-09_08-00-00_1_1.journal")) << "restored work stays unsaved here";
     state.Undo();
     EXPECT_EQ(gamerecords::Read(), before);
+}
+
+TEST_F(UnsavedWorkPopupTest, NamesAFewModifiersAndCountsTheRest)
+{
+    UnsavedStep step{ "2026-12-10 14:03:22", false, {} };
+    for (int i = 0; i < 8; ++i)
+    {
+        const std::string name = "made_" + std::to_string(i);
+        step.changes.push_back({ UnsavedModifier::Kind::Put, true, name, { name, 0, 1, { { "fog_density", 0.5f, 0.25f } } } });
+    }
+    WriteEnded("2026-12-10_14-00-00_2_1.journal", step);
+    Start();
+    EXPECT_FALSE(ShowsPart("Ended session "));
+    EXPECT_TRUE(Shows("Created: made_0, made_1, made_2, made_3, made_4, and 3 more"));
+    ui.Click(kWindow, "Discard");
+    EXPECT_TRUE(Shows("Discard the unsaved work on 8 modifiers for good?"));
 }
 
 TEST_F(UnsavedWorkPopupTest, ReportsDamagedWorkMovedAside)
@@ -127,7 +163,7 @@ TEST_F(UnsavedWorkPopupTest, OffersWhatReadsOfDamagedWork)
     EXPECT_TRUE(ShowsPart("The unsaved work of an ended session does not read completely (record 1 fails its checksum; "
                           "1 record read, 1 of them after the damage); what could be read is offered, and the file is "
                           "kept in "));
-    EXPECT_TRUE(Shows("The session that ended at 2026-12-10 14:03:22 left 1 modifier changed (0 created, 0 removed)"));
+    EXPECT_TRUE(Shows("The session's last change was at 2026-12-10 14:03:22; it left 1 modifier changed (0 created, 0 removed)"));
     ui.Click(kWindow, "Restore");
     EXPECT_FALSE(Shows("Unsaved timecycle work"));
     EXPECT_EQ(gamerecords::Read().at("underwater").userFlags, 2u);

@@ -47,6 +47,11 @@ struct ColourPopupState
     int32_t redVarId = -1;  // -1 while closed
     bool openRequested = false;
     std::array<float, 3> gestureStart{};
+    // Where the swatch it was opened from stands on the screen; the popup
+    // closes when that swatch moves or is no longer drawn.
+    int32_t anchorVarId = -1;
+    float anchorX = 0.0f, anchorY = 0.0f;
+    bool anchorDrawnInPlace = false;
 };
 
 // Whether the parameters hold all three channels of the colour.

@@ -98,6 +98,22 @@ struct TimecycleEditorState
     // The colours among the game's variables, and the table's colour popup.
     ColourTriples colourTriples;
     ColourPopupState colourPopup;
+    // The parameter table's "Var" and "Name" columns: as wide as what they
+    // show, until the user drags an edge; from then on the user's width, for
+    // the session. `applied` is the width last given, -1 before the first.
+    struct ColumnFit
+    {
+        float applied = -1.0f;
+        bool byUser = false;
+    } varColumn, nameColumn;
+    // The widths the rows of one generation need in those columns.
+    struct
+    {
+        uint64_t rowsGeneration = 0;
+        float fontSize = 0.0f;
+        float varWidth = 0.0f;
+        float nameWidth = 0.0f;
+    } columnWidths;
     // A modifier the browser scrolls to in its next frame, by name.
     std::string browserScrollTarget;
     // Whether the suggestion popup under the "Variable" field is shown; it

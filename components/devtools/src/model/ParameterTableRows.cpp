@@ -17,6 +17,7 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
 
     const std::map<int32_t, tcModData>& workingParams = selection.workingParams;
     m_rows.clear();
+    ++m_generation;
     for (const auto& entry : workingParams)
     {
         const int32_t varId = entry.first;

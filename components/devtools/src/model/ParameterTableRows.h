@@ -41,6 +41,9 @@ public:
     const std::vector<ParameterRowView>& Update(GameTimecycle& game, const ModifierSelection& selection,
                                                 ColourTriples& colours, uint32_t nameHash, const char* filter,
                                                 const char* query);
+    // Counts the times the rows were gathered: what is measured from them
+    // holds while it stays the same.
+    uint64_t Generation() const { return m_generation; }
 
 private:
     bool SameSource(const ModifierSelection& selection, uint32_t nameHash, const tcVarInfo* varInfos, int varCount,
@@ -56,5 +59,6 @@ private:
     std::string m_query;
 
     std::vector<ParameterRowView> m_rows;
+    uint64_t m_generation = 0;
 };
 }

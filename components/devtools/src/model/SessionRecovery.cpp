@@ -4,6 +4,7 @@
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
 #include "StatusText.h"
+#include "XmlText.h"
 
 #include <Utils.h>
 
@@ -57,6 +58,17 @@ void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedS
         step.changes.push_back({ Kind::Removed, false, found->second.original->name, {} });
 }
 
+// "fog_bank, removed vault_dark": what a restore brings back, by the names
+// the modifiers have once it is done.
+std::string RestoredNames(const std::vector<const UnsavedModifier*>& work)
+{
+    std::vector<std::string> names;
+    for (const UnsavedModifier* modifier : work)
+        names.push_back(modifier->kind == UnsavedModifier::Kind::Removed ? "removed " + StatusName(modifier->key)
+                                                                          : StatusName(modifier->state.name));
+    return BoundedList(names, ", ");
+}
+
 // A free name to park a modifier under while others take their names.
 std::string ParkingName(GameTimecycle& game, const std::string& name)
 {
@@ -76,10 +88,34 @@ std::string ModifierCount(size_t count)
 
 std::string OfferText(const EndedSession& session)
 {
+    // The journal knows when the last step was made, not when its process
+    // ended.
     const UnsavedWork& work = session.work;
-    return "The session that ended at " + work.endedAt + " left " + ModifierCount(work.modifiers.size()) +
+    return "The session's last change was at " + work.endedAt + "; it left " + ModifierCount(work.modifiers.size()) +
            " changed (" + std::to_string(work.CreatedCount()) + " created, " + std::to_string(work.RemovedCount()) +
            " removed)";
+}
+
+std::vector<std::string> OfferNameLines(const EndedSession& session)
+{
+    std::vector<std::string> changed, created, removed;
+    for (const auto& [key, modifier] : session.work.modifiers)
+    {
+        if (modifier.kind == UnsavedModifier::Kind::Removed)
+            removed.push_back(StatusName(modifier.key));
+        else if (modifier.created)
+            created.push_back(StatusName(modifier.state.name));
+        else if (modifier.state.name != modifier.key)
+            changed.push_back(StatusName(modifier.key) + " (renamed " + StatusName(modifier.state.name) + ")");
+        else
+            changed.push_back(StatusName(modifier.key));
+    }
+    std::vector<std::string> lines;
+    for (const auto& [label, names] : { std::pair{ "Changed: ", &changed }, std::pair{ "Created: ", &created },
+                                        std::pair{ "Removed: ", &removed } })
+        if (!names->empty())
+            lines.push_back(label + BoundedList(*names, ", "));
+    return lines;
 }
 
 SessionRecovery::SessionRecovery(TimecycleEditorState& state, std::u16string folder)
@@ -138,6 +174,7 @@ const EndedSession* SessionRecovery::CurrentOffer()
             return nullptr;
         m_offers = std::move(*ended);
         std::reverse(m_offers.begin(), m_offers.end());  // the newest at the back
+        m_offersFound = m_offers.size();
         m_offersTaken = true;
     }
     return m_offers.empty() ? nullptr : &m_offers.back();
@@ -177,13 +214,16 @@ std::string Names(const std::vector<std::string>& names)
     return BoundedList(shown, ", ");
 }
 
-std::string RestoreMessage(const RestoreOutcome& outcome, const EndedSession& offer)
+// What came back, named when all of it did; otherwise what did not is named
+// after the count.
+std::string RestoreMessage(const RestoreOutcome& outcome, const EndedSession& offer,
+                           const std::vector<const UnsavedModifier*>& work)
 {
-    const size_t count = offer.work.modifiers.size();
+    const size_t count = work.size();
     std::string message = outcome.restored == count
-                              ? "Restored " + ModifierCount(count)
+                              ? "Restored " + ModifierCount(count) + " (" + RestoredNames(work) + ")"
                               : "Restored " + std::to_string(outcome.restored) + " of " + ModifierCount(count);
-    message += " from the session that ended at " + offer.work.endedAt;
+    message += " from the session whose last change was at " + offer.work.endedAt;
     if (!outcome.refused.empty())
         message += "; the game refused all or part of " + Names(outcome.refused);
     if (!outcome.keptOld.empty())
@@ -295,7 +335,8 @@ void SessionRecovery::Restore()
     history.EndGroup();
 
     m_state.RefreshSelection();
-    m_state.SetStatus(RestoreMessage(outcome, *offer),
+    SelectTheOneRestored(work);
+    m_state.SetStatus(RestoreMessage(outcome, *offer, work),
                       !outcome.refused.empty() || !outcome.keptOld.empty() || !outcome.notFound.empty());
 
     // The restored work is this session's now; the old copy goes once it is
@@ -305,6 +346,17 @@ void SessionRecovery::Restore()
     if (history.Revision() != revisionBefore)
         m_writer.RemoveAfterWriting(std::move(m_offers.back()));
     NextOffer();
+}
+
+void SessionRecovery::SelectTheOneRestored(const std::vector<const UnsavedModifier*>& work)
+{
+    if (work.size() != 1 || work.front()->kind != UnsavedModifier::Kind::Put)
+        return;
+    if (tcModifier* restored = m_state.game.FindModifierByName(work.front()->state.name))
+    {
+        m_state.Select(*restored);
+        m_state.FillNameInput(work.front()->state.name);
+    }
 }
 
 void SessionRecovery::SaveToFile()

@@ -35,6 +35,10 @@ public:
 
     // Whether the search for ended sessions is done.
     bool OffersReady();
+    // Which of the ended sessions found the current offer is (1 for the
+    // first), and how many were found.
+    size_t OfferNumber() const { return m_offersFound - m_offers.size() + 1; }
+    size_t OffersFound() const { return m_offersFound; }
     // The ended session offered now (newest first), or null while there is
     // none or the search is not done.
     const EndedSession* CurrentOffer();
@@ -60,6 +64,9 @@ public:
 
 private:
     void NextOffer();
+    // A restore of one modifier selects it, so that it can be looked at and
+    // worked on at once.
+    void SelectTheOneRestored(const std::vector<const UnsavedModifier*>& work);
 
     TimecycleEditorState& m_state;
     std::u16string m_folder;
@@ -67,12 +74,18 @@ private:
     bool m_offersTaken = false;
     // Why the last frame found writing failing.
     std::string m_writeError;
+    size_t m_offersFound = 0;
+    std::string m_shownError;
     std::vector<EndedSession> m_offers;
 };
 
-// The popup's text for a session: "The session that ended at
-// 2026-12-10 14:03:22 left 3 modifiers changed (1 created, 1 removed)".
+// The popup's text for a session: "The session's last change was at
+// 2026-12-10 14:03:22; it left 3 modifiers changed (1 created, 1 removed)".
 std::string OfferText(const EndedSession& session);
+// The modifiers of a session's work, one line per kind that it has:
+// "Changed: fog_bank, sunny_day", "Created: ...", "Removed: ...", each
+// naming its first few and counting the rest.
+std::vector<std::string> OfferNameLines(const EndedSession& session);
 // "3 modifiers", "1 modifier".
 std::string ModifierCount(size_t count);
 }

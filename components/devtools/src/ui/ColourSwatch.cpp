@@ -1,5 +1,6 @@
 #include "ColourSwatch.h"
 
+#include "ImGuiInternals.h"
 #include "TableValues.h"
 
 #include <imgui.h>
@@ -7,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tceditor
@@ -134,11 +136,12 @@ void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t
         return;
     const float side = ImGui::GetTextLineHeight();
     const Colour colour = ShownColour(state, *triple, ValueColumn::Outdoor);
+    const ImVec2 at = ImGui::GetCursorScreenPos();
+    ColourPopupState& popup = state.colourPopup;
     if (ImGui::ColorButton(label, SwatchColour(colour), kSwatchFlags, ImVec2(side, side)))
-    {
-        ColourPopupState& popup = state.colourPopup;
-        popup = { state.game.GetTimecycleName(modifier), triple->stem, triple->channels[0], true };
-    }
+        popup = { state.game.GetTimecycleName(modifier), triple->stem, triple->channels[0], true, {}, varId, at.x, at.y };
+    if (popup.anchorVarId == varId && popup.redVarId >= 0)
+        popup.anchorDrawnInPlace = at.x == popup.anchorX && at.y == popup.anchorY;
     if (ImGui::IsItemHovered())
         DrawSwatchTooltip(state, *triple);
     ImGui::SameLine();
@@ -164,8 +167,10 @@ void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier)
 
     // The colour is found again every frame: the selection, the modifier's
     // parameters or the game's variables may have changed since it opened.
+    // Nor does it stay over a table that moved under it.
     const ColourTriple* triple = WholeTriple(state, popup.redVarId);
-    if (!triple || triple->stem != popup.stem || state.game.GetTimecycleName(modifier) != popup.modifier)
+    const bool anchored = std::exchange(popup.anchorDrawnInPlace, false);
+    if (!triple || triple->stem != popup.stem || state.game.GetTimecycleName(modifier) != popup.modifier || !anchored)
     {
         ImGui::CloseCurrentPopup();
         ImGui::EndPopup();
@@ -184,6 +189,11 @@ void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier)
     if (comparing)
         ImGui::EndDisabled();
     DrawChannelNumbers(state, *triple);
+    // Escape closes the picker first, then the popup; a field being typed
+    // into takes it for itself.
+    if (ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false) && !ImGui::IsAnyItemActive() &&
+        !internals::CloseChildPopups())
+        ImGui::CloseCurrentPopup();
     ImGui::EndPopup();
 }
 }

@@ -5,6 +5,7 @@
 // history.
 #include "EditorPanes.h"
 #include "EditorState.h"
+#include "ImGuiInternals.h"
 #include "SessionRecovery.h"
 #include "ModifierNameRule.h"
 #include "XmlText.h"
@@ -87,15 +88,16 @@ void BeginRow(const char* label, bool firstRow = false)
     ImGui::NextColumn();
 }
 
-// The status line, while there is one.
-void DrawStatusRow(TimecycleEditorState& state)
+// The status line, one line high, a long report cut and whole in its
+// tooltip. Above the table it holds its place even while empty, so that the
+// table stays where it is whatever the line says.
+void DrawStatusRow(TimecycleEditorState& state, bool holdPlace)
 {
-    const std::string& text = state.CurrentStatus();
-    if (text.empty())
+    if (!holdPlace && state.CurrentStatus().empty())
         return;
     BeginRow("Status");
     ImGui::PushStyleColor(ImGuiCol_Text, state.status.refusal ? kRefusalColour : kReportColour);
-    ImGui::TextWrapped("%s", text.c_str());
+    internals::OneLineText(state.CurrentStatus());
     ImGui::PopStyleColor(1);
 }
 
@@ -136,8 +138,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
             state.SetStatus(std::move(problem), true);
         else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
+            // The field names what is selected, ready for a rename.
             state.Select(*created);
-            ClearTextBuffer(state.nameInput);
+            state.FillNameInput(game.GetTimecycleName(*created));
         }
         else
             state.SetStatus(NameRefusal(game, "Create", state.nameInput), true);
@@ -150,7 +153,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         ImGui::Separator();
         BeginRow("Edit");
         DrawEditButtonsRow(state);
-        DrawStatusRow(state);
+        DrawStatusRow(state, false);
         DrawNotKeptRow(state);
         return;
     }
@@ -179,7 +182,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
             state.Select(*clone);
-            ClearTextBuffer(state.nameInput);
+            state.FillNameInput(game.GetTimecycleName(*clone));
         }
         else
             state.SetStatus(NameRefusal(game, "Clone", state.nameInput), true);
@@ -201,7 +204,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 
     BeginRow("Edit");
     DrawEditButtonsRow(state, *modifier);
-    DrawStatusRow(state);
+    DrawStatusRow(state, true);
     DrawNotKeptRow(state);
     // An undo or redo may have selected another modifier, or none.
     if (!(modifier = state.SelectedModifier()))

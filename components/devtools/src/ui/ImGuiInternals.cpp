@@ -2,6 +2,8 @@
 
 #include <imgui_internal.h>
 
+#include <algorithm>
+
 namespace tceditor::internals
 {
 void Splitter(const char* id, float& leftWidth, float& rightWidth, float thickness, float minWidth)
@@ -46,6 +48,11 @@ ImGuiID ActiveId()
     return ImGui::GetActiveID();
 }
 
+bool WasHoveredIdle(ImGuiID widget)
+{
+    return widget != 0 && GImGui->HoveredIdPreviousFrame == widget && ImGui::GetActiveID() != widget;
+}
+
 bool IsTypingInto(ImGuiID widget)
 {
     return ImGui::TempInputIsActive(widget);
@@ -61,6 +68,56 @@ std::optional<TypedTexts> TypedTextsOf(ImGuiID widget)
     std::string now(field.TextW.Size * 4 + 1, '\0');
     now.resize(ImTextStrToUtf8(now.data(), static_cast<int>(now.size()), field.TextW.Data, nullptr));
     return TypedTexts{ std::move(now), field.InitialTextA.Data };
+}
+
+void OneLineText(const std::string& text)
+{
+    const ImVec2 start = ImGui::GetCursorScreenPos();
+    const ImVec2 size(std::max(ImGui::GetContentRegionAvail().x, 1.0f), ImGui::GetTextLineHeight());
+    ImGui::Dummy(size);
+    if (text.empty())
+        return;
+    const char* end = text.c_str() + text.size();
+    const bool cut = ImGui::CalcTextSize(text.c_str(), end).x > size.x || text.find('\n') != std::string::npos;
+    // Dear ImGui logs the whole text, so a reader of the log gets all of it.
+    ImGui::RenderTextEllipsis(ImGui::GetWindowDrawList(), start, ImVec2(start.x + size.x, start.y + size.y),
+                              start.x + size.x, start.x + size.x, text.c_str(), end, nullptr);
+    if (cut && ImGui::IsItemHovered())
+    {
+        ImGui::BeginTooltip();
+        ImGui::PushTextWrapPos(ImGui::GetFontSize() * 40.0f);
+        ImGui::TextUnformatted(text.c_str(), end);
+        ImGui::PopTextWrapPos();
+        ImGui::EndTooltip();
+    }
+}
+
+void FitTableColumn(int column, float width, float& applied, bool& byUser)
+{
+    ImGuiTable* table = GImGui->CurrentTable;
+    // In the table's first frame its set-up width is the one it takes.
+    if (table->IsInitializing || table->MinColumnWidth <= 0.0f)
+    {
+        applied = table->Columns[column].WidthRequest;
+        return;
+    }
+    const float request = table->Columns[column].WidthRequest;
+    if (applied >= 0.0f && request != applied)
+        byUser = true;
+    if (byUser)
+        return;
+    ImGui::TableSetColumnWidth(column, width);
+    applied = table->Columns[column].WidthRequest;
+}
+
+bool CloseChildPopups()
+{
+    ImGuiContext& g = *GImGui;
+    const int level = g.BeginPopupStack.Size;
+    if (g.OpenPopupStack.Size <= level)
+        return false;
+    ImGui::ClosePopupToLevel(level, true);
+    return true;
 }
 
 void BringCurrentWindowToFront()

@@ -27,6 +27,9 @@ void EndColumns();
 ImGuiID LastItemId();
 // The widget that holds the mouse or keyboard now, 0 for none.
 ImGuiID ActiveId();
+// Whether the widget was under the mouse in the last frame without being
+// held, known before it is drawn.
+bool WasHoveredIdle(ImGuiID widget);
 // Whether the widget is a drag turned into a text field by a double click
 // or Ctrl+click.
 bool IsTypingInto(ImGuiID widget);
@@ -39,6 +42,17 @@ struct TypedTexts
     std::string initial;
 };
 std::optional<TypedTexts> TypedTextsOf(ImGuiID widget);
+// One line of text at the cursor in the width left: cut with "..." when it
+// does not fit, whole in the tooltip then. Its height never depends on the
+// text, so nothing below it moves when the text changes.
+void OneLineText(const std::string& text);
+// Gives the current table's fixed column `column` the width `width`, unless
+// the user has resized it: `applied` is the width it was given last (-1 at
+// first), and `byUser` becomes true once the user changed it.
+void FitTableColumn(int column, float width, float& applied, bool& byUser);
+// Inside a popup: closes the popups opened from it (a colour editor's
+// picker); false when there were none.
+bool CloseChildPopups();
 // Draws the current window above every other one.
 void BringCurrentWindowToFront();
 // Scrolls the current window just enough to show the last item.

@@ -64,6 +64,9 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int 
     if (index == -1)
     {
         ImGui::TextUnformatted((std::string(title) + " modifier: NONE").c_str());
+        // The strength's line stays, empty: applying a modifier moves nothing
+        // below it.
+        ImGui::Dummy(ImVec2(0.0f, ImGui::GetFrameHeight()));
         return false;
     }
 
@@ -79,6 +82,19 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int 
     const bool cleared = ImGui::Button("Clear", ImVec2(0.0f, 0.0f));
     ImGui::PopID();
     return cleared;
+}
+
+// What ticking "Apply selected" did to a primary modifier applied by hand:
+// outdoors the selection takes its place, inside a room it goes, as the
+// selection replaces the room's own timecycle instead.
+std::string ReplacedPrimaryText(GameTimecycle& game, int primary, int selected)
+{
+    const std::string primaryName = DisplayName(ModifierNameOrInvalid(game, primary));
+    if (game.IsInsideInteriorRoom())
+        return "Apply selected cleared the primary modifier " + primaryName + ": inside a room, " +
+               DisplayName(ModifierNameOrInvalid(game, selected)) + " replaces the room's own timecycle";
+    return "Apply selected replaced the primary modifier " + primaryName + " with " +
+           DisplayName(ModifierNameOrInvalid(game, selected));
 }
 
 void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scriptData)
@@ -110,8 +126,14 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     }
     ImGui::Separator();
 
-    if (ImGui::Checkbox("Apply selected", &state.applySelected) && !state.applySelected)
-        scriptData.primaryIndex = -1;
+    const int primaryBefore = scriptData.primaryIndex;
+    if (ImGui::Checkbox("Apply selected", &state.applySelected))
+    {
+        if (!state.applySelected)
+            scriptData.primaryIndex = -1;
+        else if (primaryBefore != -1 && selectedIndex != -1 && primaryBefore != selectedIndex)
+            state.SetStatus(ReplacedPrimaryText(game, primaryBefore, selectedIndex), false);
+    }
     if (ImGui::IsItemHovered(0))
         ImGui::SetTooltip("Applies the selected timecycle globally, the way a script would.\n"
                           "Inside an MLO it replaces the rooms own timecycle instead.");

@@ -91,10 +91,24 @@ std::string ValueText(float value)
 }
 
 // A value as the table shows it, "%.3f".
-std::string ShownValueText(float value)
+// The format with three decimals, or as many more as the value needs to
+// read back exactly (up to nine).
+std::string ExactValueFormat(float value)
+{
+    int decimals = 3;
+    for (char text[64]; decimals < 9; ++decimals)
+    {
+        std::snprintf(text, sizeof text, "%.*f", decimals, value);
+        if (std::strtof(text, nullptr) == value)
+            break;
+    }
+    return "%." + std::to_string(decimals) + "f";
+}
+
+std::string ExactValueText(float value)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%.3f", value);
+    std::snprintf(text, sizeof text, ExactValueFormat(value).c_str(), value);
     return text;
 }
 
@@ -160,8 +174,14 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     const float before = value;
     if (changed)
         ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
+    // Three decimals in the table, to which a drag also rounds; the exact
+    // value under the mouse and while it is typed, so that typing starts
+    // from it.
+    const ImGuiID id = ImGui::GetID(label);
+    const bool exact = internals::WasHoveredIdle(id) || internals::IsTypingInto(id);
+    const std::string format = exact ? ExactValueFormat(value) : std::string("%.3f");
     const bool edited =
-        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, "%.3f", 0);
+        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, format.c_str(), 0);
     if (changed)
         ImGui::PopStyleColor(1);
 
@@ -193,12 +213,15 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
 
     if (ImGui::IsItemHovered())
     {
-        // The original of a changed value, then how to edit it.
+        // The original of a changed value and the value now, exactly, then
+        // how to edit it.
         std::string tooltip;
         if (changed && original)
-            tooltip = "Original: " + ShownValueText(ValueIn(*original, column)) + "\n";
+            tooltip = "Original: " + ExactValueText(ValueIn(*original, column)) + "\n";
         else if (changed)
             tooltip = row.record->original ? "Original: not in the modifier\n" : "Original: none, created this session\n";
+        if (changed)
+            tooltip += "Now: " + ExactValueText(value) + "\n";
         ImGui::SetTooltip("%s%s", tooltip.c_str(), EditHint(range.speed).c_str());
     }
     DrawValueMenu(state, row, column, original);
@@ -331,6 +354,35 @@ void ShowAddedRow(TimecycleEditorState& state)
         state.addedRow.scrolled = true;
     }
 }
+
+// Column widths: "Var" as narrow as its numbers, "Name" as wide as its
+// longest name with the swatch before a colour's channels (or as the user
+// made them), the values sharing the rest. Measured again only when the rows
+// or the font change: a frame costs what the table shows.
+void SetUpColumns(TimecycleEditorState& state, const std::vector<ParameterRowView>& rows, tcVarInfo* varInfos)
+{
+    auto& widths = state.columnWidths;
+    const uint64_t generation = state.tableRows.Generation();
+    if (widths.rowsGeneration != generation || widths.fontSize != ImGui::GetFontSize())
+    {
+        const float swatch = ImGui::GetTextLineHeight() + ImGui::GetStyle().ItemSpacing.x;
+        float varWidth = ImGui::CalcTextSize("Var").x;
+        float nameWidth = ImGui::CalcTextSize("Name").x;
+        for (const ParameterRowView& row : rows)
+        {
+            varWidth = std::max(varWidth, ImGui::CalcTextSize(row.varText.c_str()).x);
+            if (const char* name = state.game.GetVarInfoName(varInfos[row.varId]))
+                nameWidth = std::max(nameWidth, ImGui::CalcTextSize(name).x + (row.colourChannel ? swatch : 0.0f));
+        }
+        widths = { generation, ImGui::GetFontSize(), varWidth, nameWidth };
+    }
+    ImGui::TableSetupColumn("Var", ImGuiTableColumnFlags_WidthFixed, widths.varWidth);
+    ImGui::TableSetupColumn("Name", ImGuiTableColumnFlags_WidthFixed, widths.nameWidth);
+    for (const char* heading : { "Default", "Value 1", "Value 2", "" })
+        ImGui::TableSetupColumn(heading, ImGuiTableColumnFlags_WidthStretch);
+    internals::FitTableColumn(0, widths.varWidth, state.varColumn.applied, state.varColumn.byUser);
+    internals::FitTableColumn(1, widths.nameWidth, state.nameColumn.applied, state.nameColumn.byUser);
+}
 }
 
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos)
@@ -357,6 +409,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         ImGui::BeginDisabled(true);
     if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
     {
+        SetUpColumns(state, rows, varInfos);
         ImGui::TableNextRow(0, 0.0f);
         const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
         for (int column = 0; column < 6; ++column)

@@ -1,5 +1,6 @@
 // The modal "Unsaved timecycle work": the work of each ended session, newest
-// first, with "Restore", "Save to file" and "Discard" (asked once more).
+// first ("Ended session 1 of 2"), what it left by name, with "Restore",
+// "Save to file" and "Discard" (asked once more).
 #include "EditorPanes.h"
 #include "EditorState.h"
 #include "SessionRecovery.h"
@@ -14,32 +15,54 @@ namespace
 {
 constexpr const char* kTitle = "Unsaved timecycle work";
 
-void DrawOffer(SessionRecovery& recovery, const EndedSession& offer)
+// The buttons of an answer (the confirmation, the damaged work's notice)
+// start to the right of where an offer's buttons end: the popup stays where
+// it is for the next offer, so a double click never lands on its "Restore".
+void MoveBesideOfferButtons()
 {
-    if (const std::string files = FilesText(offer); !files.empty())
-        ImGui::TextUnformatted(files.c_str());
-    if (offer.work.Empty())
-    {
-        if (ImGui::Button("OK", ImVec2(0.0f, 0.0f)))
-            recovery.Discard();
-        return;
-    }
-    if (recovery.askingToDiscard)
-    {
-        ImGui::TextUnformatted(("Discard " + std::to_string(offer.work.modifiers.size()) +
-                                " changed modifiers for good?").c_str());
-        if (ImGui::Button("Discard", ImVec2(0.0f, 0.0f)))
-        {
-            recovery.askingToDiscard = false;
-            recovery.Discard();
-        }
-        ImGui::SameLine();
-        if (ImGui::Button("Keep", ImVec2(0.0f, 0.0f)))
-            recovery.askingToDiscard = false;
-        return;
-    }
+    const ImGuiStyle& style = ImGui::GetStyle();
+    float width = 0.0f;
+    for (const char* label : { "Restore", "Save to file", "Discard" })
+        width += ImGui::CalcTextSize(label).x + style.FramePadding.x * 2.0f + style.ItemSpacing.x;
+    ImGui::SetCursorPosX(ImGui::GetCursorPosX() + width + style.ItemSpacing.x);
+}
 
+// Work of which nothing could be read: the notice of where its file is kept.
+void DrawNothingReadable(SessionRecovery& recovery)
+{
+    MoveBesideOfferButtons();
+    if (ImGui::Button("OK", ImVec2(0.0f, 0.0f)))
+        recovery.Discard();
+}
+
+void DrawDiscardQuestion(SessionRecovery& recovery, const EndedSession& offer)
+{
+    ImGui::TextUnformatted(
+        ("Discard the unsaved work on " + ModifierCount(offer.work.modifiers.size()) + " for good?").c_str());
+    MoveBesideOfferButtons();
+    if (ImGui::Button("Discard", ImVec2(0.0f, 0.0f)))
+    {
+        recovery.askingToDiscard = false;
+        recovery.Discard();
+    }
+    ImGui::SameLine();
+    if (ImGui::Button("Keep", ImVec2(0.0f, 0.0f)))
+        recovery.askingToDiscard = false;
+}
+
+// What the session left: when it last changed anything, how much, and the
+// modifiers by name.
+void DrawOfferSummary(const EndedSession& offer)
+{
     ImGui::TextUnformatted(OfferText(offer).c_str());
+    ImGui::Indent();
+    for (const std::string& line : OfferNameLines(offer))
+        ImGui::TextUnformatted(line.c_str());
+    ImGui::Unindent();
+}
+
+void DrawOfferButtons(SessionRecovery& recovery)
+{
     if (ImGui::Button("Restore", ImVec2(0.0f, 0.0f)))
         recovery.Restore();
     ImGui::SameLine();
@@ -48,6 +71,27 @@ void DrawOffer(SessionRecovery& recovery, const EndedSession& offer)
     ImGui::SameLine();
     if (ImGui::Button("Discard", ImVec2(0.0f, 0.0f)))
         recovery.askingToDiscard = true;
+}
+
+void DrawOffer(SessionRecovery& recovery, const EndedSession& offer)
+{
+    if (recovery.OffersFound() > 1)
+        ImGui::TextUnformatted(("Ended session " + std::to_string(recovery.OfferNumber()) + " of " +
+                                std::to_string(recovery.OffersFound()))
+                                   .c_str());
+    // A damaged journal's part that reads is offered like any other; the
+    // files line says what was damaged and where the file is kept.
+    if (const std::string files = FilesText(offer); !files.empty())
+        ImGui::TextUnformatted(files.c_str());
+    if (offer.work.Empty())
+        DrawNothingReadable(recovery);
+    else if (recovery.askingToDiscard)
+        DrawDiscardQuestion(recovery, offer);
+    else
+    {
+        DrawOfferSummary(offer);
+        DrawOfferButtons(recovery);
+    }
 }
 }
 
