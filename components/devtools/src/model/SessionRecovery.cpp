@@ -3,11 +3,13 @@
 #include "EditorState.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
+#include "ModifierNameIndex.h"
 #include "XmlText.h"
 
 #include <Utils.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace tceditor
@@ -26,13 +28,18 @@ std::u16string ParentFolder(const std::u16string& folder)
     return folder.substr(0, folder.find_last_of(platform::kPathSeparator));
 }
 
+// Up to this many names a step's modifiers are found by a scan each; beyond
+// it one pass that indexes every name costs less (a paste touches thousands).
+constexpr size_t kNamesFoundByScan = 8;
+
 // The modifier's unsaved state for the name it has now in the game, after
-// a step touched it.
-void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedStep& step)
+// a step touched it. `index` is null when the step touched few names.
+void AddChangesOf(TimecycleEditorState& state, const ModifierNameIndex* index, const std::string& name,
+                  UnsavedStep& step)
 {
     using Kind = UnsavedModifier::Kind;
     const SessionChanges::Record* live = state.changes.Find(name);
-    tcModifier* modifier = live ? state.game.FindModifierByName(name) : nullptr;
+    tcModifier* modifier = !live ? nullptr : index ? index->Find(name) : state.game.FindModifierByName(name);
     if (modifier && live->original)
     {
         // Back to what the game loads is nothing unsaved.
@@ -99,8 +106,11 @@ void SessionRecovery::CaptureCompletedSteps()
     if (names.empty())
         return;
     UnsavedStep step{ Now(), false, {} };
+    std::optional<ModifierNameIndex> index;
+    if (names.size() > kNamesFoundByScan)
+        index.emplace(m_state.game);
     for (const std::string& name : names)
-        AddChangesOf(m_state, name, step);
+        AddChangesOf(m_state, index ? &*index : nullptr, name, step);
     m_writer.Submit(std::move(step));
 }
 
