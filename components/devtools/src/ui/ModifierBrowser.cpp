@@ -211,10 +211,12 @@ void DrawModifierList(TimecycleEditorState& state)
 {
     ImGui::PushStyleVar(ImGuiStyleVar_IndentSpacing, ImGui::GetFontSize());
 
-    // Names are asked and rows submitted only for the rows the list shows.
+    // Names are asked and rows submitted only for the rows the list shows;
+    // the scroll to a modifier reads every row's name.
     const bool filterActive = IsFilterActive(state);
-    const std::span<tcModifier* const> rows =
-        state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr);
+    const std::span<tcModifier* const> modifiers = state.game.Modifiers();
+    const std::span<tcModifier* const> rows = state.listedModifiers.Update(
+        modifiers, filterActive ? &state.filterHashes : nullptr, !state.browserScrollTarget.empty());
 
     const AppliedModifiers applied = AppliedModifiers::Of(state.game);
     const int scrollTo = TakeScrollTarget(state, rows);
@@ -229,7 +231,10 @@ void DrawModifierList(TimecycleEditorState& state)
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
         {
             // A click may change the selection: it is found again after one.
-            if (DrawModifierListEntry(state, *rows[row], selected, applied))
+            // A row whose slot the game changed is left out until the rows
+            // are collected again, next frame.
+            tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);
@@ -265,6 +270,8 @@ void DrawModifierBrowser(TimecycleEditorState& state)
         DrawModifierList(state);
     ImGui::EndChild();
     const std::string count = "Changed this session: " + std::to_string(state.changes.ChangedCount());
-    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "%s", count.c_str());
+    ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
+    ImGui::TextUnformatted(count.c_str());
+    ImGui::PopStyleColor(1);
 }
 }
