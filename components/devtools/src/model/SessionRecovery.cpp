@@ -33,9 +33,10 @@ std::u16string ParentFolder(const std::u16string& folder)
 constexpr size_t kNamesFoundByScan = 8;
 
 // The modifier's unsaved state for the name it has now in the game, after
-// a step touched it. `index` is null when the step touched few names.
-void AddChangesOf(TimecycleEditorState& state, const ModifierNameIndex* index, const std::string& name,
-                  UnsavedStep& step)
+// a step touched it. `index` is null when the step touched few names; the
+// step's documents share `names`.
+void AddChangesOf(TimecycleEditorState& state, const ModifierNameIndex* index, SharedVariableNames& names,
+                  const std::string& name, UnsavedStep& step)
 {
     using Kind = UnsavedModifier::Kind;
     const SessionChanges::Record* live = state.changes.Find(name);
@@ -45,11 +46,11 @@ void AddChangesOf(TimecycleEditorState& state, const ModifierNameIndex* index, c
         // Back to what the game loads is nothing unsaved.
         const bool asLoaded = ModifierSnapshot::Take(state.game, *modifier) == *live->original;
         step.changes.push_back({ asLoaded ? Kind::Dropped : Kind::Put, false, live->original->name,
-                                 asLoaded ? DocumentModifier{} : DocumentOfModifier(state.game, *modifier) });
+                                 asLoaded ? DocumentModifier{} : DocumentOfModifier(state.game, *modifier, names) });
     }
     else if (modifier)
     {
-        step.changes.push_back({ Kind::Put, true, name, DocumentOfModifier(state.game, *modifier) });
+        step.changes.push_back({ Kind::Put, true, name, DocumentOfModifier(state.game, *modifier, names) });
     }
     else
     {
@@ -109,8 +110,9 @@ void SessionRecovery::CaptureCompletedSteps()
     std::optional<ModifierNameIndex> index;
     if (names.size() > kNamesFoundByScan)
         index.emplace(m_state.game);
+    SharedVariableNames variableNames;
     for (const std::string& name : names)
-        AddChangesOf(m_state, index ? &*index : nullptr, name, step);
+        AddChangesOf(m_state, index ? &*index : nullptr, variableNames, name, step);
     m_writer.Submit(std::move(step));
 }
 
