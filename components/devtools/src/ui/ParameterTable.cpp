@@ -168,6 +168,8 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     // A drag gesture is one step; a typed value is one step once typing ends.
     const ImGuiID widget = internals::LastItemId();
     TimecycleEditorState::TypedValue& typed = state.typedValue;
+    if (!edited && typed.widget != widget && internals::LastItemIdle())
+        return;
     if (ImGui::IsItemActivated())
         state.history.EndGesture();
     if (internals::IsTypingInto(widget))
