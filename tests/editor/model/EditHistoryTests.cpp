@@ -100,7 +100,6 @@ TEST_P(StepKindTest, ChangedCountFollowsTheRecords)
         return changed;
     };
     Step().change(history, either);
-    EXPECT_GT(changes.ChangedCount(), 0);
     EXPECT_EQ(changes.ChangedCount(), counted());
     for (int round = 0; round < 2; ++round)
     {
