@@ -4,6 +4,7 @@
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
 #include "ModifierNameIndex.h"
+#include "VariableNameIndex.h"
 #include "XmlText.h"
 
 #include <Utils.h>
@@ -168,7 +169,8 @@ void SessionRecovery::Restore()
     }();
     std::vector<std::string> unknown;
     std::vector<std::string> refused;
-    const auto variableIdOf = [&](std::string_view name) { return game.VariableIdByName(name); };
+    const VariableNameIndex variables(game);
+    const auto variableIdOf = [&](std::string_view name) { return variables.Id(name); };
 
     const uint64_t revisionBefore = history.Revision();
     history.BeginGroup("restore unsaved work (" + ModifierCount(work.size()) + ")", true);
