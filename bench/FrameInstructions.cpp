@@ -20,8 +20,10 @@
 // work too: the data's 2,093 modifiers with 2,000 of them changed
 // ("frame_changed/2093"), and with 20,000 modifiers created
 // ("frame_created/22093"), each next to the same list without changes
-// ("frame_unchanged/2093", "frame_unchanged/22093"). The editor keeps its
-// unsaved work on disk, as the game's editor always does.
+// ("frame_unchanged/2093", "frame_unchanged/22093"). The rebuild of the
+// search's result over 10,000 modifiers is counted too
+// ("rebuild_filter/10000"), a time goal's work in instructions. The editor
+// keeps its unsaved work on disk, as the game's editor always does.
 // Without valgrind the program just runs the frames and the checks.
 #include "BareFrame.h"
 #include "BenchGame.h"
@@ -29,6 +31,7 @@
 
 #include "EditorState.h"
 #include "LiveTimecycle.h"
+#include "ModifierSearch.h"
 #include "SessionRecovery.h"
 
 #include <valgrind/callgrind.h>
@@ -155,6 +158,16 @@ void CountSessionFrames(const std::string& kind, int modifiers, int work, int fr
         editor.Undo();
 }
 
+// The search's result built again over `modifiers` modifiers, the name
+// field holding kFilterQuery.
+void CountFilterRebuilds(int modifiers, int frames)
+{
+    bench::LoadGame(modifiers);
+    TimecycleEditorState editor{ LiveGame() };
+    bench::OpenEditor(editor, true);
+    CountRuns([&] { RebuildFilter(editor); }, "rebuild_filter/" + std::to_string(modifiers), frames);
+}
+
 // The suggestions under the "Variable" field over a game of `variables`
 // variables, every one of them matching the typed text but those the
 // selected modifier has.
@@ -186,6 +199,7 @@ int main(int argc, char** argv)
         CountListFrames(modifiers, false, frames);
         CountListFrames(modifiers, true, frames);
     }
+    CountFilterRebuilds(bench::kModifierCounts[2], frames);
     for (int parameters : bench::kParameterCounts)
     {
         CountTableFrames(parameters, bench::kOpeningSize, "frame_table/", frames);
