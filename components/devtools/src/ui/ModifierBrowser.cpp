@@ -13,6 +13,8 @@
 
 #include <imgui.h>
 
+#include <charconv>
+#include <cstring>
 #include <span>
 #include <string>
 #include <utility>
@@ -56,14 +58,14 @@ void DrawSearchFields(TimecycleEditorState& state)
     internals::EndColumns();
 }
 
-// One applied modifier with its strength and a "Clear" button; returns
-// whether "Clear" was pressed.
-bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int index, const char* strengthId,
-                            float& strength)
+// One applied modifier with its strength and a "Clear" button, or
+// `noneText`; returns whether "Clear" was pressed.
+bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, const char* noneText, int index,
+                            const char* strengthId, float& strength)
 {
     if (index == -1)
     {
-        ImGui::TextUnformatted((std::string(title) + " modifier: NONE").c_str());
+        ImGui::TextUnformatted(noneText);
         return false;
     }
 
@@ -88,15 +90,16 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     const int selectedIndex = selected ? game.GetTimecycleIndex(*selected) : -1;
     const int interior = game.GetInteriorModifierOverride();
 
-    if (DrawAppliedModifierRow(state, "Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
+    if (DrawAppliedModifierRow(state, "Primary", "Primary modifier: NONE", scriptData.primaryIndex, "##primary-strength",
+                               scriptData.primaryStrength))
     {
         scriptData.primaryIndex = -1;
         state.applySelected = false;
     }
     ImGui::Separator();
 
-    if (DrawAppliedModifierRow(state, "Transition", scriptData.transitionIndex, "##transition-strength",
-                               scriptData.transitionStrength))
+    if (DrawAppliedModifierRow(state, "Transition", "Transition modifier: NONE", scriptData.transitionIndex,
+                               "##transition-strength", scriptData.transitionStrength))
         scriptData.transitionIndex = -1;
     ImGui::Separator();
 
@@ -269,9 +272,14 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     if (ImGui::BeginChild("list", ImVec2(-1.0f, -countHeight), false, 0))
         DrawModifierList(state);
     ImGui::EndChild();
-    const std::string count = "Changed this session: " + std::to_string(state.changes.ChangedCount());
+    // Written into a buffer of the frame: no text is allocated for it.
+    static constexpr char kCountLabel[] = "Changed this session: ";
+    char count[sizeof kCountLabel + 12];
+    std::memcpy(count, kCountLabel, sizeof kCountLabel - 1);
+    const auto written =
+        std::to_chars(count + sizeof kCountLabel - 1, count + sizeof count, state.changes.ChangedCount());
     ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
-    ImGui::TextUnformatted(count.c_str());
+    ImGui::TextUnformatted(count, written.ptr);
     ImGui::PopStyleColor(1);
 }
 }
