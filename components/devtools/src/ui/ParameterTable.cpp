@@ -246,6 +246,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
                       std::set<int32_t>& deletedVars)
 {
     tcModData& working = *texts.working;
+    // The rows hold the working copy their variable is keyed by.
     TCE_ASSERT(working.varId == texts.varId);
     GameTimecycle& game = state.game;
     ModifierSelection& selection = state.selection;
