@@ -36,6 +36,53 @@ void DisabledButton(const char* label)
     ImGui::EndDisabled();
 }
 
+// An applied modifier: its name, where a right click would offer "Select",
+// its strength and "Clear" in a scope of the row's own.
+void AppliedRow(BareAppliedRow& row, const char* title, const char* strengthId)
+{
+    if (row.text.empty())
+    {
+        ImGui::TextUnformatted(title);
+        return;
+    }
+    ImGui::TextUnformatted(row.text.c_str());
+    const ImVec2 min = ImGui::GetItemRectMin();
+    const ImVec2 size = ImGui::GetItemRectSize();
+    const ImVec2 next = ImGui::GetCursorScreenPos();
+    ImGui::SetCursorScreenPos(min);
+    ImGui::InvisibleButton(row.text.c_str(), size);
+    ImGui::SetCursorScreenPos(next);
+    const float minStrength = -10.0f;
+    const float maxStrength = 10.0f;
+    ImGui::DragScalar(strengthId, ImGuiDataType_Float, &row.strength, 0.05f, &minStrength, &maxStrength, "%.3f");
+    ImGui::SameLine();
+    ImGui::PushID(strengthId);
+    ImGui::Button("Clear");
+    ImGui::PopID();
+}
+
+// A tag drawn after the list entry; returns where the next starts.
+float Tag(const char* letter, ImU32 colour, float x, float top)
+{
+    const ImGuiStyle& style = ImGui::GetStyle();
+    const ImVec2 textSize = ImGui::CalcTextSize(letter);
+    const ImVec2 max(x + textSize.x + 2.0f * style.FramePadding.y, top + textSize.y);
+    ImDrawList& drawList = *ImGui::GetWindowDrawList();
+    drawList.AddRectFilled(ImVec2(x, top), max, colour, 3.0f);
+    drawList.AddText(ImVec2(x + style.FramePadding.y, top), IM_COL32(255, 255, 255, 255), letter);
+    return max.x + style.ItemInnerSpacing.x;
+}
+
+void Tags(int tags)
+{
+    float x = ImGui::GetItemRectMax().x + ImGui::GetStyle().ItemInnerSpacing.x;
+    const float top = ImGui::GetItemRectMin().y;
+    if (tags & kPrimaryTag)
+        x = Tag("P", IM_COL32(70, 160, 90, 255), x, top);
+    if (tags & kTransitionTag)
+        Tag("T", IM_COL32(70, 120, 200, 255), x, top);
+}
+
 void Browser(BareView& view)
 {
     ImGui::TextUnformatted("Search timecycle:");
@@ -51,9 +98,9 @@ void Browser(BareView& view)
     ImGui::Separator();
     ImGui::EndColumns();
 
-    ImGui::TextUnformatted("Primary modifier: NONE");
+    AppliedRow(view.primary, "Primary modifier: NONE", "##primary-strength");
     ImGui::Separator();
-    ImGui::TextUnformatted("Transition modifier: NONE");
+    AppliedRow(view.transition, "Transition modifier: NONE", "##transition-strength");
     ImGui::Separator();
     ImGui::TextUnformatted("Interior modifier: NONE");
     ImGui::Separator();
@@ -75,7 +122,10 @@ void Browser(BareView& view)
                 if (entry.id == view.selectedId)
                     flags |= ImGuiTreeNodeFlags_Selected;
                 const char* name = entry.name.c_str();
-                if (ImGui::TreeNodeBehavior(window->GetID(entry.id), flags, name, name + entry.name.size()))
+                const bool open = ImGui::TreeNodeBehavior(window->GetID(entry.id), flags, name, name + entry.name.size());
+                if (entry.tags)
+                    Tags(entry.tags);
+                if (open)
                     ImGui::TreePop();
             }
         }
@@ -107,8 +157,9 @@ void EditRow(bool selected)
     DisabledButton("Save changed");
 }
 
-void ParameterRow(BareParameterRow& row)
+void ParameterRow(BareParameterRow& row, int index)
 {
+    ImGui::PushID(index);
     ImGui::TableNextRow();
     ImGui::TableSetColumnIndex(0);
     ImGui::TextUnformatted(row.varText.c_str());
@@ -116,21 +167,22 @@ void ParameterRow(BareParameterRow& row)
     if (row.hasSwatch)
     {
         const float side = ImGui::GetTextLineHeight();
-        ImGui::ColorButton(row.swatchLabel.c_str(), row.swatchColour, kSwatchFlags, ImVec2(side, side));
+        ImGui::ColorButton("##s", row.swatchColour, kSwatchFlags, ImVec2(side, side));
         ImGui::SameLine();
     }
     ImGui::TextUnformatted(row.name.c_str());
     ImGui::TableSetColumnIndex(2);
     ImGui::TextUnformatted(row.defaultText.c_str());
     ImGui::TableSetColumnIndex(3);
-    ImGui::DragScalar(row.value1Label.c_str(), ImGuiDataType_Float, &row.values[0], 1.0f, nullptr, nullptr, "%.3f");
+    ImGui::DragScalar("##1", ImGuiDataType_Float, &row.values[0], 1.0f, nullptr, nullptr, "%.3f");
     ImGui::TableSetColumnIndex(4);
-    ImGui::DragScalar(row.value2Label.c_str(), ImGuiDataType_Float, &row.values[1], 1.0f, nullptr, nullptr, "%.3f");
+    ImGui::DragScalar("##2", ImGuiDataType_Float, &row.values[1], 1.0f, nullptr, nullptr, "%.3f");
     ImGui::TableSetColumnIndex(5);
     bool checked = true;
-    ImGui::Checkbox(row.checkLabel.c_str(), &checked);
+    ImGui::Checkbox("##c", &checked);
     ImGui::SameLine();
-    ImGui::Button(row.deleteLabel.c_str());
+    ImGui::Button("Delete");
+    ImGui::PopID();
 }
 
 void ParameterTable(BareView& view)
@@ -149,7 +201,7 @@ void ParameterTable(BareView& view)
     while (clipper.Step())
     {
         for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
-            ParameterRow(view.rows[i]);
+            ParameterRow(view.rows[i], i);
     }
     ImGui::EndTable();
 }

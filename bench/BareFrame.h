@@ -1,9 +1,12 @@
 // The cheapest frame that shows what the editor shows: Dear ImGui drawing
 // the editor window's visible widgets (the same window, splitter, child
-// regions, columns, table, clippers, labels and ids) from texts made once,
-// with no editor logic at all. Counted next to the editor's frame, it is the
-// limit an immediate-mode editor can approach. The views are those of the
-// benchmarks: nothing applied, nothing changed, no search, no popup.
+// regions, columns, table, clippers and labels) from texts made once, with
+// no editor logic at all, and with the least work for their ids a
+// hand-written program would do: a row's widgets take short labels under the
+// row's number (PushID), not the editor's ids. Counted next to the editor's
+// frame, it is the limit an immediate-mode editor can approach. The views are
+// those of the benchmarks: nothing changed, no search, no popup; a primary
+// and a transition modifier may be applied.
 #pragma once
 
 #include <TimecycleManager.h>
@@ -14,20 +17,33 @@
 
 namespace bench
 {
+// The tags after an applied modifier's name in the list.
+enum BareTags
+{
+    kPrimaryTag = 1,
+    kTransitionTag = 2,
+};
+
 struct BareListEntry
 {
     const void* id;  // the row's id, as the browser gives it: the modifier
     std::string name;
+    int tags;  // BareTags
 };
 
 struct BareParameterRow
 {
     std::string varText, name, defaultText;
-    std::string value1Label, value2Label, checkLabel, deleteLabel;
     float values[2];
     bool hasSwatch;
-    std::string swatchLabel;
     ImVec4 swatchColour;
+};
+
+// An applied modifier's row of the browser; no text when none is applied.
+struct BareAppliedRow
+{
+    std::string text;
+    float strength = 0.0f;
 };
 
 // Everything the bare frame shows, made before it is drawn.
@@ -37,6 +53,7 @@ struct BareView
     float rightPaneWidth = 600.0f;
     std::vector<BareListEntry> list;
     std::string changedCountText;
+    BareAppliedRow primary, transition;
 
     // The detail pane.
     char nameInput[128] = {};

@@ -29,6 +29,18 @@ std::string Printed(const char* format, auto... values)
     return text;
 }
 
+// The modifier the game applies at `index`; null for none. Stops the process
+// at an index that names no modifier ("INVALID" is not drawn).
+const tcModifier* AppliedModifier(GameTimecycle& game, int index)
+{
+    if (index == -1)
+        return nullptr;
+    const tcModifier* modifier = game.GetTimecycleByIndex(static_cast<unsigned>(index));
+    if (!modifier)
+        Fail("draws no invalid applied modifier");
+    return modifier;
+}
+
 // The parameter rows of the selected modifier in the order of their var ids.
 std::vector<BareParameterRow> ParameterRows(GameTimecycle& game, const tcModifier& modifier)
 {
@@ -37,7 +49,6 @@ std::vector<BareParameterRow> ParameterRows(GameTimecycle& game, const tcModifie
         params.try_emplace(modifier.modData[i].varId, modifier.modData[i]);
 
     ColourTriples triples;
-    const uint32_t hash = modifier.nameHash;
     std::vector<BareParameterRow> rows;
     for (const auto& [varId, data] : params)
     {
@@ -46,14 +57,11 @@ std::vector<BareParameterRow> ParameterRows(GameTimecycle& game, const tcModifie
         if (!name)
             continue;
         BareParameterRow row{ Printed("%d", info->varId), name, Printed("%f", info->defaultValue),
-                              Printed("##%x-%d-1", hash, varId), Printed("##%x-%d-2", hash, varId),
-                              Printed("##%x-%d-check", hash, varId), Printed("Delete##%x-%d-del", hash, varId),
-                              { data.value1, data.value2 }, false, {}, {} };
+                              { data.value1, data.value2 }, false, {} };
         const ColourTriple* triple = triples.Of(game, varId);
         if (triple && HasAllChannels(*triple, params))
         {
             row.hasSwatch = true;
-            row.swatchLabel = Printed("##%x-%d-colour", hash, varId);
             row.swatchColour = ImVec4(params[triple->channels[0]].value1, params[triple->channels[1]].value1,
                                       params[triple->channels[2]].value1, 1.0f);
         }
@@ -67,15 +75,21 @@ BareView CaptureBareView(const tcModifier* selected)
 {
     GameTimecycle& game = LiveGame();
     const TimecycleScriptData* script = game.GetScriptData();
-    if (!script || script->primaryIndex != -1 || script->transitionIndex != -1 ||
-        game.GetInteriorModifierOverride() != -1)
-        Fail("draws no applied modifier");
+    if (!script || game.GetInteriorModifierOverride() != -1)
+        Fail("draws no interior modifier");
 
     BareView view;
+    const tcModifier* primary = AppliedModifier(game, script->primaryIndex);
+    const tcModifier* transition = AppliedModifier(game, script->transitionIndex);
+    if (primary)
+        view.primary = { "Primary modifier: " + game.GetTimecycleName(*primary), script->primaryStrength };
+    if (transition)
+        view.transition = { "Transition modifier: " + game.GetTimecycleName(*transition), script->transitionStrength };
     for (tcModifier* modifier : game.Modifiers())
     {
         if (modifier)
-            view.list.push_back({ modifier, game.GetTimecycleName(*modifier) });
+            view.list.push_back({ modifier, game.GetTimecycleName(*modifier),
+                                  (modifier == primary ? kPrimaryTag : 0) | (modifier == transition ? kTransitionTag : 0) });
     }
     view.changedCountText = "Changed this session: 0";
     if (!selected)

@@ -10,11 +10,13 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -24,17 +26,17 @@ using namespace tceditor;
 
 namespace bench
 {
-namespace
-{
-// The number of modifiers LoadGame last made; -1 when the game holds
-// something else.
-int loadedCount = -1;
-
 [[noreturn]] void Fail(const std::string& message)
 {
     fprintf(stderr, "bench: %s\n", message.c_str());
     exit(1);
 }
+
+namespace
+{
+// The number of modifiers LoadGame last made; -1 when the game holds
+// something else.
+int loadedCount = -1;
 
 tcManager& GameManager()
 {
@@ -101,7 +103,9 @@ void EnsureImGui()
 
 std::filesystem::path FreshFolder(const char* name)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    // Other runs may share the temporary folder: the folder's name is this run's.
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (name + ("-" + std::to_string(std::random_device{}())));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
@@ -233,6 +237,23 @@ void LoadVariables(int count)
         Fail("the game holds " + std::to_string(report.variablesLoaded) + " variables instead of " +
              std::to_string(count));
     loadedCount = -1;
+}
+
+int ChangeModifiers(TimecycleEditorState& state, int count)
+{
+    static float value = 0.5f;
+    value += 0.25f;
+    int changed = 0;
+    for (tcModifier* modifier : state.game.Modifiers().first(std::min(size_t(count), state.game.Modifiers().size())))
+    {
+        if (modifier->numMods == 0)
+            changed += state.history.AddParameter(*modifier, state.game.VariableName(0), nullptr,
+                                                  tceditor::ParameterChangeKind::AddedOrDeleted);
+        else
+            changed += state.history.SetValue(*modifier, modifier->modData[0].varId, tceditor::ValueColumn::Outdoor,
+                                              value);
+    }
+    return changed;
 }
 
 void SelectModifier(TimecycleEditorState& state, tcModifier& modifier)

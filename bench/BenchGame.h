@@ -21,6 +21,9 @@ namespace bench
 {
 using tceditor::TimecycleEditorState;
 
+// Tells what went wrong on stderr and ends the process.
+[[noreturn]] void Fail(const std::string& message);
+
 // The sizes the editor is measured at.
 constexpr int kModifierCounts[] = { 100, 1000, 10000 };
 
@@ -69,6 +72,12 @@ tcModifier& AddModifierWithParameters(const std::string& name, int count);
 // modifiers. The next LoadGame loads the data again.
 void LoadVariables(int count);
 
+// Changes the game's first `count` modifiers through the editor, each as a
+// step of its own: its first value to one it has not had before (a process
+// may change the same game more than once), or, without parameters, by a
+// parameter added. Returns how many changed.
+int ChangeModifiers(TimecycleEditorState& state, int count);
+
 // Selects the modifier the way a click in the browser does and runs a frame.
 void SelectModifier(TimecycleEditorState& state, tcModifier& modifier);
 
@@ -79,7 +88,8 @@ void TypeIntoVariableField(TimecycleEditorState& state, const char* text);
 // Gives the editor window this size and runs the frame that shows it.
 void SetEditorSize(TimecycleEditorState& state, const float (&size)[2]);
 
-// An empty folder of this name in the system's temporary folder.
+// A new empty folder in the system's temporary folder, named `name` and a
+// number of this run's.
 std::filesystem::path FreshFolder(const char* name);
 std::u16string Utf16(const std::filesystem::path& path);
 // Waits until the recovery's search for ended sessions is done.

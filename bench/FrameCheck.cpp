@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace bench
 {
@@ -15,39 +16,44 @@ void RecordItem(const ImGuiItemEvent& event, void* record)
 {
     char text[512];
     if (event.kind == ImGuiItemEvent::Added)
-        snprintf(text, sizeof text, "item %08x", event.id);
+    {
+        snprintf(text, sizeof text, "item");
+    }
     else
-        snprintf(text, sizeof text, "label \"%s\"", event.label ? event.label : "");
+    {
+        // The shown part of the label: what comes before "##".
+        const char* label = event.label ? event.label : "";
+        const char* hidden = strstr(label, "##");
+        snprintf(text, sizeof text, "label \"%.*s\"", int(hidden ? hidden - label : strlen(label)), label);
+    }
     const size_t length = strlen(text);
     snprintf(text + length, sizeof text - length, " at (%g, %g)-(%g, %g)", event.min.x, event.min.y, event.max.x,
              event.max.y);
     static_cast<FrameRecord*>(record)->items.push_back(text);
 }
 
-// FNV-1a.
-void Mix(uint64_t& sum, const void* data, size_t size)
+void Append(std::vector<unsigned char>& bytes, const void* data, size_t size)
 {
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i)
-        sum = (sum ^ bytes[i]) * 0x100000001b3ull;
+    const auto* start = static_cast<const unsigned char*>(data);
+    bytes.insert(bytes.end(), start, start + size);
 }
 
-uint64_t DrawChecksum(const ImDrawData& data)
+std::vector<unsigned char> DrawBytes(const ImDrawData& data)
 {
-    uint64_t sum = 0xcbf29ce484222325ull;
+    std::vector<unsigned char> bytes;
     for (int list = 0; list < data.CmdListsCount; ++list)
     {
         const ImDrawList& drawList = *data.CmdLists[list];
-        Mix(sum, drawList.VtxBuffer.Data, drawList.VtxBuffer.size_in_bytes());
-        Mix(sum, drawList.IdxBuffer.Data, drawList.IdxBuffer.size_in_bytes());
+        Append(bytes, drawList.VtxBuffer.Data, drawList.VtxBuffer.size_in_bytes());
+        Append(bytes, drawList.IdxBuffer.Data, drawList.IdxBuffer.size_in_bytes());
         for (const ImDrawCmd& command : drawList.CmdBuffer)
         {
-            Mix(sum, &command.ClipRect, sizeof command.ClipRect);
-            Mix(sum, &command.TextureId, sizeof command.TextureId);
-            Mix(sum, &command.ElemCount, sizeof command.ElemCount);
+            Append(bytes, &command.ClipRect, sizeof command.ClipRect);
+            Append(bytes, &command.TextureId, sizeof command.TextureId);
+            Append(bytes, &command.ElemCount, sizeof command.ElemCount);
         }
     }
-    return sum;
+    return bytes;
 }
 }
 
@@ -57,7 +63,7 @@ FrameRecord RecordFrame(const std::function<void()>& frame)
     ImGuiSetItemCallback(&RecordItem, &record);
     frame();
     ImGuiSetItemCallback(nullptr, nullptr);
-    record.drawChecksum = DrawChecksum(*ImGui::GetDrawData());
+    record.drawBytes = DrawBytes(*ImGui::GetDrawData());
     return record;
 }
 
@@ -65,7 +71,7 @@ void CheckSameFrame(const FrameRecord& editor, const FrameRecord& bare, const st
 {
     const auto [editorItem, bareItem] =
         std::mismatch(editor.items.begin(), editor.items.end(), bare.items.begin(), bare.items.end());
-    if (editorItem == editor.items.end() && bareItem == bare.items.end() && editor.drawChecksum == bare.drawChecksum)
+    if (editorItem == editor.items.end() && bareItem == bare.items.end() && editor.drawBytes == bare.drawBytes)
         return;
     fprintf(stderr, "bench: the bare frame of %s differs from the editor's\n", view.c_str());
     if (editorItem != editor.items.end() || bareItem != bare.items.end())
@@ -73,7 +79,10 @@ void CheckSameFrame(const FrameRecord& editor, const FrameRecord& bare, const st
                 editorItem != editor.items.end() ? editorItem->c_str() : "(none)",
                 bareItem != bare.items.end() ? bareItem->c_str() : "(none)");
     else
-        fprintf(stderr, "  same items, draw lists differ\n");
+        fprintf(stderr, "  same items; draw lists of %zu and %zu bytes differ from byte %zu\n", editor.drawBytes.size(),
+                bare.drawBytes.size(),
+                static_cast<size_t>(std::mismatch(editor.drawBytes.begin(), editor.drawBytes.end(), bare.drawBytes.begin(),
+                                                  bare.drawBytes.end()).first - editor.drawBytes.begin()));
     exit(1);
 }
 }

@@ -1,10 +1,10 @@
 // Whether two frames show the same: the items Dear ImGui was given, each
-// with its id or label and its rectangle, and a checksum of the draw lists
-// (vertices, indices, clip rectangles, textures). Keeps the bare frame honest
-// as the editor changes.
+// with its rectangle and the text its label shows (not its id: the bare
+// frame names its widgets its own way), and the draw lists byte for byte
+// (vertices, indices, commands' clip rectangles, textures and counts). Keeps
+// the bare frame honest as the editor changes.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@ namespace bench
 struct FrameRecord
 {
     std::vector<std::string> items;
-    uint64_t drawChecksum = 0;
+    std::vector<unsigned char> drawBytes;
 };
 
 // Runs `frame` (NewFrame to Render) in the current context and records it.

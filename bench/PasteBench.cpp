@@ -3,65 +3,32 @@
 // as committed; the document holds 20,000 copies of its modifiers under new
 // names.
 #include "BenchGame.h"
+#include "PasteDocument.h"
 
 #include <EditorState.h>
 #include <LiveTimecycle.h>
-#include <ModifierDocument.h>
-#include <ModifierDocumentOfGame.h>
 #include <ModifierPaste.h>
 #include <TimecycleControl.h>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 using namespace tceditor;
 
 namespace
 {
-constexpr int kPastedModifiers = 20000;
+constexpr int kPastedModifiers = bench::kPastedModifiers[1];
 
-struct PasteDocument
+const bench::PasteDocument& Document()
 {
-    std::string text;
-    std::string path;
-};
-
-// The document, also written to a file for the loader; made once.
-const PasteDocument& Document()
-{
-    static const PasteDocument document = [] {
-        const int dataCount = bench::LoadData();
-        std::vector<DocumentModifier> modifiers;
-        for (int i = 0; i < kPastedModifiers; ++i)
-        {
-            modifiers.push_back(DocumentOfModifier(LiveGame(), *LiveGame().GetTimecycleByIndex(unsigned(i % dataCount))));
-            modifiers.back().name = "pasted_" + std::to_string(i);
-        }
-        PasteDocument made{ ModifierDocumentText(modifiers),
-                            (std::filesystem::temp_directory_path() / "vesk-bench-paste.xml").string() };
-        std::ofstream(made.path, std::ios::binary) << made.text;
-        return made;
-    }();
-    return document;
-}
-
-// Takes the pasted or loaded modifiers out again, newest first.
-void RemovePasted(int dataCount)
-{
-    GameTimecycle& game = LiveGame();
-    while (game.Modifiers().size() > size_t(dataCount))
-        game.RemoveTimecycle(*game.Modifiers().back());
+    return bench::PasteDocumentOf(kPastedModifiers);
 }
 
 // The game's loader: `tc_load` of the document.
 void LoadDocument(benchmark::State& state)
 {
-    const PasteDocument& document = Document();
+    const bench::PasteDocument& document = Document();
     const int dataCount = bench::LoadData();
     for (auto _ : state)
     {
@@ -70,7 +37,7 @@ void LoadDocument(benchmark::State& state)
         state.PauseTiming();
         if (report.modifiersLoaded != kPastedModifiers)
             state.SkipWithError("the loader did not create every modifier");
-        RemovePasted(dataCount);
+        bench::RemovePasted(dataCount);
         state.ResumeTiming();
     }
 }
@@ -84,7 +51,7 @@ enum class Measured
 
 void PasteDocumentInto(benchmark::State& state, Measured measured)
 {
-    const PasteDocument& document = Document();
+    const bench::PasteDocument& document = Document();
     const int dataCount = bench::LoadData();
     for (auto _ : state)
     {

@@ -89,6 +89,36 @@ TEST_P(StepKindTest, UndoRestoresTheGameExactlyAndRedoRepeatsTheChange)
     EXPECT_TRUE(history.Message().empty());
 }
 
+// The count the browser and the buttons show is kept as records change:
+// after each step, undo and redo it agrees with the records themselves.
+TEST_P(StepKindTest, ChangedCountFollowsTheRecords)
+{
+    const auto counted = [&] {
+        int changed = 0;
+        for (const auto& [name, record] : changes.Touched())
+            changed += record.changed;
+        return changed;
+    };
+    Step().change(history, either);
+    EXPECT_EQ(changes.ChangedCount(), counted());
+    for (int round = 0; round < 2; ++round)
+    {
+        ASSERT_TRUE(history.Undo().has_value()) << history.Message();
+        EXPECT_EQ(changes.ChangedCount(), counted());
+        ASSERT_TRUE(history.Redo().has_value()) << history.Message();
+        EXPECT_EQ(changes.ChangedCount(), counted());
+    }
+    history.CreateModifier("other");
+    EXPECT_EQ(changes.ChangedCount(), counted());
+    history.RenameModifier(Named("other"), "another");
+    EXPECT_EQ(changes.ChangedCount(), counted());
+    history.DeleteModifier(Named("another"));
+    history.DeleteModifier(Named("clear"));
+    EXPECT_EQ(changes.ChangedCount(), counted());
+    changes.Clear();
+    EXPECT_EQ(changes.ChangedCount(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     EditHistory, StepKindTest,
     testing::Combine(testing::Values(GameKind::InMemory, GameKind::StandIn), testing::Values(

@@ -136,6 +136,17 @@ TEST(UnsavedWork, EveryKindOfStepOnDiskRebuildsTheGamesRecords)
               s.state->history.DeleteModifier(s.Named("underwater"));
               s.state->history.RenameModifier(s.Named("underwater_old"), "underwater");
           } },
+        // More names than a scan each serves: the step's modifiers are
+        // found through an index of the game's names.
+        { "many at once", [](Session& s) {
+              std::string text = "<timecycle_modifier_data><modifier name=\"foggy\"><fog_start>2 3</fog_start></modifier>";
+              for (int i = 0; i < 12; ++i)
+                  text += "<modifier name=\"many_" + std::to_string(i) + "\"><fog_density>0.5 0.6</fog_density></modifier>";
+              PasteModifiers(s.state->game, s.state->history, text + "</timecycle_modifier_data>");
+              s.state->history.DeleteModifier(s.Named("underwater"));
+              s.state->history.RenameModifier(s.Named("sunny_day"), "sunny_renamed");
+              s.state->history.DeleteModifier(s.Named("many_3"));
+          } },
     };
     recovery::StartGame();
     const std::string initial = Records();

@@ -1,8 +1,15 @@
 // The rows of the modifier browser: the game's modifiers without its empty
 // slots, narrowed by the search. They are collected again only when what they
 // depend on changed (the search result, the game's array, a slot's name hash
-// while a search is active). Checking that costs a few instructions per slot,
-// so an open editor's frame hardly grows with the modifiers it does not show.
+// while a search is active).
+//
+// The game's interface gives no sign of a change to its array: no version or
+// count of changes, and a slot freed by a removal may take a new modifier
+// with the array's size and place unchanged. Only the slots themselves tell,
+// and comparing all of them every frame would make the frame grow with the
+// game. So each frame checks a part of the slots in turn (every slot within a
+// few frames, at once when the size changes), and each row in view is checked
+// against its slot as it is drawn: no row that may be stale is ever read.
 #pragma once
 
 #include "NameHashSet.h"
@@ -19,10 +26,20 @@ class ListedModifiers
 {
 public:
     // The rows for this frame; `filter` is null while no search is active.
-    std::span<tcModifier* const> Update(std::span<tcModifier* const> modifiers, const NameHashSet* filter);
+    // With `whole`, every slot is checked first, for a caller that reads
+    // every row, not only those it draws.
+    std::span<tcModifier* const> Update(std::span<tcModifier* const> modifiers, const NameHashSet* filter,
+                                        bool whole = false);
+    // The row of this frame's rows to draw: the modifier, or null when the
+    // game's slot no longer holds it (the rows are collected again next frame).
+    tcModifier* RowToDraw(std::span<tcModifier* const> modifiers, size_t row);
+
+    // Slots compared with the game's array per frame.
+    static constexpr size_t kSlotsCheckedPerFrame = 1024;
 
 private:
-    bool IsCurrent(std::span<tcModifier* const> modifiers, const NameHashSet* filter) const;
+    bool IsCurrent(std::span<tcModifier* const> modifiers, const NameHashSet* filter, bool whole);
+    bool SameSlots(std::span<tcModifier* const> modifiers, size_t start, size_t count) const;
     void Collect(std::span<tcModifier* const> modifiers, const NameHashSet* filter);
 
     bool m_collected = false;
@@ -33,5 +50,7 @@ private:
     std::vector<tcModifier*> m_slots;
     std::vector<uint32_t> m_slotHashes; // each slot's name hash then, 0 for an empty slot
     std::vector<tcModifier*> m_rows;
+    std::vector<size_t> m_rowSlots;     // each row's slot
+    size_t m_nextChecked = 0;           // the first slot the next frame compares
 };
 }

@@ -16,9 +16,29 @@ namespace tceditor
 {
 class SessionChanges;
 
+// The game's variable names as the parameters of documents hold them, each
+// made once: the documents of many modifiers (a paste's unsaved work) share
+// one text per variable instead of allocating one per parameter.
+class SharedVariableNames
+{
+public:
+    // The name the game gives the variable now, or null.
+    const SharedName* Of(GameTimecycle& game, int32_t varId);
+
+private:
+    struct Known
+    {
+        const char* gameName = nullptr;  // the game's text the name was made from
+        SharedName name;
+    };
+    std::vector<Known> m_byVarId;
+};
+
 // The modifier as the game holds it now: its name, user flags, numMods and
-// every entry whose variable the game names, in array order.
+// every entry whose variable the game names, in array order. Documents made
+// with the same `names` share their variables' names.
 DocumentModifier DocumentOfModifier(GameTimecycle& game, const tcModifier& modifier);
+DocumentModifier DocumentOfModifier(GameTimecycle& game, const tcModifier& modifier, SharedVariableNames& names);
 
 // Every live modifier the session changed or created, in the game's order and
 // in the export's format with exact values, after a comment naming the

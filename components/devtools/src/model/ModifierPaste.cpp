@@ -5,6 +5,7 @@
 #include "ModifierDocumentOfGame.h"
 #include "ModifierNameRule.h"
 #include "StatusText.h"
+#include "VariableNameIndex.h"
 #include "XmlText.h"
 
 #include <algorithm>
@@ -25,23 +26,15 @@ namespace
 class PasteLookup
 {
 public:
-    explicit PasteLookup(GameTimecycle& game)
+    explicit PasteLookup(GameTimecycle& game) : m_variables(game)
     {
-        const int count = game.GetConfigVarInfoCount();
-        for (int32_t varId = 0; varId < count; ++varId)
-            if (const char* name = game.VariableName(varId))
-                m_variables.try_emplace(name, varId);
         for (tcModifier* modifier : game.Modifiers())
             if (modifier && modifier->modData)
                 m_modifiers.try_emplace(game.GetTimecycleName(*modifier), modifier);
     }
 
     // -1 for a variable the game does not know.
-    int32_t VariableId(std::string_view name) const
-    {
-        const auto found = m_variables.find(name);
-        return found != m_variables.end() ? found->second : -1;
-    }
+    int32_t VariableId(std::string_view name) const { return m_variables.Id(name); }
 
     tcModifier* Modifier(const std::string& name) const
     {
@@ -51,7 +44,7 @@ public:
 
 private:
     // Views of the game's own names, which a paste leaves as they are.
-    std::unordered_map<std::string_view, int32_t> m_variables;
+    VariableNameIndex m_variables;
     std::unordered_map<std::string, tcModifier*> m_modifiers;
 };
 

@@ -6,7 +6,7 @@
 
 namespace tceditor
 {
-const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& game, const ModifierSelection& selection,
+const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& game, ModifierSelection& selection,
                                                                 ColourTriples& colours, uint32_t nameHash,
                                                                 const char* filter, const char* query)
 {
@@ -15,10 +15,10 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
     if (SameSource(selection, nameHash, varInfos, varCount, filter, query))
         return m_rows;
 
-    const std::map<int32_t, tcModData>& workingParams = selection.workingParams;
+    std::map<int32_t, tcModData>& workingParams = selection.workingParams;
     m_rows.clear();
     ++m_generation;
-    for (const auto& entry : workingParams)
+    for (auto& entry : workingParams)
     {
         const int32_t varId = entry.first;
         // Only ids inside the variable table have a row; a negative one
@@ -30,11 +30,14 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
         if (!name || (filter[0] != '\0' && !ContainsIgnoreCase(name, filter)))
             continue;
         const ColourTriple* colour = colours.Of(game, varId);
+        const bool swatch = colour && HasAllChannels(*colour, workingParams);
         m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), va("%d", info.varId),
                            va("%f", info.defaultValue), va("##%x-%d-1", nameHash, varId),
                            va("##%x-%d-2", nameHash, varId), va("##%x-%d-check", nameHash, varId),
-                           va("Delete##%x-%d-del", nameHash, varId),
-                           colour && HasAllChannels(*colour, workingParams), va("##%x-%d-colour", nameHash, varId) });
+                           va("Delete##%x-%d-del", nameHash, varId), swatch, va("##%x-%d-colour", nameHash, varId),
+                           &entry.second, {} });
+        for (int channel = 0; swatch && channel < 3; ++channel)
+            m_rows.back().channels[channel] = &workingParams.at(colour->channels[channel]);
     }
     m_keysVersion = selection.KeysVersion();
     m_workingCount = workingParams.size();

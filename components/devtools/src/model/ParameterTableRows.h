@@ -28,6 +28,12 @@ struct ParameterRowView
     // A channel of a colour the modifier has whole: the row shows a swatch.
     bool colourChannel;
     std::string swatchLabel;
+    // The selection's working copy of the parameter and, on a swatch's row,
+    // those of the colour's channels (else null): found once per gathering,
+    // so a frame looks nothing up. The map's entries stay where they are
+    // until one is erased, and that gathers the rows again.
+    tcModData* working;
+    const tcModData* channels[3];
 };
 
 class ParameterTableRows
@@ -38,7 +44,7 @@ public:
     // colours, the table's filter and the browser's parameter query.
     // Checking that nothing changed costs the same for any number of
     // parameters.
-    const std::vector<ParameterRowView>& Update(GameTimecycle& game, const ModifierSelection& selection,
+    const std::vector<ParameterRowView>& Update(GameTimecycle& game, ModifierSelection& selection,
                                                 ColourTriples& colours, uint32_t nameHash, const char* filter,
                                                 const char* query);
     // Counts the times the rows were gathered: what is measured from them

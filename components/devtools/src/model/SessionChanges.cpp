@@ -1,5 +1,7 @@
 #include "SessionChanges.h"
 
+#include "EditorAssert.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -21,6 +23,7 @@ void SessionChanges::Touch(const tcModifier& modifier)
     // back: the session's original of the name stays the first one.
     if (auto removed = m_removed.find(name); removed != m_removed.end())
     {
+        m_changedCount += removed->second.changed;
         m_live.insert(m_removed.extract(removed));
         return;
     }
@@ -39,16 +42,23 @@ void SessionChanges::Refresh(const tcModifier& modifier)
         return;
     m_changedNames.insert(found->first);
     Record& record = found->second;
+    const bool was = record.changed;
     record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
+    m_changedCount += int(record.changed) - int(was);
 }
 
 void SessionChanges::NoteCreated(const std::string& name)
 {
     m_changedNames.insert(name);
     if (auto removed = m_removed.find(name); removed != m_removed.end())
+    {
+        m_changedCount += removed->second.changed;
         m_live.insert(m_removed.extract(removed));
+    }
     Record& record = m_live[name];
+    const bool was = record.changed;
     record.changed = record.changed || !record.original;
+    m_changedCount += int(record.changed) - int(was);
 }
 
 void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
@@ -59,7 +69,11 @@ void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
     if (found.empty())
         return;
     found.key() = to;
-    m_live.erase(to);
+    if (auto replaced = m_live.find(to); replaced != m_live.end())
+    {
+        m_changedCount -= replaced->second.changed;
+        m_live.erase(replaced);
+    }
     m_live.insert(std::move(found));
 }
 
@@ -67,6 +81,8 @@ void SessionChanges::NoteRemoved(const std::string& name)
 {
     m_changedNames.insert(name);
     auto found = m_live.extract(name);
+    if (!found.empty())
+        m_changedCount -= found.mapped().changed;
     // One created this session leaves nothing behind.
     if (found.empty() || !found.mapped().original)
         return;
@@ -88,14 +104,16 @@ bool SessionChanges::IsChanged(const std::string& name) const
 
 int SessionChanges::ChangedCount() const
 {
-    return static_cast<int>(
-        std::count_if(m_live.begin(), m_live.end(), [](const auto& entry) { return entry.second.changed; }));
+    // Every record that enters, leaves or changes moves the count.
+    TCE_ASSERT(m_changedCount >= 0 && size_t(m_changedCount) <= m_live.size());
+    return m_changedCount;
 }
 
 void SessionChanges::Clear()
 {
     m_live.clear();
     m_removed.clear();
+    m_changedCount = 0;
     m_changedNames.clear();
 }
 

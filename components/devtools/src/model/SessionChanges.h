@@ -44,7 +44,8 @@ public:
     // The record of a live modifier the editor touched, or null.
     const Record* Find(const std::string& name) const;
     bool IsChanged(const std::string& name) const;
-    // Live modifiers that differ from their originals or were created.
+    // Live modifiers that differ from their originals or were created; kept
+    // as records change, so a frame pays nothing for the session's size.
     int ChangedCount() const;
     // Every live modifier the editor touched, by name: changed, unchanged
     // again, or created (no original).
@@ -64,5 +65,7 @@ private:
     std::unordered_map<std::string, Record> m_live;
     std::unordered_map<std::string, Record> m_removed;
     std::unordered_set<std::string> m_changedNames;
+    // The live records with `changed` set.
+    int m_changedCount = 0;
 };
 }

@@ -3,12 +3,15 @@
 #include "EditorState.h"
 #include "ModifierDocumentFile.h"
 #include "ModifierDocumentOfGame.h"
+#include "ModifierNameIndex.h"
 #include "StatusText.h"
+#include "VariableNameIndex.h"
 #include "XmlText.h"
 
 #include <Utils.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace tceditor
@@ -27,13 +30,19 @@ std::u16string ParentFolder(const std::u16string& folder)
     return folder.substr(0, folder.find_last_of(platform::kPathSeparator));
 }
 
+// Up to this many names a step's modifiers are found by a scan each; beyond
+// it one pass that indexes every name costs less (a paste touches thousands).
+constexpr size_t kNamesFoundByScan = 8;
+
 // The modifier's unsaved state for the name it has now in the game, after
-// a step touched it.
-void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedStep& step)
+// a step touched it. `index` is null when the step touched few names; the
+// step's documents share `names`.
+void AddChangesOf(TimecycleEditorState& state, const ModifierNameIndex* index, SharedVariableNames& names,
+                  const std::string& name, UnsavedStep& step)
 {
     using Kind = UnsavedModifier::Kind;
     const SessionChanges::Record* live = state.changes.Find(name);
-    tcModifier* modifier = live ? state.game.FindModifierByName(name) : nullptr;
+    tcModifier* modifier = !live ? nullptr : index ? index->Find(name) : state.game.FindModifierByName(name);
     if (modifier && live->original)
     {
         // Back to what the game loads is nothing unsaved.
@@ -41,11 +50,11 @@ void AddChangesOf(TimecycleEditorState& state, const std::string& name, UnsavedS
         // own change tracking: a session that changed nothing offers nothing.
         const bool asLoaded = ModifierSnapshot::Take(state.game, *modifier).SameContent(*live->original);
         step.changes.push_back({ asLoaded ? Kind::Dropped : Kind::Put, false, live->original->name,
-                                 asLoaded ? DocumentModifier{} : DocumentOfModifier(state.game, *modifier) });
+                                 asLoaded ? DocumentModifier{} : DocumentOfModifier(state.game, *modifier, names) });
     }
     else if (modifier)
     {
-        step.changes.push_back({ Kind::Put, true, name, DocumentOfModifier(state.game, *modifier) });
+        step.changes.push_back({ Kind::Put, true, name, DocumentOfModifier(state.game, *modifier, names) });
     }
     else
     {
@@ -140,8 +149,12 @@ void SessionRecovery::CaptureCompletedSteps()
     if (names.empty())
         return;
     UnsavedStep step{ Now(), false, {} };
+    std::optional<ModifierNameIndex> index;
+    if (names.size() > kNamesFoundByScan)
+        index.emplace(m_state.game);
+    SharedVariableNames variableNames;
     for (const std::string& name : names)
-        AddChangesOf(m_state, name, step);
+        AddChangesOf(m_state, index ? &*index : nullptr, variableNames, name, step);
     m_writer.Submit(std::move(step));
 }
 
@@ -255,7 +268,8 @@ void SessionRecovery::Restore()
         return modifiers;
     }();
     RestoreOutcome outcome;
-    const auto variableIdOf = [&](std::string_view name) { return game.VariableIdByName(name); };
+    const VariableNameIndex variables(game);
+    const auto variableIdOf = [&](std::string_view name) { return variables.Id(name); };
 
     const uint64_t revisionBefore = history.Revision();
     history.BeginGroup("restore unsaved work (" + ModifierCount(work.size()) + ")", true);

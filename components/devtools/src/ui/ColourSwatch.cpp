@@ -129,21 +129,40 @@ void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)
 }
 }
 
-void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId, const char* label)
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId,
+                      const tcModData* const (&channels)[3], const char* label)
 {
-    const ColourTriple* triple = state.colourTriples.Of(state.game, varId);
-    if (!triple)
-        return;
+    // The triple is looked up only for what needs more than the colour.
+    const auto triple = [&] { return state.colourTriples.Of(state.game, varId); };
+    Colour colour{};
+    if (state.comparedEdit)
+    {
+        const ColourTriple* compared = triple();
+        if (!compared)
+            return;
+        colour = ShownColour(state, *compared, ValueColumn::Outdoor);
+    }
+    else
+    {
+        // The same as TableValues gives without "Compare": the working copies.
+        for (int channel = 0; channel < 3; ++channel)
+            colour[channel] = channels[channel] ? channels[channel]->value1 : 0.0f;
+    }
     const float side = ImGui::GetTextLineHeight();
-    const Colour colour = ShownColour(state, *triple, ValueColumn::Outdoor);
     const ImVec2 at = ImGui::GetCursorScreenPos();
     ColourPopupState& popup = state.colourPopup;
     if (ImGui::ColorButton(label, SwatchColour(colour), kSwatchFlags, ImVec2(side, side)))
-        popup = { state.game.GetTimecycleName(modifier), triple->stem, triple->channels[0], true, {}, varId, at.x, at.y };
+    {
+        if (const ColourTriple* clicked = triple())
+            popup = { state.game.GetTimecycleName(modifier), clicked->stem, clicked->channels[0], true, {}, varId, at.x, at.y };
+    }
     if (popup.anchorVarId == varId && popup.redVarId >= 0)
         popup.anchorDrawnInPlace = at.x == popup.anchorX && at.y == popup.anchorY;
     if (ImGui::IsItemHovered())
-        DrawSwatchTooltip(state, *triple);
+    {
+        if (const ColourTriple* hovered = triple())
+            DrawSwatchTooltip(state, *hovered);
+    }
     ImGui::SameLine();
 }
 

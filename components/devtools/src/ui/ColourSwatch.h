@@ -8,8 +8,10 @@
 namespace tceditor
 {
 // In the "Name" cell, before the name: the swatch of the colour the row is a
-// channel of (ParameterRowView::colourChannel), as `label`.
-void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId, const char* label);
+// channel of (ParameterRowView::colourChannel), as `label`, from the working
+// copies of its channels (ParameterRowView::channels).
+void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId,
+                      const tcModData* const (&channels)[3], const char* label);
 // After the table: the popup "Colour: STEM" while it is open.
 void DrawColourPopup(TimecycleEditorState& state, tcModifier& modifier);
 }

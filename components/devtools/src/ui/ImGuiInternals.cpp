@@ -38,6 +38,14 @@ void EndColumns()
     ImGui::EndColumns();
 }
 
+bool LastItemIdle()
+{
+    const ImGuiContext& g = *GImGui;
+    const ImGuiLastItemData& item = g.LastItemData;
+    return !(item.StatusFlags & (ImGuiItemStatusFlags_HoveredRect | ImGuiItemStatusFlags_Deactivated)) &&
+           g.ActiveId != item.ID && g.ActiveIdPreviousFrame != item.ID && g.NavId != item.ID && !ContextMenuMayShow();
+}
+
 ImGuiID LastItemId()
 {
     return ImGui::GetItemID();

@@ -21,6 +21,10 @@ bool TreeNode(const void* id, ImGuiTreeNodeFlags flags, const std::string& label
 // was let go, or the menu is open. Only then is BeginPopupContextItem worth
 // its popup lookups.
 bool ContextMenuMayShow();
+// Whether the last item has nothing to react to this frame: not hovered by
+// the mouse or focused by the keyboard, not held, taken or let go, no context
+// menu to show. Most items of a table are, and skip their checks.
+bool LastItemIdle();
 // Ends the current window's columns.
 void EndColumns();
 // The last item's id.

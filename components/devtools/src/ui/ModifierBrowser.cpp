@@ -13,6 +13,8 @@
 
 #include <imgui.h>
 
+#include <charconv>
+#include <cstring>
 #include <span>
 #include <string>
 #include <utility>
@@ -56,14 +58,14 @@ void DrawSearchFields(TimecycleEditorState& state)
     internals::EndColumns();
 }
 
-// One applied modifier with its strength and a "Clear" button; returns
-// whether "Clear" was pressed.
-bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, int index, const char* strengthId,
-                            float& strength)
+// One applied modifier with its strength and a "Clear" button, or
+// `noneText`; returns whether "Clear" was pressed.
+bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, const char* noneText, int index,
+                            const char* strengthId, float& strength)
 {
     if (index == -1)
     {
-        ImGui::TextUnformatted((std::string(title) + " modifier: NONE").c_str());
+        ImGui::TextUnformatted(noneText);
         // The strength's line stays, empty: applying a modifier moves nothing
         // below it.
         ImGui::Dummy(ImVec2(0.0f, ImGui::GetFrameHeight()));
@@ -104,15 +106,16 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
     const int selectedIndex = selected ? game.GetTimecycleIndex(*selected) : -1;
     const int interior = game.GetInteriorModifierOverride();
 
-    if (DrawAppliedModifierRow(state, "Primary", scriptData.primaryIndex, "##primary-strength", scriptData.primaryStrength))
+    if (DrawAppliedModifierRow(state, "Primary", "Primary modifier: NONE", scriptData.primaryIndex, "##primary-strength",
+                               scriptData.primaryStrength))
     {
         scriptData.primaryIndex = -1;
         state.applySelected = false;
     }
     ImGui::Separator();
 
-    if (DrawAppliedModifierRow(state, "Transition", scriptData.transitionIndex, "##transition-strength",
-                               scriptData.transitionStrength))
+    if (DrawAppliedModifierRow(state, "Transition", "Transition modifier: NONE", scriptData.transitionIndex,
+                               "##transition-strength", scriptData.transitionStrength))
         scriptData.transitionIndex = -1;
     ImGui::Separator();
 
@@ -233,10 +236,12 @@ void DrawModifierList(TimecycleEditorState& state)
 {
     ImGui::PushStyleVar(ImGuiStyleVar_IndentSpacing, ImGui::GetFontSize());
 
-    // Names are asked and rows submitted only for the rows the list shows.
+    // Names are asked and rows submitted only for the rows the list shows;
+    // the scroll to a modifier reads every row's name.
     const bool filterActive = IsFilterActive(state);
-    const std::span<tcModifier* const> rows =
-        state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr);
+    const std::span<tcModifier* const> modifiers = state.game.Modifiers();
+    const std::span<tcModifier* const> rows = state.listedModifiers.Update(
+        modifiers, filterActive ? &state.filterHashes : nullptr, !state.browserScrollTarget.empty());
 
     const AppliedModifiers applied = AppliedModifiers::Of(state.game);
     const int scrollTo = TakeScrollTarget(state, rows);
@@ -251,7 +256,10 @@ void DrawModifierList(TimecycleEditorState& state)
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
         {
             // A click may change the selection: it is found again after one.
-            if (DrawModifierListEntry(state, *rows[row], selected, applied))
+            // A row whose slot the game changed is left out until the rows
+            // are collected again, next frame.
+            tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);
@@ -286,7 +294,14 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     if (ImGui::BeginChild("list", ImVec2(-1.0f, -countHeight), false, 0))
         DrawModifierList(state);
     ImGui::EndChild();
-    const std::string count = "Changed this session: " + std::to_string(state.changes.ChangedCount());
-    ImGui::TextColored(ImGui::ColorConvertU32ToFloat4(kChangedColour), "%s", count.c_str());
+    // Written into a buffer of the frame: no text is allocated for it.
+    static constexpr char kCountLabel[] = "Changed this session: ";
+    char count[sizeof kCountLabel + 12];
+    std::memcpy(count, kCountLabel, sizeof kCountLabel - 1);
+    const auto written =
+        std::to_chars(count + sizeof kCountLabel - 1, count + sizeof count, state.changes.ChangedCount());
+    ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
+    ImGui::TextUnformatted(count, written.ptr);
+    ImGui::PopStyleColor(1);
 }
 }

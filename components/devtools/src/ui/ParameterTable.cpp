@@ -188,6 +188,8 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     // A drag gesture is one step; a typed value is one step once typing ends.
     const ImGuiID widget = internals::LastItemId();
     TimecycleEditorState::TypedValue& typed = state.typedValue;
+    if (!edited && typed.widget != widget && internals::LastItemIdle())
+        return;
     if (ImGui::IsItemActivated())
         state.history.EndGesture();
     if (internals::IsTypingInto(widget))
@@ -259,11 +261,16 @@ void DrawName(const char* name, bool highlighted)
         ImGui::SetTooltip("%s", name);
 }
 
-// One parameter row. A row whose "Delete" the game accepted goes into
-// deletedVars, to be forgotten once the table is drawn.
+// One parameter row; `record` is the modifier's record of this session, or
+// null. A row whose "Delete" the game accepted goes into deletedVars, to be
+// forgotten once the table is drawn.
 void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
-                      const ParameterRowView& texts, tcModData& working, std::set<int32_t>& deletedVars)
+                      const ParameterRowView& texts, const SessionChanges::Record* record,
+                      std::set<int32_t>& deletedVars)
 {
+    tcModData& working = *texts.working;
+    // The rows hold the working copy their variable is keyed by.
+    TCE_ASSERT(working.varId == texts.varId);
     GameTimecycle& game = state.game;
     ModifierSelection& selection = state.selection;
     const int32_t varId = working.varId;
@@ -273,7 +280,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     ImGui::TextUnformatted(texts.varText.c_str());
     ImGui::TableSetColumnIndex(1);
     if (texts.colourChannel)
-        DrawColourSwatch(state, modifier, varId, texts.swatchLabel.c_str());
+        DrawColourSwatch(state, modifier, varId, texts.channels, texts.swatchLabel.c_str());
     DrawName(name, texts.highlighted);
     ImGui::TableSetColumnIndex(2);
     ImGui::TextUnformatted(texts.defaultText.c_str());
@@ -290,8 +297,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
         working.value1 = live->value1;
         working.value2 = live->value2;
     }
-    const EditedParameter row{ modifier, info, name, working, live, enabled,
-                               state.changes.Find(game.GetTimecycleName(modifier)) };
+    const EditedParameter row{ modifier, info, name, working, live, enabled, record };
 
     if (!enabled)
         ImGui::BeginDisabled(true);
@@ -425,6 +431,11 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         const int addedRow = AddedRowIndex(state, modifier, rows);
         if (addedRow >= 0 && !state.addedRow.scrolled)
             clipper.ForceDisplayRangeByIndices(addedRow, addedRow + 1);
+        // The modifier's record, found again only after a row's edit: the
+        // first edit of the session makes it.
+        const SessionChanges::Record* record = nullptr;
+        uint64_t recordRevision = 0;
+        bool recordFound = false;
         while (clipper.Step())
         {
             for (int i = clipper.DisplayStart; i < clipper.DisplayEnd; ++i)
@@ -433,11 +444,16 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
                 // The rows are gathered again whenever the table's size
                 // changes, so every row's id indexes the table.
                 TCE_ASSERT(varId >= 0 && varId < varCount);
-                auto working = selection.workingParams.find(varId);
                 const tcVarInfo& info = varInfos[varId];
                 const char* name = game.GetVarInfoName(info);
-                if (working != selection.workingParams.end() && name)
-                    DrawParameterRow(state, modifier, info, name, rows[i], working->second, deletedVars);
+                if (!recordFound || recordRevision != state.history.Revision())
+                {
+                    record = state.changes.Find(game.GetTimecycleName(modifier));
+                    recordRevision = state.history.Revision();
+                    recordFound = true;
+                }
+                if (name)
+                    DrawParameterRow(state, modifier, info, name, rows[i], record, deletedVars);
                 if (i == addedRow)
                     ShowAddedRow(state);
             }
