@@ -296,10 +296,13 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     ImGui::EndChild();
     // Written into a buffer of the frame: no text is allocated for it.
     static constexpr char kCountLabel[] = "Changed this session: ";
-    char count[sizeof kCountLabel + 12];
+    char count[sizeof kCountLabel + 20];
     std::memcpy(count, kCountLabel, sizeof kCountLabel - 1);
     const auto written =
-        std::to_chars(count + sizeof kCountLabel - 1, count + sizeof count, state.changes.ChangedCount());
+        std::to_chars(count + sizeof kCountLabel - 1, count + sizeof count - 1, state.changes.ChangedCount());
+    // Ended as a C string all the same: Dear ImGui's text logging reads the
+    // byte at the end it is given.
+    *written.ptr = '\0';
     ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
     ImGui::TextUnformatted(count, written.ptr);
     ImGui::PopStyleColor(1);
