@@ -2,6 +2,7 @@
 
 #include "CommandHelp.h"
 
+#include <CLI/CLI.hpp>
 #include <fmt/format.h>
 
 #include <charconv>
@@ -47,123 +48,167 @@ Range ParseSize(std::string_view text, std::pair<int, int>& size)
     size = { int(width), int(height) };
     return widthRange != Range::Fits ? widthRange : heightRange;
 }
+
+// The options' values as given; checked once CLI11 has matched them.
+struct GivenOptions
+{
+    bool help = false;
+    bool headless = false;
+    std::optional<std::string> script;
+    std::optional<std::string> data;
+    std::optional<std::string> frames;
+    std::optional<std::string> size;
+    std::optional<std::string> scale;
+};
+
+// The options that take a value, what they need, and where it goes.
+struct ValueOption
+{
+    const char* name;
+    const char* needs;
+    std::optional<std::string> GivenOptions::*given;
+};
+constexpr ValueOption kValueOptions[] = {
+    { "--script", "a file", &GivenOptions::script },
+    { "--data", "a folder", &GivenOptions::data },
+    { "--frames", "a number of 0 or more", &GivenOptions::frames },
+    { "--size", "a size, WIDTHxHEIGHT", &GivenOptions::size },
+    { "--scale", "a factor", &GivenOptions::scale },
+};
+
+const char* NeedsOf(std::string_view name)
+{
+    for (const ValueOption& option : kValueOptions)
+    {
+        if (name == option.name)
+            return option.needs;
+    }
+    return "a value";
+}
+
+// CLI11's complaint in the sandbox's words; its messages start with the
+// option's name.
+std::string ParseErrorText(const CLI::ParseError& failure)
+{
+    const std::string what = failure.what();
+    if (!dynamic_cast<const CLI::ArgumentMismatch*>(&failure))
+        return what + " (see --help)";
+    // A flag given a value is named without its dashes.
+    const std::string option = what.substr(0, what.find_first_of(": "));
+    if (what.find("flag override") != std::string::npos)
+        return (option.starts_with('-') ? option : "--" + option) + " takes no value";
+    return option + " needs " + NeedsOf(option);
+}
+
+// Matches the options with CLI11; "+set NAME VALUE" triples and the launch
+// words are left out of it. False with `error` on a malformed line.
+bool MatchOptions(const std::vector<std::string>& arguments, GivenOptions& given, std::string& error)
+{
+    std::vector<std::string> reversed; // CLI11 takes the words last first
+    for (size_t i = 0; i < arguments.size(); ++i)
+    {
+        if (arguments[i] != "+set")
+            reversed.insert(reversed.begin(), arguments[i]);
+        else if (i + 2 >= arguments.size())
+        {
+            error = "+set needs a name and a value";
+            return false;
+        }
+        else
+            i += 2;
+    }
+
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras(); // the launch words, for the components
+    app.add_flag("-h,--help", given.help)->disable_flag_override();
+    app.add_flag("--headless", given.headless)->disable_flag_override();
+    for (const ValueOption& option : kValueOptions)
+    {
+        app.add_option_function<std::string>(option.name,
+                                             [&given, &option](const std::string& text) { given.*option.given = text; })
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    }
+    try
+    {
+        app.parse(reversed);
+    }
+    catch (const CLI::ParseError& failure)
+    {
+        error = ParseErrorText(failure);
+        return false;
+    }
+    for (const std::string& word : app.remaining())
+    {
+        if (word.starts_with("--"))
+        {
+            error = "unknown option " + word.substr(0, word.find('=')) + " (see --help)";
+            return false;
+        }
+    }
+    return true;
+}
 }
 
 std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& arguments,
                                            const std::string& defaultDataFolder, std::string& error)
 {
+    GivenOptions given;
+    if (!MatchOptions(arguments, given, error))
+        return std::nullopt;
+
     SandboxOptions options;
-    options.dataFolder = defaultDataFolder;
+    options.help = given.help;
+    options.headless = given.headless;
+    options.scriptPath = given.script.value_or("");
+    options.dataFolder = given.data.value_or(defaultDataFolder);
     options.arguments = arguments;
+    auto bad = [&](const char* option, const std::string& text, const std::string& why) {
+        error = std::string(option) + ": \"" + text + "\" is " + why;
+        return std::nullopt;
+    };
 
-    for (size_t i = 0; i < arguments.size(); ++i)
+    if (const std::optional<std::string>& count = given.frames)
     {
-        // "--name=value" is the same as "--name value".
-        std::string word = arguments[i];
-        std::optional<std::string> attached;
-        if (word.starts_with("--"))
-            if (const size_t equals = word.find('='); equals != std::string::npos)
-            {
-                attached = word.substr(equals + 1);
-                word.resize(equals);
-            }
-        auto value = [&](const char* what) -> std::optional<std::string> {
-            if (attached)
-                return std::exchange(attached, std::nullopt);
-            if (i + 1 >= arguments.size())
-            {
-                error = word + " needs " + what;
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        auto bad = [&](const std::string& given, const std::string& why) {
-            error = word + ": \"" + given + "\" is " + why;
-            return std::nullopt;
-        };
-
-        const bool isSwitch = word == "--help" || word == "-h" || word == "--headless";
-        if (isSwitch && attached)
+        constexpr long long kMostFrames = std::numeric_limits<int>::max();
+        long long frames = 0;
+        const Range range = ParseWhole(*count, 0, kMostFrames, frames);
+        if (range == Range::TooLarge)
+            return bad("--frames", *count, fmt::format("too large (at most {})", kMostFrames));
+        if (range != Range::Fits)
         {
-            error = word + " takes no value";
+            error = "--frames needs a number of 0 or more, not \"" + *count + "\"";
             return std::nullopt;
         }
-        if (word == "--help" || word == "-h")
-            options.help = true;
-        else if (word == "--headless")
-            options.headless = true;
-        else if (word == "--script" || word == "--data")
+        options.frames = int(frames);
+    }
+    if (const std::optional<std::string>& text = given.size)
+    {
+        std::pair<int, int> size;
+        switch (ParseSize(*text, size))
         {
-            const std::optional<std::string> path = value(word == "--script" ? "a file" : "a folder");
-            if (!path)
-                return std::nullopt;
-            (word == "--script" ? options.scriptPath : options.dataFolder) = *path;
+        case Range::Fits:
+            options.size = size;
+            break;
+        case Range::NotANumber:
+            return bad("--size", *text, "no size: give WIDTHxHEIGHT in pixels, e.g. 1280x720");
+        case Range::TooSmall:
+            return bad("--size", *text, "too small (at least 1 pixel a side)");
+        case Range::TooLarge:
+            return bad("--size", *text, fmt::format("too large (at most {} pixels a side)", kLargestSize));
         }
-        else if (word == "--frames")
-        {
-            const std::optional<std::string> count = value("a number");
-            if (!count)
-                return std::nullopt;
-            constexpr long long kMostFrames = std::numeric_limits<int>::max();
-            long long frames = 0;
-            const Range range = ParseWhole(*count, 0, kMostFrames, frames);
-            if (range == Range::TooLarge)
-                return bad(*count, fmt::format("too large (at most {})", kMostFrames));
-            if (range != Range::Fits)
-            {
-                error = "--frames needs a number of 0 or more, not \"" + *count + "\"";
-                return std::nullopt;
-            }
-            options.frames = int(frames);
-        }
-        else if (word == "--size")
-        {
-            const std::optional<std::string> text = value("a size, WIDTHxHEIGHT");
-            if (!text)
-                return std::nullopt;
-            std::pair<int, int> size;
-            switch (ParseSize(*text, size))
-            {
-            case Range::Fits:
-                options.size = size;
-                break;
-            case Range::NotANumber:
-                return bad(*text, "no size: give WIDTHxHEIGHT in pixels, e.g. 1280x720");
-            case Range::TooSmall:
-                return bad(*text, "too small (at least 1 pixel a side)");
-            case Range::TooLarge:
-                return bad(*text, fmt::format("too large (at most {} pixels a side)", kLargestSize));
-            }
-        }
-        else if (word == "--scale")
-        {
-            const std::optional<std::string> text = value("a factor");
-            if (!text)
-                return std::nullopt;
-            float scale = 0.0f;
-            const auto [end, result] = std::from_chars(text->data(), text->data() + text->size(), scale);
-            if (result != std::errc() || end != text->data() + text->size() || !std::isfinite(scale))
-                return bad(*text, "no number");
-            if (scale < kMinimumScale || scale > kMaximumScale)
-                return bad(*text, scale > kMaximumScale ? fmt::format("too large (at most {})", kMaximumScale)
-                                                        : fmt::format("too small (at least {})", kMinimumScale));
-            options.scale = scale;
-        }
-        else if (word == "+set")
-        {
-            if (i + 2 >= arguments.size())
-            {
-                error = "+set needs a name and a value";
-                return std::nullopt;
-            }
-            i += 2;
-        }
-        else if (word.starts_with("--"))
-        {
-            error = "unknown option " + word + " (see --help)";
-            return std::nullopt;
-        }
-        // Anything else is a launch word for the components.
+    }
+    if (const std::optional<std::string>& text = given.scale)
+    {
+        float scale = 0.0f;
+        const auto [end, result] = std::from_chars(text->data(), text->data() + text->size(), scale);
+        if (result != std::errc() || end != text->data() + text->size() || !std::isfinite(scale))
+            return bad("--scale", *text, "no number");
+        if (scale < kMinimumScale || scale > kMaximumScale)
+            return bad("--scale", *text,
+                       scale > kMaximumScale ? fmt::format("too large (at most {})", kMaximumScale)
+                                             : fmt::format("too small (at least {})", kMinimumScale));
+        options.scale = scale;
     }
     return options;
 }

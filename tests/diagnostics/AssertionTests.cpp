@@ -1,5 +1,6 @@
 // The assertion hook: a failed assertion writes its record and stops with a
 // single-step trap right after the call that failed.
+#include "AssertionCases.h"
 #include "DiagnosticsSupport.h"
 #include "TrapReports.h"
 
@@ -11,10 +12,9 @@
 
 #include <cassert>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 
+using diagtest::AssertionRecord;
 using diagtest::ReadPickup;
 
 namespace
@@ -37,15 +37,7 @@ TEST_F(AssertionTest, FixedSiteWritesItsRecordAndTrapsAfterTheHookCall)
         },
         ::testing::KilledBySignal(SIGTRAP), "trap right after a call of the hook");
 
-    EXPECT_EQ(ReadPickup(), R"({"message":"Assertion failure: instance != nullptr\nFile: code/client/shared/Registry, )"
-                            R"(Line: 145","file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");
-}
-
-volatile int g_value = 2;
-constexpr int kPlainAssertLine = __LINE__ + 3;
-void FailPlainAssert()
-{
-    assert(g_value == 3);
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kMissingInstance));
 }
 
 TEST_F(AssertionTest, PlainAssertEndsInTheHook)
@@ -53,34 +45,25 @@ TEST_F(AssertionTest, PlainAssertEndsInTheHook)
     EXPECT_EXIT(
         {
             diagtest::ReportTrapSite(reinterpret_cast<const void*>(&__assert_fail));
-            FailPlainAssert();
+            diagtest::FailPlainAssert();
         },
         ::testing::KilledBySignal(SIGTRAP), "trap right after a call of the hook");
 
-    EXPECT_EQ(ReadPickup(), std::string(R"({"message":"Assertion failure: g_value == 3\nFile: )") + __FILE__ +
-                                ", Line: " + std::to_string(kPlainAssertLine) +
-                                R"(","file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kPlainAssert));
 }
 
 // The frame around the assertion must come back intact.
-void ContinueFromAssertion()
-{
-    volatile int values[4] = { 1, 2, 3, 4 };
-    FW_ASSERT_AT(values[0] == 0, "values[0] == 0", "code/client/test/Continue", 5);
-    fprintf(stderr, "continued with %d%d%d%d\n", values[0], values[1], values[2], values[3]);
-}
 
 TEST_F(AssertionTest, DebuggerThatContinuesResumesRightAfterTheAssertion)
 {
     EXPECT_EXIT(
         {
             diagtest::ContinueAfterTrap(AddressOf(&AssertionFailed));
-            ContinueFromAssertion();
+            diagtest::ContinueFromAssertion();
             std::_Exit(0);
         },
         ::testing::ExitedWithCode(0), "trap right after a call of the hook\n(.|\n)*continued with 1234");
 
-    EXPECT_EQ(ReadPickup(), R"({"message":"Assertion failure: values[0] == 0\nFile: code/client/test/Continue, )"
-                            R"(Line: 5","file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kContinuedAssertion));
 }
 }

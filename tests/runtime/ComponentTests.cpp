@@ -91,7 +91,7 @@ namespace
 {
 #if !defined(_MSC_VER)
 // The slot of a virtual member function in its class's method table. Under
-// the Itanium C++ ABI (GCC and Clang, on Linux and with mingw-w64), a pointer
+// the Itanium C++ ABI (GCC and Clang on Linux), a pointer
 // to a virtual member function holds one plus the slot's byte offset.
 template<typename Method>
 ptrdiff_t SlotOf(Method method)

@@ -507,6 +507,9 @@ TEST(SandboxRun, HelpAndBadOptions)
         { { "--scale=0.1" }, "\"0.1\" is too small" },
         { { "--headless=yes" }, "--headless takes no value" },
         { { "--script" }, "--script needs a file" },
+        { { "--help=x" }, "--help takes no value" },
+        { { "--bogus=3" }, "unknown option --bogus (see --help)" },
+        { { "--headless", "+set", "name" }, "+set needs a name and a value" },
     };
     for (const BadOption& bad : cases)
     {

@@ -2,6 +2,7 @@
 // its record and the process dies of a single-step exception right after the
 // hook's call; a va overflow dies of an access violation at 0xDEED; with a
 // debugger reported, the breakpoint comes before the record.
+#include "AssertionCases.h"
 #include "DiagnosticsSupport.h"
 #include "WindowsTestSupport.h"
 
@@ -20,6 +21,7 @@
 #include <string>
 
 using testing::ExitedWithCode;
+using diagtest::AssertionRecord;
 using diagtest::ReadPickup;
 using wintest::ExitCodeOf;
 
@@ -43,27 +45,7 @@ TEST_F(AssertionTest, FixedSiteWritesItsRecordAndStopsAfterTheHookCall)
         },
         ExitedWithCode(ExitCodeOf(EXCEPTION_SINGLE_STEP)), "single step right after a call of the hook");
 
-    EXPECT_EQ(ReadPickup(), R"({"message":"Assertion failure: instance != nullptr\nFile: code/client/shared/Registry, )"
-                            R"(Line: 145","file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");
-}
-
-volatile int g_value = 2;
-constexpr int kPlainAssertLine = __LINE__ + 3;
-void FailPlainAssert()
-{
-    assert(g_value == 3);
-}
-
-std::string Escaped(const std::string& path)
-{
-    std::string json;
-    for (char c : path)
-    {
-        if (c == '\\' || c == '"')
-            json += '\\';
-        json += c;
-    }
-    return json;
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kMissingInstance));
 }
 
 TEST_F(AssertionTest, PlainAssertEndsInTheComponentsWassert)
@@ -73,13 +55,11 @@ TEST_F(AssertionTest, PlainAssertEndsInTheComponentsWassert)
     EXPECT_EXIT(
         {
             wintest::ReportUnhandledException(reinterpret_cast<const void*>(&_wassert));
-            FailPlainAssert();
+            diagtest::FailPlainAssert();
         },
         ExitedWithCode(ExitCodeOf(EXCEPTION_SINGLE_STEP)), "single step right after a call of the hook");
 
-    EXPECT_EQ(ReadPickup(), R"({"message":"Assertion failure: g_value == 3\nFile: )" + Escaped(__FILE__) +
-                                ", Line: " + std::to_string(kPlainAssertLine) +
-                                R"(","file":"code/client/shared/Utils.Win32","line":99999,"sigHash":2511097818})");
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kPlainAssert));
 }
 
 // A debugger that continues from the single step: the caller's frame must
@@ -95,24 +75,19 @@ LONG CALLBACK ContinueAfterSingleStep(EXCEPTION_POINTERS* exception)
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 
-void ContinueFromAssertion()
-{
-    volatile int values[4] = {1, 2, 3, 4};
-    FW_ASSERT_AT(values[0] == 0, "values[0] == 0", "code/client/test/Continue", 5);
-    fprintf(stderr, "single step %s, continued with %d%d%d%d\n", g_singleStepTaken ? "taken" : "missed", values[0],
-            values[1], values[2], values[3]);
-}
-
 TEST_F(AssertionTest, DebuggerThatContinuesResumesRightAfterTheAssertion)
 {
     EXPECT_EXIT(
         {
             AddVectoredExceptionHandler(1, ContinueAfterSingleStep);
-            ContinueFromAssertion();
+            diagtest::ContinueFromAssertion();
+            fprintf(stderr, "single step %s\n", g_singleStepTaken ? "taken" : "missed");
             fflush(stderr);
             _exit(0);
         },
-        ExitedWithCode(0), "single step taken, continued with 1234");
+        ExitedWithCode(0), "continued with 1234\nsingle step taken");
+
+    EXPECT_EQ(ReadPickup(), AssertionRecord(diagtest::kContinuedAssertion));
 }
 
 using VaOverflowTest = diagtest::DiagnosticsTest;

@@ -19,6 +19,14 @@ constexpr uint32_t HashSignature(std::string_view formatText)
     return hash;
 }
 
+// A fatal error's identity in reports, a file and a line. It identifies the
+// site in reports and must not change when the code around it moves.
+struct ErrorSite
+{
+    const char* file;
+    int line;
+};
+
 // The fatal error being reported on a thread; empty while there is none.
 struct ErrorContext
 {

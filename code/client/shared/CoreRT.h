@@ -1,6 +1,6 @@
 // Finding the core runtime's exports. Each call site keeps the address it
-// found in a static of its own (CORE_RT_EXPORT), so a missing optional
-// export is looked up again next time and a found one never.
+// found in a slot of its own (a static it passes to FindCoreExport), so a
+// missing optional export is looked up again next time and a found one never.
 #pragma once
 
 #include "Platform.h"

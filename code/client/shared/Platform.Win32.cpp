@@ -12,10 +12,6 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
-#if !defined(_MSC_VER)
-#include <cxxabi.h>
-#include <memory>
-#endif
 
 namespace platform
 {
@@ -99,16 +95,8 @@ int ParseInt(std::u16string_view text)
 
 std::string ReadableTypeName(const std::type_info& type)
 {
-#if defined(_MSC_VER)
     // Microsoft's ABI names types as written ("bool").
     return type.name();
-#else
-    // mingw-w64 names them as GCC does ("b"); the C++ ABI's demangler spells them.
-    int status = 0;
-    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status),
-                                                          &std::free);
-    return status == 0 && demangled ? std::string(demangled.get()) : std::string(type.name());
-#endif
 }
 
 namespace

@@ -5,6 +5,8 @@
 
 namespace
 {
+constexpr AssertionSite kMissingInstanceSite{ u"code/client/shared/Registry", 145 };
+
 template<typename Result>
 Result CallCoreGetter(const char* exportName)
 {
@@ -36,6 +38,6 @@ void* FindInstance(uint64_t typeId)
 {
     void* const* table = reinterpret_cast<void* const* const*>(CoreGetGlobalInstanceRegistry())[2];
     void* instance = table[typeId];
-    FW_ASSERT_AT(instance != nullptr, "instance != nullptr", "code/client/shared/Registry", 145);
+    FW_ASSERT_SITE(instance != nullptr, "instance != nullptr", kMissingInstanceSite);
     return instance;
 }

@@ -12,6 +12,8 @@ namespace
 {
 constexpr const char* kAssertionFormat = "Assertion failure: %s\nFile: %s, Line: %d";
 static_assert(HashSignature(kAssertionFormat) == 0x95AC4FDA);
+// Every assertion is reported from here; its own site is in the message.
+constexpr ErrorSite kAssertionSite{ "code/client/shared/Utils.Win32", 99999 };
 }
 
 // The report proper, entered from AssertionFailed below.
@@ -19,7 +21,7 @@ extern "C" void ReportAssertionFailure(const char16_t* expression, const char16_
 {
     const std::string path = ToUtf8(file);
     const std::string expressionText = ToUtf8(expression);
-    ReportFatalError("code/client/shared/Utils.Win32", 99999, 0x95AC4FDA, kAssertionFormat, expressionText, path,
+    ReportFatalError(kAssertionSite.file, kAssertionSite.line, 0x95AC4FDA, kAssertionFormat, expressionText, path,
                      line);
 }
 

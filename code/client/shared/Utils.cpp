@@ -15,6 +15,7 @@ constexpr size_t kVaSlotCount = 8;
 
 constexpr const char* kVaOverflowFormat = "Exceeded buffer length in va()!";
 static_assert(HashSignature(kVaOverflowFormat) == 0x81DA82D8);
+constexpr ErrorSite kVaOverflowSite{ "code/client/shared/Utils", 76 };
 
 // This thread's va ring: one block for all slots, made on the first call.
 struct VaRing
@@ -60,7 +61,7 @@ const char* vva(const char* format, fmt::printf_args args)
     const std::string text = FormatPrintf(format, args);
     if (text.size() > kVaMaxLength)
     {
-        ReportFatalError("code/client/shared/Utils", 76, 0x81DA82D8, kVaOverflowFormat);
+        ReportFatalError(kVaOverflowSite.file, kVaOverflowSite.line, 0x81DA82D8, kVaOverflowFormat);
         FaultAtOverflowSite();
     }
 

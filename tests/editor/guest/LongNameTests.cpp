@@ -34,8 +34,11 @@ protected:
     static void ExpectShort(const std::vector<std::string>& lines)
     {
         for (const std::string& line : lines)
-            if (!line.starts_with("> "))
-                EXPECT_LT(line.size(), 1000u) << line.substr(0, 200);
+        {
+            if (line.starts_with("> "))
+                continue;
+            EXPECT_LT(line.size(), 1000u) << line.substr(0, 200);
+        }
     }
 
     // Every text the last frame showed, in every window, is short; some

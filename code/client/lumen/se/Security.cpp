@@ -7,6 +7,8 @@
 
 namespace
 {
+constexpr AssertionSite kMissingContextExportSite{ u"code/client/lumen/se/Security", 133 };
+
 using GetCurrentContext = se::Context* (*)();
 
 GetCurrentContext FindGetCurrentContext()
@@ -21,7 +23,7 @@ bool seCheckPrivilege(const std::string& privilegeName)
     // Every core runtime has the export; without it no privilege can be
     // checked at all.
     static const GetCurrentContext func = FindGetCurrentContext();
-    FW_ASSERT_AT(func, "func", "code/client/lumen/se/Security", 133);
+    FW_ASSERT_SITE(func, "func", kMissingContextExportSite);
     if (!func)
         return false; // a debugger continued past the assertion: refuse
 
