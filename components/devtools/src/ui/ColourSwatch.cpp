@@ -121,6 +121,9 @@ void DrawPicker(TimecycleEditorState& state, tcModifier& modifier, const ColourT
     ColourIntensity& kept = state.colourPopup.intensity[index];
     const Colour before = ShownColour(state, triple, column);
     const float intensity = kept.Of(before);
+    // Titled as Dear ImGui's own picker is, by the editor it belongs to.
+    ImGui::TextUnformatted(kColumnLabels[index]);
+    ImGui::Spacing();
     ImGui::BeginDisabled(comparing);
 
     Colour picked = ScaledColour(before, 1.0f / intensity);
