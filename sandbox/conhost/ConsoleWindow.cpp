@@ -194,12 +194,20 @@ void ConsoleWindow::HoldCharactersForInput()
     }
 }
 
+float ConsoleWindow::DockedHeight() const
+{
+    if (!open)
+        return 0.0f;
+    const float displayHeight = ImGui::GetIO().DisplaySize.y;
+    return std::min(displayHeight,
+                    std::max(ImGui::GetFrameHeightWithSpacing() * 3.0f, std::round(displayHeight * m_heightShare)));
+}
+
 // Along the bottom, as wide as the display, at its share of the height.
 void ConsoleWindow::Dock()
 {
     const ImVec2 display = ImGui::GetIO().DisplaySize;
-    const float height = std::min(display.y, std::max(ImGui::GetFrameHeightWithSpacing() * 3.0f,
-                                                      std::round(display.y * m_heightShare)));
+    const float height = DockedHeight();
     m_dockedSize = ImVec2(display.x, height);
     ImGui::SetNextWindowPos(ImVec2(0.0f, display.y - height), ImGuiCond_Always);
     ImGui::SetNextWindowSize(m_dockedSize, ImGuiCond_Always);

@@ -18,6 +18,9 @@ public:
     static constexpr const char* kTitle = "Console";
 
     void Draw();
+    // The height it takes along the bottom of the display this frame, 0
+    // while closed.
+    float DockedHeight() const;
     // The next frame focuses the window and its input line.
     void TakeKeyboard();
 

@@ -34,15 +34,28 @@ struct ShrunkWindow
     ImVec2 given;
 };
 
+// The display less the console docked along its bottom becomes the main
+// viewport's work area, the part of the display Dear ImGui tells windows to
+// stay in: the editor sizes itself to it.
+void LeaveRoomForConsole()
+{
+    ImGuiViewportP* viewport = static_cast<ImGuiViewportP*>(ImGui::GetMainViewport());
+    viewport->WorkOffsetMax.y = std::min(viewport->WorkOffsetMax.y, -Console().DockedHeight());
+    viewport->UpdateWorkRect();
+}
+
 // Windows the user moved or sized (or that the display shrank under) are put
-// back inside the display, so that no title bar is out of reach; one the
-// display shrank under grows back to its own size when there is room again,
-// unless the user sized it meanwhile. The console docks itself.
-void KeepWindowsInsideDisplay()
+// back inside the work area, so that no title bar is out of reach and the
+// console covers none of them; one the work area shrank under grows back to
+// its own size when there is room again, unless the user sized it
+// meanwhile. The console docks itself.
+void KeepWindowsInsideWorkArea()
 {
     static std::unordered_map<ImGuiID, ShrunkWindow> shrunk;
-    const ImVec2 display = ImGui::GetIO().DisplaySize;
-    if (display.x <= 0.0f || display.y <= 0.0f)
+    const ImGuiViewport* viewport = ImGui::GetMainViewport();
+    const ImVec2 area = viewport->WorkSize;
+    const ImVec2 origin = viewport->WorkPos;
+    if (area.x <= 0.0f || area.y <= 0.0f)
         return;
     for (ImGuiWindow* window : ImGui::GetCurrentContext()->Windows)
     {
@@ -58,13 +71,14 @@ void KeepWindowsInsideDisplay()
                 own = found->second.own;
             shrunk.erase(found);
         }
-        const ImVec2 size(std::min(own.x, display.x), std::min(own.y, display.y));
+        const ImVec2 size(std::min(own.x, area.x), std::min(own.y, area.y));
         if (size.x != own.x || size.y != own.y)
             shrunk[window->ID] = { own, size };
         if (size.x != window->SizeFull.x || size.y != window->SizeFull.y)
             ImGui::SetWindowSize(window, size);
-        const ImVec2 position(std::clamp(window->Pos.x, 0.0f, std::max(0.0f, display.x - size.x)),
-                              std::clamp(window->Pos.y, 0.0f, std::max(0.0f, display.y - size.y)));
+        const ImVec2 position(
+            std::clamp(window->Pos.x, origin.x, origin.x + std::max(0.0f, area.x - size.x)),
+            std::clamp(window->Pos.y, origin.y, origin.y + std::max(0.0f, area.y - size.y)));
         if (position.x != window->Pos.x || position.y != window->Pos.y)
             ImGui::SetWindowPos(window, position);
     }
@@ -80,7 +94,8 @@ bool ComponentsWantGui()
 
 void DrawGui(bool componentsWantGui)
 {
-    KeepWindowsInsideDisplay();
+    LeaveRoomForConsole();
+    KeepWindowsInsideWorkArea();
     if (componentsWantGui)
         ConHost::OnDrawGui();
     Console().Draw();

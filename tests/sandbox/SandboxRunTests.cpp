@@ -201,6 +201,35 @@ TEST(SandboxRun, ColourRoundTripScript)
         << run.output;
 }
 
+// An HDR colour in the picker: "Intensity" scales it, and a click in the
+// middle of the square gives half the intensity, not half of 1.
+TEST(SandboxRun, ThePickerKeepsAColoursIntensity)
+{
+    const SandboxRun run = RunScript(TestFolder(), R"(timecycleeditor true
+ui_click tod_sunrise_warm
+ui_click ##{hash:tod_sunrise_warm}-{var:sky_zenith_col_r}-colour
+ui_colour "Value 1" 2.5 1 0.5
+ui_click ##ColorButton 0
+ui_enter Intensity 5
+tc_show tod_sunrise_warm
+ui_click sv
+tc_show tod_sunrise_warm
+)");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    std::vector<float> reds;
+    for (const std::string& line : run.Lines())
+    {
+        std::istringstream words(line);
+        std::string prefix, id, name;
+        float value1 = 0.0f;
+        if (words >> prefix >> id >> name >> value1 && prefix == "[sandbox]" && name == "sky_zenith_col_r")
+            reds.push_back(value1);
+    }
+    ASSERT_EQ(reds.size(), 2u) << run.output;
+    EXPECT_FLOAT_EQ(reds[0], 5.0f) << "scaled from 2.5 by the intensity";
+    EXPECT_NEAR(reds[1], 2.5f, 0.05f) << "the square's middle at intensity 5";
+}
+
 // The session workflow end to end: edits saved in one run, the file loaded
 // into a fresh game in the next and pasted into a game started again.
 TEST(SandboxRun, SessionSavedInOneRunComesBackInTheNext)

@@ -94,7 +94,7 @@ quit
         EXPECT_GE(editor.x, 0.0f);
         EXPECT_GE(editor.y, 0.0f);
         EXPECT_LE(editor.x + editor.width, layout.width);
-        EXPECT_LE(editor.y + editor.height, layout.height);
+        EXPECT_LE(editor.y + editor.height, console.y) << "the console covers none of it";
     }
 }
 }
@@ -135,6 +135,33 @@ quit
     EXPECT_EQ(after.width, before.width);
     EXPECT_EQ(after.height, before.height);
     EXPECT_EQ(after.scrollBars, "none");
+}
+
+// A short window: the editor stands in the part the docked console leaves
+// free, so its bottom line (the count of changed modifiers) is not covered.
+TEST(SandboxWindow, TheEditorEndsAboveTheConsoleInAShortWindow)
+{
+    const std::string folder = TestFolder();
+    const SandboxRun run = RunSandbox({ "--size", "900x600", "--script", WriteFile(folder, "script.txt", R"(timecycleeditor true
+frame 3
+ui_windows
+ui_texts
+quit
+)"), "mosk" }, { "SDL_VIDEODRIVER=dummy" });
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+
+    const std::vector<Layout> layouts = Layouts(run);
+    ASSERT_EQ(layouts.size(), 1u) << run.output;
+    ASSERT_TRUE(layouts[0].windows.contains("Console")) << run.output;
+    ASSERT_TRUE(layouts[0].windows.contains("Timecycle Editor")) << run.output;
+    const Rect console = layouts[0].windows.at("Console");
+    const Rect editor = layouts[0].windows.at("Timecycle Editor");
+    EXPECT_EQ(console.y + console.height, 600.0f) << "docked at the bottom";
+    EXPECT_GE(editor.y, 0.0f);
+    EXPECT_LE(editor.y + editor.height, console.y) << run.output;
+    EXPECT_LE(editor.x + editor.width, 900.0f);
+    // Drawn inside the editor's own area, which the console no longer covers.
+    EXPECT_EQ(run.CountContaining("[sandbox] Changed this session: 0"), 1) << run.output;
 }
 
 // Ctrl+= and Ctrl+- step the scale through round values; a scale between

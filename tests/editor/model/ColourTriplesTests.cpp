@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -84,6 +86,24 @@ TEST(ColourTriples, FollowTheTableTheGameLoads)
     EXPECT_EQ(triples.Of(LiveGame(), 0), nullptr);
     EXPECT_EQ(triples.Of(LiveGame(), smallgame::kSkyZenithR), nullptr);
     timecycle::ResetManager();
+}
+
+// The picker's intensity: the brightest channel, never below 1, kept as long
+// as the colour is the one it was kept with.
+TEST(ColourIntensity, IsTheBrightestChannelUntilKeptWithAColour)
+{
+    ColourIntensity intensity;
+    EXPECT_EQ(intensity.Of({ 0.2f, 0.5f, 0.1f }), 1.0f);
+    EXPECT_EQ(intensity.Of({ 2.5f, 1.0f, 0.5f }), 2.5f);
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(intensity.Of({ std::nanf(""), inf, 3.0f }), 3.0f) << "what is no number is left out";
+
+    // A pick darker than the intensity keeps it; any other colour is
+    // measured again.
+    intensity.Keep(2.5f, { 1.25f, 0.5f, 0.25f });
+    EXPECT_EQ(intensity.Of({ 1.25f, 0.5f, 0.25f }), 2.5f);
+    EXPECT_EQ(intensity.Of({ 1.25f, 0.5f, 0.3f }), 1.25f);
+    EXPECT_EQ(ScaledColour({ 1.0f, 0.5f, 0.25f }, 4.0f), (std::array<float, 3>{ 4.0f, 2.0f, 1.0f }));
 }
 
 TEST(ColourTriples, DescribeAColourEdit)

@@ -222,6 +222,58 @@ TEST_F(ColourTableTest, APickedColourIsOneStepToo)
     EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 0.448f, 0.38f, 0.459f }));
 }
 
+// The picker's square reaches brightness 1: it holds the colour divided by
+// its intensity, so a pick at the top of the square on a colour of
+// brightness 2.5 keeps 2.5.
+TEST_F(ColourTableTest, APickKeepsTheIntensityOfAColourAboveOne)
+{
+    tcModifier& modifier = MakeModifier("bright", { { kSkyR, 2.5f, 4.0f }, { kSkyG, 1.0f, 1.0f }, { kSkyB, 0.5f, 0.5f } });
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Click(kWindow, "##ColorButton", 0);
+
+    // Up and left out of the square: full value, no saturation.
+    ui.Drag(kWindow, "sv", ImVec2(-400.0f, -400.0f));
+    const std::array<float, 3> picked = Sky(modifier, ValueColumn::Outdoor);
+    for (float channel : picked)
+        EXPECT_FLOAT_EQ(channel, 2.5f);
+    EXPECT_EQ(state.history.StepCount(), 1u);
+
+    // Lower in the square the colour darkens within the same intensity, and back
+    // up it is as bright as before.
+    ui.Drag(kWindow, "sv", ImVec2(0.0f, -60.0f));
+    EXPECT_LT(Sky(modifier, ValueColumn::Outdoor)[0], 2.5f);
+    EXPECT_GT(Sky(modifier, ValueColumn::Outdoor)[0], 1.0f);
+    ui.Drag(kWindow, "sv", ImVec2(-400.0f, -400.0f));
+    EXPECT_FLOAT_EQ(Sky(modifier, ValueColumn::Outdoor)[0], 2.5f);
+    EXPECT_EQ(Sky(modifier, ValueColumn::Indoor), (std::array<float, 3>{ 4.0f, 1.0f, 0.5f }));
+}
+
+TEST_F(ColourTableTest, TheIntensityScalesTheColourOneStepPerGesture)
+{
+    tcModifier& modifier = MakeModifier("bright", { { kSkyR, 2.0f, 4.0f }, { kSkyG, 1.0f, 1.0f }, { kSkyB, 0.5f, 0.5f } });
+    Select(modifier);
+    OpenSkyPopup(modifier);
+    ui.Click(kWindow, "##ColorButton", 1);
+
+    ui.EnterValue(kWindow, "Intensity", "6");
+    EXPECT_EQ(Sky(modifier, ValueColumn::Indoor), (std::array<float, 3>{ 6.0f, 1.5f, 0.75f }));
+    EXPECT_EQ(Sky(modifier, ValueColumn::Outdoor), (std::array<float, 3>{ 2.0f, 1.0f, 0.5f }));
+    EXPECT_EQ(state.history.StepCount(), 1u);
+
+    // A drag over many frames is one step; it scales, so the hue stays.
+    ui.Drag(kWindow, "Intensity", ImVec2(-80.0f, 0.0f));
+    const std::array<float, 3> dragged = Sky(modifier, ValueColumn::Indoor);
+    EXPECT_LT(dragged[0], 6.0f);
+    EXPECT_FLOAT_EQ(dragged[1] / dragged[0], 0.25f);
+    EXPECT_EQ(state.history.StepCount(), 2u);
+
+    ui.Key("ctrl+z");
+    EXPECT_EQ(Sky(modifier, ValueColumn::Indoor), (std::array<float, 3>{ 6.0f, 1.5f, 0.75f }));
+    ui.Key("ctrl+z");
+    EXPECT_EQ(Sky(modifier, ValueColumn::Indoor), (std::array<float, 3>{ 4.0f, 1.0f, 0.5f }));
+}
+
 TEST_F(ColourTableTest, EscapeClosesThePickerThenThePopup)
 {
     tcModifier& modifier = MakeColourModifier();

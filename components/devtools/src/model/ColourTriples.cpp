@@ -1,9 +1,12 @@
 #include "ColourTriples.h"
 
+#include "EditorAssert.h"
 #include "StatusText.h"
 
 #include <Utils.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 #include <unordered_map>
 
@@ -73,5 +76,34 @@ std::string DescribeColourEdit(const std::string& stem, ValueColumn column, cons
 {
     return fmt::sprintf("%s value %d (%.2f, %.2f, %.2f) -> (%.2f, %.2f, %.2f) in %s", stem, static_cast<int>(column),
                         before[0], before[1], before[2], after[0], after[1], after[2], StatusName(modifier));
+}
+
+float ColourIntensity::Of(const std::array<float, 3>& colour)
+{
+    if (m_known && colour == m_colour)
+        return m_intensity;
+    // A channel that is not a number is left out; an infinite one would
+    // divide the others down to nothing.
+    float brightest = 1.0f;
+    for (float channel : colour)
+    {
+        if (std::isfinite(channel))
+            brightest = std::max(brightest, channel);
+    }
+    Keep(brightest, colour);
+    return brightest;
+}
+
+void ColourIntensity::Keep(float intensity, const std::array<float, 3>& colour)
+{
+    TCE_ASSERT(intensity > 0.0f);  // the picker divides the colour by it
+    m_known = true;
+    m_intensity = intensity;
+    m_colour = colour;
+}
+
+std::array<float, 3> ScaledColour(const std::array<float, 3>& colour, float factor)
+{
+    return { colour[0] * factor, colour[1] * factor, colour[2] * factor };
 }
 }

@@ -38,6 +38,28 @@ private:
     std::vector<int> m_tripleOfVar;  // by var id: index in m_triples, or -1
 };
 
+// The brightness a colour is picked at. The picker's square reaches 1 at
+// most, so it is given the colour divided by its intensity and what it gives
+// back is multiplied again: a pick on a colour above 1 keeps its brightness.
+class ColourIntensity
+{
+public:
+    // The intensity kept for `colour`, while it is the colour it was kept
+    // with; for any other colour (changed elsewhere, or first seen) its
+    // brightest channel, and 1 for colours no brighter than that.
+    float Of(const std::array<float, 3>& colour);
+    // The intensity of the colour just written.
+    void Keep(float intensity, const std::array<float, 3>& colour);
+
+private:
+    bool m_known = false;
+    float m_intensity = 1.0f;
+    std::array<float, 3> m_colour{};
+};
+
+// The colour with each channel multiplied by `factor`.
+std::array<float, 3> ScaledColour(const std::array<float, 3>& colour, float factor);
+
 // The colour popup of the parameter table: which colour of which modifier it
 // edits, and where the gesture under way started.
 struct ColourPopupState
@@ -52,6 +74,8 @@ struct ColourPopupState
     int32_t anchorVarId = -1;
     float anchorX = 0.0f, anchorY = 0.0f;
     bool anchorDrawnInPlace = false;
+    // The picker's intensity of value 1 and value 2.
+    std::array<ColourIntensity, 2> intensity{};
 };
 
 // Whether the parameters hold all three channels of the colour.

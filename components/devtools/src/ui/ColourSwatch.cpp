@@ -21,6 +21,13 @@ constexpr ImGuiColorEditFlags kSwatchFlags = ImGuiColorEditFlags_NoAlpha | ImGui
 // Floats without the 0..1 limits, so values above 1 are kept and can be made.
 constexpr ImGuiColorEditFlags kEditorFlags =
     ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_Float | ImGuiColorEditFlags_HDR;
+constexpr ImGuiColorEditFlags kPickerFlags = ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_Float |
+                                             ImGuiColorEditFlags_HDR | ImGuiColorEditFlags_NoLabel |
+                                             ImGuiColorEditFlags_DisplayRGB | ImGuiColorEditFlags_DisplayHSV |
+                                             ImGuiColorEditFlags_DisplayHex;
+// Never 0: a colour scaled to black has lost its hue for good.
+constexpr float kMinIntensity = 0.001f;
+constexpr float kMaxIntensity = 1.0e6f;
 constexpr ValueColumn kColumns[2] = { ValueColumn::Outdoor, ValueColumn::Indoor };
 constexpr const char* kColumnLabels[2] = { "Value 1", "Value 2" };
 
@@ -88,6 +95,63 @@ void WriteColour(TimecycleEditorState& state, tcModifier& modifier, const Colour
     state.history.SetValues(modifier, column, writes, action, gesture);
 }
 
+// A change made at once (a colour dropped on the editor, a typed value
+// committed) is a gesture of its own; one the last item is still busy with
+// goes on until it lets go.
+template <typename Write>
+void FollowGesture(TimecycleEditorState& state, bool changed, Write write)
+{
+    if (ImGui::IsItemActivated())
+        state.history.EndGesture();
+    if (changed)
+        write();
+    if ((changed && !ImGui::IsItemActive()) || ImGui::IsItemDeactivated())
+        state.history.EndGesture();
+}
+
+// The picker the editor's square opens, in the id scope of the editor's
+// label: the saturation and value square holds the colour divided by its
+// intensity, and "Intensity" beside it scales the colour.
+void DrawPicker(TimecycleEditorState& state, tcModifier& modifier, const ColourTriple& triple, int index,
+                bool comparing)
+{
+    if (!ImGui::BeginPopup("HDR picker"))
+        return;
+    const ValueColumn column = kColumns[index];
+    ColourIntensity& kept = state.colourPopup.intensity[index];
+    const Colour before = ShownColour(state, triple, column);
+    const float intensity = kept.Of(before);
+    // Titled as Dear ImGui's own picker is, by the editor it belongs to.
+    ImGui::TextUnformatted(kColumnLabels[index]);
+    ImGui::Spacing();
+    ImGui::BeginDisabled(comparing);
+
+    Colour picked = ScaledColour(before, 1.0f / intensity);
+    ImGui::SetNextItemWidth(12.0f * ImGui::GetFrameHeight());
+    const bool pickedChanged = ImGui::ColorPicker3("##picker", picked.data(), kPickerFlags) && !comparing;
+    FollowGesture(state, pickedChanged, [&] {
+        const Colour edited = ScaledColour(picked, intensity);
+        WriteColour(state, modifier, triple, column, before, edited, ImGui::GetID("##picker"));
+        kept.Keep(intensity, edited);
+    });
+
+    float changedIntensity = intensity;
+    ImGui::SetNextItemWidth(12.0f * ImGui::GetFrameHeight());
+    const bool intensityChanged = ImGui::DragFloat("Intensity", &changedIntensity, 0.01f, kMinIntensity,
+                                                   kMaxIntensity, "%.3f", ImGuiSliderFlags_AlwaysClamp) &&
+                                  !comparing && changedIntensity != intensity;
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("The brightness the square's colour is multiplied by; changing it scales the colour");
+    FollowGesture(state, intensityChanged, [&] {
+        const Colour edited = ScaledColour(before, changedIntensity / intensity);
+        WriteColour(state, modifier, triple, column, before, edited, ImGui::GetID("Intensity"));
+        kept.Keep(changedIntensity, edited);
+    });
+
+    ImGui::EndDisabled();
+    ImGui::EndPopup();
+}
+
 void DrawColourEditor(TimecycleEditorState& state, tcModifier& modifier, const ColourTriple& triple, int index)
 {
     const ValueColumn column = kColumns[index];
@@ -98,17 +162,19 @@ void DrawColourEditor(TimecycleEditorState& state, tcModifier& modifier, const C
     // While "Compare" is held the colours are the original's: shown, not edited.
     const bool comparing = state.comparedEdit.has_value();
     ImGui::BeginDisabled(comparing);
-    const bool changed = ImGui::ColorEdit3(label, edited.data(), kEditorFlags) && !comparing;
+    // The editor's own picker would cap the brightness at 1: its square opens
+    // ours instead (under another name, as the editor begins a popup named
+    // "picker" whenever one is open).
+    const bool changed = ImGui::ColorEdit3(label, edited.data(), kEditorFlags | ImGuiColorEditFlags_NoPicker) &&
+                         !comparing;
     ImGui::EndDisabled();
-    // A change made at once (a colour dropped on the editor, a typed value
-    // committed) is a gesture of its own; one the editor is still busy with
-    // goes on until it lets go.
-    if (ImGui::IsItemActivated())
-        state.history.EndGesture();
-    if (changed)
-        WriteColour(state, modifier, triple, column, before, edited, gesture);
-    if ((changed && !ImGui::IsItemActive()) || ImGui::IsItemDeactivated())
-        state.history.EndGesture();
+    FollowGesture(state, changed, [&] { WriteColour(state, modifier, triple, column, before, edited, gesture); });
+
+    ImGui::PushID(label);
+    if (internals::WasClicked(ImGui::GetID("##ColorButton")))
+        ImGui::OpenPopup("HDR picker");
+    DrawPicker(state, modifier, triple, index, comparing);
+    ImGui::PopID();
 }
 
 void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)

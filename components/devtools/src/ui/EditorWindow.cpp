@@ -17,19 +17,20 @@ constexpr float kMinPaneWidth = 8.0f;
 constexpr float kMinimumWidth = 1020.0f;
 constexpr float kMinimumHeight = 400.0f;
 
-// On a display smaller than the window's minimum the window may be as small
-// as the display, and scrolls over its contents, which keep the minimum's
-// layout, so that every control stays in reach.
-void ConstrainToDisplay()
+// In a work area smaller than the window's minimum the window may be as
+// small as the area, and scrolls over its contents, which keep the minimum's
+// layout, so that every control stays in reach. The work area is the display
+// less what the host keeps for itself (a docked console, a menu bar).
+void ConstrainToWorkArea()
 {
-    const ImVec2 display = ImGui::GetIO().DisplaySize;
+    const ImVec2 area = ImGui::GetMainViewport()->WorkSize;
     ImGui::SetNextWindowSizeConstraints(
-        ImVec2(std::min(kMinimumWidth, display.x), std::min(kMinimumHeight, display.y)), ImVec2(1920.0f, 2000.0f));
+        ImVec2(std::min(kMinimumWidth, area.x), std::min(kMinimumHeight, area.y)), ImVec2(1920.0f, 2000.0f));
     const ImGuiStyle& style = ImGui::GetStyle();
     const float contentWidth = kMinimumWidth - 2.0f * style.WindowPadding.x;
     const float contentHeight = kMinimumHeight - 2.0f * style.WindowPadding.y - ImGui::GetFrameHeight();
-    ImGui::SetNextWindowContentSize(ImVec2(display.x < kMinimumWidth ? contentWidth : 0.0f,
-                                           display.y < kMinimumHeight ? contentHeight : 0.0f));
+    ImGui::SetNextWindowContentSize(ImVec2(area.x < kMinimumWidth ? contentWidth : 0.0f,
+                                           area.y < kMinimumHeight ? contentHeight : 0.0f));
 }
 }
 
@@ -52,7 +53,7 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
         return;
     }
 
-    ConstrainToDisplay();
+    ConstrainToWorkArea();
     if (ImGui::Begin("Timecycle Editor", &state.isOpen, ImGuiWindowFlags_HorizontalScrollbar))
     {
         HandleEditShortcuts(state);

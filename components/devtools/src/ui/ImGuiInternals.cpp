@@ -118,6 +118,14 @@ void FitTableColumn(int column, float width, float& applied, bool& byUser)
     applied = table->Columns[column].WidthRequest;
 }
 
+bool WasClicked(ImGuiID button)
+{
+    // A button is pressed as it lets go of the mouse over itself: it held it
+    // until the last frame, holds nothing now, and is under the mouse.
+    const ImGuiContext& g = *GImGui;
+    return g.ActiveIdPreviousFrame == button && g.ActiveId == 0 && g.HoveredId == button && g.IO.MouseReleased[0];
+}
+
 bool CloseChildPopups()
 {
     ImGuiContext& g = *GImGui;

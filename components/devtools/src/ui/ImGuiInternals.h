@@ -54,6 +54,9 @@ void OneLineText(const std::string& text);
 // the user has resized it: `applied` is the width it was given last (-1 at
 // first), and `byUser` becomes true once the user changed it.
 void FitTableColumn(int column, float width, float& applied, bool& byUser);
+// Whether the button drawn this frame was clicked (let go over itself after
+// being held), for a button another widget draws as part of itself.
+bool WasClicked(ImGuiID button);
 // Inside a popup: closes the popups opened from it (a colour editor's
 // picker); false when there were none.
 bool CloseChildPopups();
