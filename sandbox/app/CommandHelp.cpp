@@ -34,6 +34,7 @@ const CommandHelp kCommands[] = {
     { "ui_key", "ui_key CHORD", "press a key: enter, escape, tab, up, ctrl+a, ctrl+c, ctrl+z, f8 (console), ..." },
     { "ui_items", "ui_items", "widgets of the last frame in the UI window" },
     { "ui_texts", "ui_texts", "texts of the last frame in the UI window" },
+    { "ui_wait_text", "ui_wait_text TEXT MS", "run frames until a text of the UI window holds TEXT; fail after MS milliseconds" },
     { "clipboard", "clipboard", "print the clipboard (the UI commands' own once one ran)" },
     { "clipboard_load", "clipboard_load FILE", "put a file's text on the clipboard (the UI commands' own), e.g. for \"Paste XML\"" },
     { "game_ready", "game_ready on|off", "whether the game reports itself ready" },

@@ -7,9 +7,11 @@
 #include <ConHostControl.h>
 #include <UiDriver.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 
 namespace sandbox
@@ -161,6 +163,27 @@ void AddUiCommands(Sandbox& sandbox)
         for (const std::string& line : sandbox.Ui().Texts(sandbox.uiWindow))
             Say("%s\n", line);
         return true;
+    });
+
+    // Frames run until a text of the UI window holds TEXT: a script waits for
+    // what it needs (a popup that comes once work off the frame is done), not
+    // for a set time that a loaded machine may not keep.
+    sandbox.AddCommand("ui_wait_text", 2, [&sandbox](ConsoleExecutionContext& context) {
+        const std::string& wanted = context.arguments[0];
+        const std::optional<int> ms = ParseInteger(context.arguments[1]);
+        if (!ms || *ms < 0)
+            return Fail(context, "ui_wait_text: MS must be 0 or more milliseconds, not \"" + context.arguments[1] + "\"");
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(*ms);
+        for (;;)
+        {
+            sandbox.Act([](uidriver::UiDriver& ui) { ui.Frame(); });
+            for (const std::string& line : sandbox.Ui().Texts(sandbox.uiWindow))
+                if (line.find(wanted) != std::string::npos)
+                    return true;
+            if (std::chrono::steady_clock::now() >= end)
+                return Fail(context, "ui_wait_text: no text with \"" + wanted + "\" in \"" + sandbox.uiWindow +
+                                         "\" within " + context.arguments[1] + " ms");
+        }
     });
 
     sandbox.AddCommand("clipboard", 0, [](ConsoleExecutionContext&) {

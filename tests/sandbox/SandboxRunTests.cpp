@@ -470,8 +470,10 @@ ui_click Delete 0
     EXPECT_EQ(killed.signal, SIGKILL) << killed.output;
     EXPECT_EQ(killed.CountContaining("primary:"), 0) << killed.output;
 
-    // The popup shows once the search for ended sessions, off the frame, is done.
-    std::string restore = "timecycleeditor true\nwait 3000\nui_texts\nui_click Restore\nframe\nui_texts\n";
+    // The popup shows once the search for ended sessions, off the frame, is
+    // done; the limit leaves room for a loaded machine.
+    std::string restore = "timecycleeditor true\nui_wait_text \"modifiers changed\" 60000\nui_texts\n"
+                          "ui_click Restore\nframe\nui_texts\n";
     for (const char* command : shown)
         restore += std::string(command) + "\n";
     const SandboxRun restored = RunScript(folder, restore);
@@ -487,7 +489,8 @@ ui_click Delete 0
 
     // The restored work is that run's unsaved work now: the next run offers
     // it, and a click under the popup fails at its line, naming the popup.
-    const SandboxRun blocked = RunScript(folder, "timecycleeditor true\nwait 3000\nui_click w_clear_light\ntc_state\n");
+    const SandboxRun blocked = RunScript(folder, "timecycleeditor true\nui_wait_text \"modifiers changed\" 60000\n"
+                                                           "ui_click w_clear_light\ntc_state\n");
     EXPECT_NE(blocked.exitCode, 0) << blocked.output;
     EXPECT_EQ(blocked.CountContaining("is under the modal popup \"Unsaved timecycle work\""), 1) << blocked.output;
     EXPECT_EQ(blocked.CountContaining("primary:"), 0) << "the script went on past the failed click\n"
