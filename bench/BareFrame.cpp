@@ -43,6 +43,7 @@ void AppliedRow(BareAppliedRow& row, const char* title, const char* strengthId)
     if (row.text.empty())
     {
         ImGui::TextUnformatted(title);
+        ImGui::Dummy(ImVec2(0.0f, ImGui::GetFrameHeight()));
         return;
     }
     ImGui::TextUnformatted(row.text.c_str());
@@ -189,6 +190,10 @@ void ParameterTable(BareView& view)
 {
     if (!ImGui::BeginTable("##proptable", 6, kTableFlags))
         return;
+    ImGui::TableSetupColumn("Var", ImGuiTableColumnFlags_WidthFixed, view.varWidth);
+    ImGui::TableSetupColumn("Name", ImGuiTableColumnFlags_WidthFixed, view.nameWidth);
+    for (const char* heading : { "Default", "Value 1", "Value 2", "" })
+        ImGui::TableSetupColumn(heading, ImGuiTableColumnFlags_WidthStretch);
     ImGui::TableNextRow();
     const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
     for (int column = 0; column < 6; ++column)
@@ -237,6 +242,10 @@ void Detail(BareView& view)
     ImGui::NextColumn();
     Label("Edit");
     EditRow(true);
+    // The status line holds its place, empty.
+    ImGui::NextColumn();
+    Label("Status");
+    ImGui::Dummy(ImVec2(ImMax(ImGui::GetContentRegionAvail().x, 1.0f), ImGui::GetTextLineHeight()));
 
     ImGui::NextColumn();
     Label("Filter");

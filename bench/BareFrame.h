@@ -64,6 +64,8 @@ struct BareView
     const void* selectedId = nullptr;  // null: no modifier selected
     std::string indexText;
     std::vector<BareParameterRow> rows;
+    // The table's fixed columns, as wide as their widest text.
+    float varWidth = 0.0f, nameWidth = 0.0f;
 };
 
 // The view of the game as it is now, every modifier listed, with `selected`

@@ -4,6 +4,7 @@
 #include "ColourTriples.h"
 #include "LiveTimecycle.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -102,6 +103,14 @@ BareView CaptureBareView(const tcModifier* selected)
     view.selectedId = selected;
     view.indexText = Printed("(index: %d)", game.GetTimecycleIndex(*selected));
     view.rows = ParameterRows(game, *selected);
+    const float swatch = ImGui::GetTextLineHeight() + ImGui::GetStyle().ItemSpacing.x;
+    view.varWidth = ImGui::CalcTextSize("Var").x;
+    view.nameWidth = ImGui::CalcTextSize("Name").x;
+    for (const BareParameterRow& row : view.rows)
+    {
+        view.varWidth = std::max(view.varWidth, ImGui::CalcTextSize(row.varText.c_str()).x);
+        view.nameWidth = std::max(view.nameWidth, ImGui::CalcTextSize(row.name.c_str()).x + (row.hasSwatch ? swatch : 0.0f));
+    }
     return view;
 }
 }

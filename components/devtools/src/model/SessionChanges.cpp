@@ -98,6 +98,10 @@ const SessionChanges::Record* SessionChanges::Find(const std::string& name) cons
 
 bool SessionChanges::IsChanged(const std::string& name) const
 {
+    // Asked for every modifier in view: with nothing changed, no name is
+    // looked up.
+    if (m_changedCount == 0)
+        return false;
     const Record* record = Find(name);
     return record && record->changed;
 }

@@ -66,6 +66,15 @@ bool IsTypingInto(ImGuiID widget)
     return ImGui::TempInputIsActive(widget);
 }
 
+bool WasHoveredIdleOrTypingInto(const char* label)
+{
+    const ImGuiContext& g = *GImGui;
+    if (g.HoveredIdPreviousFrame == 0 && g.TempInputId == 0)
+        return false;
+    const ImGuiID widget = ImGui::GetID(label);
+    return WasHoveredIdle(widget) || IsTypingInto(widget);
+}
+
 std::optional<TypedTexts> TypedTextsOf(ImGuiID widget)
 {
     const ImGuiInputTextState& field = GImGui->InputTextState;

@@ -37,6 +37,9 @@ bool WasHoveredIdle(ImGuiID widget);
 // Whether the widget is a drag turned into a text field by a double click
 // or Ctrl+click.
 bool IsTypingInto(ImGuiID widget);
+// Either of the two for the widget `label` is about to make; its id is
+// worked out only while some widget is hovered or typed into.
+bool WasHoveredIdleOrTypingInto(const char* label);
 // The text field of a drag typed into: what it shows now and what it showed
 // when typing began. None unless the field that Dear ImGui keeps is the
 // widget's, as it still is in the frame its typing ends.

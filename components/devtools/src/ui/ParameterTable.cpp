@@ -164,32 +164,17 @@ void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, Valu
     ImGui::EndPopup();
 }
 
-void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const char* label)
+// What a value cell does once its widget was used, hovered, or is being
+// typed into: the edit into the history, the tooltip, the context menu. Kept
+// out of DrawValue, which every cell in view runs each frame.
+void ReactToValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const DragRange& range,
+                  const tcModData* original, bool changed, float before, bool edited)
 {
     float& value = ValueIn(row.working, column);
-    const DragRange range = DragRangeFor(row.info.defaultValue, value);
-    const tcModData* original = row.record ? row.record->OriginalParameter(row.working.varId) : nullptr;
-    const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
-
-    const float before = value;
-    if (changed)
-        ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
-    // Three decimals in the table, to which a drag also rounds; the exact
-    // value under the mouse and while it is typed, so that typing starts
-    // from it.
-    const ImGuiID id = ImGui::GetID(label);
-    const bool exact = internals::WasHoveredIdle(id) || internals::IsTypingInto(id);
-    const std::string format = exact ? ExactValueFormat(value) : std::string("%.3f");
-    const bool edited =
-        ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, format.c_str(), 0);
-    if (changed)
-        ImGui::PopStyleColor(1);
 
     // A drag gesture is one step; a typed value is one step once typing ends.
     const ImGuiID widget = internals::LastItemId();
     TimecycleEditorState::TypedValue& typed = state.typedValue;
-    if (!edited && typed.widget != widget && internals::LastItemIdle())
-        return;
     if (ImGui::IsItemActivated())
         state.history.EndGesture();
     if (internals::IsTypingInto(widget))
@@ -229,6 +214,28 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     DrawValueMenu(state, row, column, original);
 }
 
+void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const char* label)
+{
+    float& value = ValueIn(row.working, column);
+    const DragRange range = DragRangeFor(row.info.defaultValue, value);
+    const tcModData* original = row.record ? row.record->OriginalParameter(row.working.varId) : nullptr;
+    const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
+
+    const float before = value;
+    if (changed)
+        ImGui::PushStyleColor(ImGuiCol_FrameBg, kChangedValueColour);
+    // Three decimals in the table, to which a drag also rounds; the exact
+    // value under the mouse and while it is typed, so that typing starts
+    // from it.
+    const bool exact = internals::WasHoveredIdleOrTypingInto(label);
+    const bool edited = ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max,
+                                          exact ? ExactValueFormat(value).c_str() : "%.3f", 0);
+    if (changed)
+        ImGui::PopStyleColor(1);
+    if (edited || state.typedValue.widget == internals::LastItemId() || !internals::LastItemIdle())
+        ReactToValue(state, row, column, range, original, changed, before, edited);
+}
+
 // A value of the original while "Compare" is held: greyed by the table's
 // disabled block, and drawn from a copy, so nothing can change it.
 void DrawOriginalValue(const tcModData* original, ValueColumn column, const char* label)
@@ -251,13 +258,17 @@ void DrawValueCell(TimecycleEditorState& state, const EditedParameter& row, cons
 // A name the column is too narrow for shows whole in a tooltip.
 void DrawName(const char* name, bool highlighted)
 {
-    const float columnWidth = ImGui::GetContentRegionAvail().x;
     if (highlighted)
         ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
     ImGui::TextUnformatted(name);
     if (highlighted)
         ImGui::PopStyleColor(1);
-    if (ImGui::IsItemHovered() && ImGui::CalcTextSize(name).x > columnWidth)
+    if (!ImGui::IsItemHovered())
+        return;
+    // The room from where the name starts to the column's end, measured only
+    // under the mouse.
+    const float columnWidth = ImGui::GetContentRegionMax().x + ImGui::GetWindowPos().x - ImGui::GetItemRectMin().x;
+    if (ImGui::CalcTextSize(name).x > columnWidth)
         ImGui::SetTooltip("%s", name);
 }
 
@@ -277,13 +288,13 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
 
     ImGui::TableNextRow(0, 0.0f);
     ImGui::TableSetColumnIndex(0);
-    ImGui::TextUnformatted(texts.varText.c_str());
+    ImGui::TextUnformatted(texts.varText.data(), texts.varText.data() + texts.varText.size());
     ImGui::TableSetColumnIndex(1);
     if (texts.colourChannel)
         DrawColourSwatch(state, modifier, varId, texts.channels, texts.swatchLabel.c_str());
     DrawName(name, texts.highlighted);
     ImGui::TableSetColumnIndex(2);
-    ImGui::TextUnformatted(texts.defaultText.c_str());
+    ImGui::TextUnformatted(texts.defaultText.data(), texts.defaultText.data() + texts.defaultText.size());
 
     const bool enabled = !selection.switchedOff.contains(varId);
     tcModData* live = game.GetTimecycleModData(modifier, varId);
