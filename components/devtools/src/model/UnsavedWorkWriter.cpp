@@ -6,6 +6,7 @@
 #include <Utils.h>
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <system_error>
 #include <utility>
@@ -24,11 +25,17 @@ constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
 
 EntryBarrier g_writerBarrier("unsaved work writer");
 
+// Writes made to fail by a test. The flag is read first and needs no
+// destructor: a writer that drains its queue at the library's unload may run
+// after this file's other objects are gone, and must not touch them then.
+std::atomic<bool> g_failing{ false };
 std::mutex g_failureMutex;
 std::string g_failure;
 
 std::string InjectedFailure()
 {
+    if (!g_failing.load())
+        return {};
     std::lock_guard<std::mutex> lock(g_failureMutex);
     return g_failure;
 }
@@ -37,6 +44,7 @@ std::string InjectedFailure()
 void UnsavedWorkWriter::FailWritesForTesting(std::string reason)
 {
     std::lock_guard<std::mutex> lock(g_failureMutex);
+    g_failing = !reason.empty();
     g_failure = std::move(reason);
 }
 
