@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -29,6 +30,8 @@ int main(int argc, char** argv)
     auto createComponent = library ? reinterpret_cast<Component* (*)()>(
                                          reinterpret_cast<void*>(GetProcAddress(library, "CreateComponent")))
                                    : nullptr;
+    if (!library) { fprintf(stderr, "LoadLibrary failed: %lu\n", GetLastError()); return 5; }
+    if (!createComponent) return 6;
     Component* component = createComponent ? createComponent() : nullptr;
     if (!component)
         return 3;
