@@ -1,5 +1,7 @@
 #include "ListedModifiers.h"
 
+#include "EditorAssert.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -17,6 +19,7 @@ tcModifier* ListedModifiers::RowToDraw(std::span<tcModifier* const> modifiers, s
 {
     if (row >= m_rows.size())
         return nullptr;
+    TCE_ASSERT(m_rowSlots.size() == m_rows.size()); // each row keeps the slot it was listed from
     const size_t slot = m_rowSlots[row];
     // The slot's pointer is the game's own this frame: equal to the row's, it
     // may be read.
@@ -68,6 +71,9 @@ bool ListedModifiers::IsCurrent(std::span<tcModifier* const> modifiers, const Na
 
 void ListedModifiers::Collect(std::span<tcModifier* const> modifiers, const NameHashSet* filter)
 {
+    // Not current until the end: a failed allocation on the way leaves rows
+    // that are collected again next frame, never rows without their slots.
+    m_collected = false;
     const size_t count = modifiers.size();
     m_slots.assign(modifiers.begin(), modifiers.end());
     m_slotHashes.resize(count);
