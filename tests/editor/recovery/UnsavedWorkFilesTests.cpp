@@ -2,6 +2,7 @@
 // may leave them: nothing is deleted that is not kept elsewhere, the work
 // that reads is offered, a damaged journal is moved aside (never through a
 // link), and what a killed session left beside its journal is settled.
+#include "RecoveryFiles.h"
 #include "UnsavedJournal.h"
 #include "UnsavedWorkFiles.h"
 
@@ -16,39 +17,15 @@
 #include <vector>
 
 using namespace tceditor;
+using namespace recovery;
 namespace fs = std::filesystem;
 
 namespace
 {
-std::u16string Utf16(const fs::path& path)
-{
-    const std::string text = path.string();
-    return std::u16string(text.begin(), text.end());
-}
-
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 void Write(const fs::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }
-
-struct TestFolder
-{
-    fs::path path;
-    explicit TestFolder(const std::string& name)
-        : path(fs::temp_directory_path() / ("vesk-unsaved-files-" + name + "-" + std::to_string(std::random_device()())))
-    {
-        fs::create_directories(path);
-    }
-    ~TestFolder() { fs::remove_all(path); }
-};
 
 UnsavedStep StepOf(const char* time, const char* key, float value)
 {

@@ -2,6 +2,7 @@
 // journal rebuilds the game's records exactly in a fresh game; a gesture is
 // kept once it ends; what is saved or undone is nothing unsaved; sessions
 // that run at once keep their work apart; damaged work is moved aside.
+#include "RecoveryFiles.h"
 #include "RecoveryScenario.h"
 #include "SessionRecovery.h"
 #include "UnsavedJournal.h"
@@ -19,36 +20,11 @@
 #include <thread>
 
 using namespace tceditor;
+using namespace recovery;
 namespace fs = std::filesystem;
 
 namespace
 {
-std::u16string Utf16(const fs::path& path)
-{
-    const std::string text = path.string();
-    return std::u16string(text.begin(), text.end());
-}
-
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// A fresh folder, removed afterwards.
-struct TestFolder
-{
-    fs::path path;
-    explicit TestFolder(const std::string& name)
-        : path(fs::temp_directory_path() / ("vesk-unsaved-" + name + "-" + std::to_string(std::random_device()())))
-    {
-        fs::create_directories(path);
-    }
-    ~TestFolder() { fs::remove_all(path); }
-};
-
 // An editor over a fresh game, keeping its work in `folder`.
 struct Session
 {

@@ -75,7 +75,6 @@ private:
     // Why the last frame found writing failing.
     std::string m_writeError;
     size_t m_offersFound = 0;
-    std::string m_shownError;
     std::vector<EndedSession> m_offers;
 };
 
