@@ -27,12 +27,16 @@ int main(int argc, char** argv)
     _putenv("Tamberlin_SDK_Guest=1");
 
     HMODULE library = LoadLibraryW(L"devtools-vesk.dll");
-    auto createComponent = library ? reinterpret_cast<Component* (*)()>(
-                                         reinterpret_cast<void*>(GetProcAddress(library, "CreateComponent")))
-                                   : nullptr;
-    if (!library) { fprintf(stderr, "LoadLibrary failed: %lu\n", GetLastError()); return 5; }
-    if (!createComponent) return 6;
-    Component* component = createComponent ? createComponent() : nullptr;
+    if (!library)
+    {
+        std::fprintf(stderr, "LoadLibrary failed: %lu\n", GetLastError());
+        return 5;
+    }
+    auto createComponent =
+        reinterpret_cast<Component* (*)()>(reinterpret_cast<void*>(GetProcAddress(library, "CreateComponent")));
+    if (!createComponent)
+        return 6;
+    Component* component = createComponent();
     if (!component)
         return 3;
     component->AddRef();
