@@ -2,7 +2,7 @@
 // outside: the knobs a real game would turn itself.
 #pragma once
 
-#include "CoreRTApi.h"
+#include "CoreRTExports.h"
 
 #include <cstdint>
 #include <string>

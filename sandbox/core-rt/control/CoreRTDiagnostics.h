@@ -3,7 +3,7 @@
 // and the trace calls it received.
 #pragma once
 
-#include "CoreRTApi.h"
+#include "CoreRTExports.h"
 
 #include <string>
 #include <vector>

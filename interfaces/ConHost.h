@@ -3,15 +3,12 @@
 
 #include "EventCore.h"
 
-// The console host's (conhost-v2) interface: exported while building the
-// module, imported by its users, as Microsoft's ABI needs. Elsewhere every
-// symbol is visible by default.
-#if !defined(_MSC_VER)
-#define CONHOST_API
-#elif defined(conhost_v2_EXPORTS)
-#define CONHOST_API __declspec(dllexport)
+// The console host's (conhost-v2) interface.
+#include "HostModuleApi.h"
+#if defined(conhost_v2_EXPORTS)
+#define CONHOST_API HOST_MODULE_EXPORT
 #else
-#define CONHOST_API __declspec(dllimport)
+#define CONHOST_API HOST_MODULE_IMPORT
 #endif
 
 namespace ConHost

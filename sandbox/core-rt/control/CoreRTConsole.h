@@ -2,7 +2,7 @@
 // was printed, reach the managers, apply launch arguments, grant privileges.
 #pragma once
 
-#include "CoreRTApi.h"
+#include "CoreRTExports.h"
 
 #include <string>
 #include <vector>

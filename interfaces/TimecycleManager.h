@@ -31,15 +31,12 @@
 #include <cstdint>
 #include <string>
 
-// The game module's (nym-game-vesk) interface: exported while building the
-// module, imported by its users, as Microsoft's ABI needs. Elsewhere every
-// symbol is visible by default.
-#if !defined(_MSC_VER)
-#define NYM_GAME_API
-#elif defined(nym_game_vesk_EXPORTS)
-#define NYM_GAME_API __declspec(dllexport)
+// The game module's (nym-game-vesk) interface.
+#include "HostModuleApi.h"
+#if defined(nym_game_vesk_EXPORTS)
+#define NYM_GAME_API HOST_MODULE_EXPORT
 #else
-#define NYM_GAME_API __declspec(dllimport)
+#define NYM_GAME_API HOST_MODULE_IMPORT
 #endif
 
 // One parameter of a modifier. value1 is the variable's value outdoors,
