@@ -1,8 +1,8 @@
 // What the bare frame shows, made from the game once, before it is drawn.
 #include "BareFrame.h"
 
-#include "ColourTriples.h"
-#include "LiveTimecycle.h"
+#include "editing/ColourTriples.h"
+#include "game/LiveTimecycle.h"
 
 #include <algorithm>
 #include <cstdio>

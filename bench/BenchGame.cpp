@@ -1,9 +1,9 @@
 #include "BenchGame.h"
 
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ModifierSearch.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierSearch.h"
+#include "recovery/SessionRecovery.h"
+#include "ui/EditorPanes.h"
 
 #include <ImGuiItemHooks.h>
 #include <TimecycleControl.h>

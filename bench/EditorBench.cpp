@@ -2,10 +2,10 @@
 // and without a name filter, and closed; and what its edit history costs.
 #include "BenchGame.h"
 
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierSearch.h"
-#include "ModifierSnapshot.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierSearch.h"
+#include "editing/ModifierSnapshot.h"
+#include "game/LiveTimecycle.h"
 #include "TimecycleEditor.h"
 
 #include <CoreRTControl.h>

@@ -29,10 +29,10 @@
 #include "BenchGame.h"
 #include "FrameCheck.h"
 
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierSearch.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierSearch.h"
+#include "game/LiveTimecycle.h"
+#include "recovery/SessionRecovery.h"
 
 #include <valgrind/callgrind.h>
 

@@ -7,9 +7,9 @@
 // taken with std::clock, which counts every thread.
 #include "BenchGame.h"
 
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
+#include "recovery/SessionRecovery.h"
 
 #include <benchmark/benchmark.h>
 

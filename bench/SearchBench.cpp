@@ -2,9 +2,9 @@
 // and the name test against glibc's strcasestr.
 #include "BenchGame.h"
 
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierSearch.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierSearch.h"
+#include "game/LiveTimecycle.h"
 
 #include <benchmark/benchmark.h>
 

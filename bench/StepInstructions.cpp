@@ -11,9 +11,9 @@
 // editor thread's capture, and the writer's work for it on its own thread).
 #include "BenchGame.h"
 
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
+#include "recovery/SessionRecovery.h"
 #include "TimecycleEditor.h"
 
 #include <CoreRTControl.h>

@@ -3,7 +3,7 @@
 // then the query.
 #include "FuzzCheck.h"
 
-#include "Text.h"
+#include "base/Text.h"
 
 #include <cstdint>
 #include <cstring>

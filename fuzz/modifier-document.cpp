@@ -4,8 +4,8 @@
 // gives the same modifiers, values exactly.
 #include "FuzzCheck.h"
 
-#include "ModifierDocument.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "documents/ModifierDocument.h"
 
 #include <bit>
 #include <cmath>

@@ -10,11 +10,11 @@
 //   refuses such a value), while numMods still counts it.
 #include "FuzzCheck.h"
 
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierDocument.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "documents/ModifierDocument.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
+#include "ui/EditorPanes.h"
 
 #include <TimecycleControl.h>
 

@@ -5,7 +5,7 @@
 // reading that gives the same work.
 #include "FuzzCheck.h"
 
-#include "UnsavedJournal.h"
+#include "recovery/UnsavedJournal.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The component registry: every type name gets a small id, the same one each
 // time it is asked.
-#include "CoreRTControl.h"
 #include "ComponentRegistry.h"
+#include "CoreRTControl.h"
 
 #include <map>
 #include <mutex>

@@ -1,8 +1,8 @@
 // Lines typed into the stand-in console, over a variable declared the way
 // the component declares its own: through ConVar and the core runtime's
 // variable manager.
-#include "ConVar.h"
 #include "ConsoleTestSupport.h"
+#include "ConVar.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // with their messages, the description, and how a name's entry is reused or
 // replaced. The variable manager is the test's own; the messages go through
 // the stand-in core runtime's print exports.
-#include "ConVar.h"
 #include "ConsoleTestSupport.h"
+#include "ConVar.h"
 #include "FakeConsole.h"
 
 #include <gtest/gtest.h>

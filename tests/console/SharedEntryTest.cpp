@@ -1,8 +1,8 @@
 // Two components, each with its own hidden copy of the console code, declare
 // the same boolean variable: the second finds the first one's entry by its
 // run-time type and shares it, rather than replacing it by a copy.
-#include "ConVar.h"
 #include "ConsoleTestSupport.h"
+#include "ConVar.h"
 #include "SecondComponent.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 // ui-driver, nym-game-control and CoreRT.
 #pragma once
 
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "LiveTimecycle.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
+#include "ui/EditorPanes.h"
 #include "UiDriver.h"
 
 #include <gtest/gtest.h>

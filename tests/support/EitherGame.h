@@ -4,8 +4,8 @@
 // editor's GameTimecycle, so that one test body judges both.
 #pragma once
 
+#include "game/LiveTimecycle.h"
 #include "InMemoryTimecycle.h"
-#include "LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 
 #include <gtest/gtest.h>

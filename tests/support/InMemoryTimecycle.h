@@ -6,7 +6,7 @@
 // as records with a null array, indices that follow a removal.
 #pragma once
 
-#include "GameTimecycle.h"
+#include "game/GameTimecycle.h"
 #include "TimecycleControl.h"
 #include "TimecycleVariable.h"
 

@@ -2,12 +2,12 @@
 // variable that opens it, and the handlers that run it inside the host's
 // frame. Everything a start makes goes again at the component's stop or when
 // the library is unloaded, so a library loaded again gives one editor.
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
-#include "LiveTimecycle.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
+#include "recovery/SessionRecovery.h"
 #include "TimecycleEditor.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <ConHost.h>
 #include <ConVar.h>

@@ -20,9 +20,9 @@
 // message names what was looked for and lists what the frame had.
 #pragma once
 
-#include "ImGuiItemHooks.h"
 #include "imgui.h"
 #include "imgui_internal.h"
+#include "ImGuiItemHooks.h"
 
 #include <functional>
 #include <optional>

@@ -5,16 +5,16 @@
 #pragma once
 
 #include "CoreRTControl.h"
-#include "EditorState.h"
+#include "editing/EditorState.h"
 #include "HostCycle.h"
 #include "PinnedInstallRoot.h"
-#include "SessionRecovery.h"
+#include "recovery/SessionRecovery.h"
+#include "recovery/UnsavedJournal.h"
+#include "recovery/UnsavedWorkFiles.h"
 #include "SmallTimecycleGame.h"
+#include "TimecycleControl.h"
 #include "TimecycleEditor.h"
 #include "UiDriver.h"
-#include "UnsavedJournal.h"
-#include "TimecycleControl.h"
-#include "UnsavedWorkFiles.h"
 
 #include <gtest/gtest.h>
 

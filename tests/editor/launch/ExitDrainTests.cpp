@@ -1,8 +1,8 @@
 // A step made just before the host returns from main is on disk after the
 // process ended: the library's unload writes what its writer still queued.
 #include "ChildProcess.h"
+#include "recovery/UnsavedJournal.h"
 #include "ShmIsolation.h"
-#include "UnsavedJournal.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 // test's own init-state block); the modifier edited is VESK_EXIT_MODIFIER.
 #include "Component.h"
 #include "CoreRTControl.h"
-#include "EditorState.h"
-#include "LaunchEnvironment.h"
+#include "editing/EditorState.h"
 #include "HostCycle.h"
+#include "LaunchEnvironment.h"
 #include "SmallTimecycleGame.h"
 #include "TimecycleEditor.h"
 #include "Utils.h"

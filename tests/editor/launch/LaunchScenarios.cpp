@@ -10,7 +10,7 @@
 #include "ConsoleVariableManager.h"
 #include "CoreRTConsole.h"
 #include "CoreRTControl.h"
-#include "EditorState.h"
+#include "editing/EditorState.h"
 #include "FreshInstallRoot.h"
 #include "LaunchEnvironment.h"
 #include "NetworkEvents.h"

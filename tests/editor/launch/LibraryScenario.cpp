@@ -9,9 +9,9 @@
 #include "ConsoleVariableManager.h"
 #include "CoreRTConsole.h"
 #include "FreshInstallRoot.h"
+#include "HostCycle.h"
 #include "NetworkEvents.h"
 #include "SmallTimecycleGame.h"
-#include "HostCycle.h"
 #include "UiDriver.h"
 
 #include <gmock/gmock.h>

@@ -1,9 +1,9 @@
 // Colours among the game's variables, decided by the names of the game's
 // table, and the history's step of several values that a gesture extends.
-#include "ColourTriples.h"
-#include "EditHistory.h"
+#include "editing/ColourTriples.h"
+#include "editing/EditHistory.h"
+#include "editing/SessionChanges.h"
 #include "EitherGame.h"
-#include "SessionChanges.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // stand-in game: every step kind undone and redone with the game's records as
 // the judge, gestures, the bound, steps whose modifier the game removed, and
 // the session's originals and change marks.
-#include "EditHistory.h"
+#include "editing/EditHistory.h"
+#include "editing/SessionChanges.h"
 #include "EitherGame.h"
-#include "SessionChanges.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The editor's state record: finding, capturing, selecting and clearing
 // the selection, the browser's selection sequence, and the reset.
-#include "EditorState.h"
+#include "editing/EditorState.h"
 #include "EitherGame.h"
-#include "LiveTimecycle.h"
+#include "game/LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 
 #include <gmock/gmock.h>

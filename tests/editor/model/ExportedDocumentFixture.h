@@ -4,12 +4,12 @@
 
 #include "AwkwardModifiers.h"
 
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierDocumentOfGame.h"
+#include "base/XmlText.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierDocumentOfGame.h"
+#include "game/LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
-#include "XmlText.h"
+#include "ui/EditorPanes.h"
 
 #include <gtest/gtest.h>
 

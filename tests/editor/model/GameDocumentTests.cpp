@@ -1,12 +1,12 @@
 // Documents made from the game and pasted into it, over the in-memory and the
 // stand-in game: what a modifier's document holds, the session's document,
 // and a paste as one step of the history.
-#include "EditHistory.h"
+#include "documents/ModifierDocument.h"
+#include "editing/EditHistory.h"
+#include "editing/ModifierDocumentOfGame.h"
+#include "editing/ModifierPaste.h"
+#include "editing/SessionChanges.h"
 #include "EitherGame.h"
-#include "ModifierDocumentOfGame.h"
-#include "ModifierDocument.h"
-#include "ModifierPaste.h"
-#include "SessionChanges.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

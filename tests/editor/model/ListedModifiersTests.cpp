@@ -2,7 +2,7 @@
 // change to the array is seen within the frames that cover it, at once when
 // the size changes or every row is read, and a row in view whose slot
 // changed is never handed out to be drawn.
-#include "ListedModifiers.h"
+#include "editing/ListedModifiers.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // refused.
 #include "AwkwardModifiers.h"
 
-#include "ModifierDocument.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "documents/ModifierDocument.h"
 
 #include <gmock/gmock.h>
 

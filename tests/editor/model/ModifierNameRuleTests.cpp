@@ -1,5 +1,5 @@
 // The rule for the names the editor gives modifiers, at both its ends.
-#include "ModifierNameRule.h"
+#include "editing/ModifierNameRule.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The browser's search: the case-insensitive substring test and the cached
 // result of a search over the game's modifiers.
-#include "EditorState.h"
-#include "LiveTimecycle.h"
-#include "ModifierSearch.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierSearch.h"
+#include "game/LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 
 #include <gmock/gmock.h>

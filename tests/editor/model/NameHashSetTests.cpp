@@ -1,6 +1,6 @@
 // The search result's set: ordered, unique, and exact about membership even
 // where hashes share the low bits its bitmap looks at.
-#include "NameHashSet.h"
+#include "base/NameHashSet.h"
 
 #include <gmock/gmock.h>
 

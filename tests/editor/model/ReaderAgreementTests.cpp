@@ -3,10 +3,10 @@
 // loaded into the same game, leaves the same records. Where the editor keeps
 // a rule of its own (the names it creates, its escape of names), the paste
 // says so in its status.
-#include "EditorState.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
 #include "GameRecords.h"
-#include "LiveTimecycle.h"
-#include "ModifierPaste.h"
 #include "SmallTimecycleGame.h"
 
 #include <gmock/gmock.h>

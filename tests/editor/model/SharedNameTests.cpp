@@ -1,6 +1,6 @@
 // A shared name holds exactly the bytes it was given, whatever they are, and
 // its copies compare equal to it and to the same text held elsewhere.
-#include "SharedName.h"
+#include "base/SharedName.h"
 
 #include <gtest/gtest.h>
 

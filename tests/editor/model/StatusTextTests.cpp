@@ -1,6 +1,6 @@
 // The status line's texts stay short: lists name a few items and count the
 // rest, long names are cut with their length.
-#include "StatusText.h"
+#include "base/StatusText.h"
 
 #include <gtest/gtest.h>
 

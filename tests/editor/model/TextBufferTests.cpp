@@ -1,5 +1,5 @@
 // Copying text into the editor's fixed 128-byte fields.
-#include "Text.h"
+#include "base/Text.h"
 
 #include <gtest/gtest.h>
 

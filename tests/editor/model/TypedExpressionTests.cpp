@@ -1,6 +1,6 @@
 // A value typed into a drag: an operation applies to the value the game
 // holds, not to the three decimals the field showed.
-#include "TypedExpression.h"
+#include "base/TypedExpression.h"
 
 #include <gtest/gtest.h>
 

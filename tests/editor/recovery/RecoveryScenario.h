@@ -5,10 +5,10 @@
 // redo).
 #pragma once
 
-#include "EditorState.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
 #include "GameRecords.h"
-#include "LiveTimecycle.h"
-#include "ModifierPaste.h"
 #include "SmallTimecycleGame.h"
 
 #include <bit>

@@ -4,8 +4,8 @@
 // records); then it kills itself, as the system would, at a moment the seed
 // chooses, after the line "kill MS". "restore FOLDER": a fresh game restores the newest ended session
 // and prints "restored RECORDS".
+#include "recovery/SessionRecovery.h"
 #include "RecoveryScenario.h"
-#include "SessionRecovery.h"
 
 #include <Platform.h>
 

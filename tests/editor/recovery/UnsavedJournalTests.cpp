@@ -2,7 +2,7 @@
 // the bytes it is given (run under AddressSanitizer), reads every record
 // that checks out around a damaged one, and tells damage from a record cut
 // off while being appended.
-#include "UnsavedJournal.h"
+#include "recovery/UnsavedJournal.h"
 
 #include <gtest/gtest.h>
 

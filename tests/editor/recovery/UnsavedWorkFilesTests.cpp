@@ -2,9 +2,9 @@
 // may leave them: nothing is deleted that is not kept elsewhere, the work
 // that reads is offered, a damaged journal is moved aside (never through a
 // link), and what a killed session left beside its journal is settled.
+#include "recovery/UnsavedJournal.h"
+#include "recovery/UnsavedWorkFiles.h"
 #include "RecoveryFiles.h"
-#include "UnsavedJournal.h"
-#include "UnsavedWorkFiles.h"
 
 #include <gtest/gtest.h>
 

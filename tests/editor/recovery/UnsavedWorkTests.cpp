@@ -2,10 +2,10 @@
 // journal rebuilds the game's records exactly in a fresh game; a gesture is
 // kept once it ends; what is saved or undone is nothing unsaved; sessions
 // that run at once keep their work apart; damaged work is moved aside.
+#include "recovery/SessionRecovery.h"
+#include "recovery/UnsavedJournal.h"
 #include "RecoveryFiles.h"
 #include "RecoveryScenario.h"
-#include "SessionRecovery.h"
-#include "UnsavedJournal.h"
 
 #include <gtest/gtest.h>
 

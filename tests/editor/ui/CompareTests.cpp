@@ -2,8 +2,8 @@
 // button is held, the table shows it too (greyed, read-only), the edit comes
 // back exactly, and whatever the game changed meanwhile is left alone.
 #include "DetailPaneFixture.h"
+#include "editing/TableValues.h"
 #include "GameRecords.h"
-#include "TableValues.h"
 
 #include <gmock/gmock.h>
 

@@ -2,12 +2,12 @@
 // variable table, driven by a UI driver with its own Dear ImGui context.
 #pragma once
 
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "LiveTimecycle.h"
+#include "editing/EditorState.h"
+#include "game/LiveTimecycle.h"
 #include "SmallTimecycleGame.h"
 #include "TimecycleControl.h"
 #include "TimecycleManager.h"
+#include "ui/EditorPanes.h"
 #include "UiDriver.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // writes nothing, "Add" of a switched-off variable is its switch, and
 // "Revert" says when it could not take the original name back.
 #include "DetailPaneFixture.h"
+#include "editing/ModifierNameRule.h"
 #include "GameRecords.h"
-#include "ModifierNameRule.h"
 
 #include <gmock/gmock.h>
 

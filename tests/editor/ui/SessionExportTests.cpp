@@ -4,9 +4,9 @@
 // the install root, whole or not at all; the document brings the modifiers
 // back through "Paste XML" and through the game's own loader.
 #include "DetailPaneFixture.h"
+#include "documents/ModifierDocumentFile.h"
+#include "editing/ModifierDocumentOfGame.h"
 #include "GameRecords.h"
-#include "ModifierDocumentFile.h"
-#include "ModifierDocumentOfGame.h"
 #include "PinnedInstallRoot.h"
 
 #include <LaunchEnvironment.h>

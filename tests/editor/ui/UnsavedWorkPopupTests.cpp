@@ -3,8 +3,8 @@
 // file" and "Discard" (asked once more, "Keep" goes back).
 #include "EditorOverSmallGame.h"
 #include "GameRecords.h"
-#include "SessionRecovery.h"
-#include "UnsavedJournal.h"
+#include "recovery/SessionRecovery.h"
+#include "recovery/UnsavedJournal.h"
 
 #include <chrono>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "GameTimecycle.h"
+#include "game/GameTimecycle.h"
 
 namespace tceditor
 {

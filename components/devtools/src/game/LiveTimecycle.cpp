@@ -1,4 +1,4 @@
-#include "LiveTimecycle.h"
+#include "game/LiveTimecycle.h"
 
 namespace tceditor
 {

@@ -3,7 +3,7 @@
 // the manager the game has at the moment of the call.
 #pragma once
 
-#include "GameTimecycle.h"
+#include "game/GameTimecycle.h"
 
 namespace tceditor
 {

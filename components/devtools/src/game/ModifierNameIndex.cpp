@@ -1,4 +1,4 @@
-#include "ModifierNameIndex.h"
+#include "game/ModifierNameIndex.h"
 
 namespace tceditor
 {

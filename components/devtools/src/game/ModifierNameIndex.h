@@ -4,7 +4,7 @@
 // modifiers change: build it, look up, drop it, all in one frame.
 #pragma once
 
-#include "GameTimecycle.h"
+#include "game/GameTimecycle.h"
 
 #include <string_view>
 #include <unordered_map>

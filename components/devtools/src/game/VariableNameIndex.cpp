@@ -1,4 +1,4 @@
-#include "VariableNameIndex.h"
+#include "game/VariableNameIndex.h"
 
 namespace tceditor
 {

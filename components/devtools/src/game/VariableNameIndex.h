@@ -4,7 +4,7 @@
 // until the game's variable table changes: build it, look up, drop it.
 #pragma once
 
-#include "GameTimecycle.h"
+#include "game/GameTimecycle.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "AppliedModifierMarks.h"
+#include "ui/AppliedModifierMarks.h"
 
 #include <imgui.h>
 

@@ -3,7 +3,7 @@
 // the rows that name them.
 #pragma once
 
-#include "EditorState.h"
+#include "editing/EditorState.h"
 
 namespace tceditor
 {

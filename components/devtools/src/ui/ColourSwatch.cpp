@@ -1,7 +1,7 @@
-#include "ColourSwatch.h"
+#include "ui/ColourSwatch.h"
 
-#include "ImGuiInternals.h"
-#include "TableValues.h"
+#include "editing/TableValues.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

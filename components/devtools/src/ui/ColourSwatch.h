@@ -3,7 +3,7 @@
 // where the colour is edited as a colour.
 #pragma once
 
-#include "EditorState.h"
+#include "editing/EditorState.h"
 
 namespace tceditor
 {

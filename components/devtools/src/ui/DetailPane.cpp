@@ -3,12 +3,12 @@
 // its suggestions (VariableField.cpp), above the parameter table
 // (ParameterTable.cpp). Every change to the game goes through the edit
 // history.
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
-#include "SessionRecovery.h"
-#include "ModifierNameRule.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierNameRule.h"
+#include "recovery/SessionRecovery.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

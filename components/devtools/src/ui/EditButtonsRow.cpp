@@ -1,12 +1,12 @@
 // The detail pane's "Edit" row of buttons (Undo, Redo, Revert, Compare,
 // Paste XML, Copy changed, Save changed) and the editor's undo and redo keys.
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ModifierDocumentFile.h"
-#include "ModifierDocumentOfGame.h"
-#include "ModifierPaste.h"
-#include "SessionRecovery.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "documents/ModifierDocumentFile.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierDocumentOfGame.h"
+#include "editing/ModifierPaste.h"
+#include "recovery/SessionRecovery.h"
+#include "ui/EditorPanes.h"
 
 #include <LaunchEnvironment.h>
 

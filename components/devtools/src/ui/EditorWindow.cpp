@@ -1,8 +1,8 @@
 // The "Timecycle Editor" window: two panes split by a draggable splitter.
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "recovery/SessionRecovery.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

@@ -1,4 +1,4 @@
-#include "ImGuiInternals.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui_internal.h>
 

@@ -2,14 +2,14 @@
 // of every modifier, where a click selects one for editing and a right click
 // copies or pastes its parameters. What the game applies is tagged in the
 // list, and a right click on its row offers to select it.
-#include "AppliedModifierMarks.h"
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
-#include "ModifierDocumentOfGame.h"
-#include "ModifierPaste.h"
-#include "ModifierSearch.h"
-#include "XmlText.h"
+#include "base/XmlText.h"
+#include "editing/EditorState.h"
+#include "editing/ModifierDocumentOfGame.h"
+#include "editing/ModifierPaste.h"
+#include "editing/ModifierSearch.h"
+#include "ui/AppliedModifierMarks.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

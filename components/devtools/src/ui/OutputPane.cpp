@@ -1,8 +1,8 @@
 // The pane that shows the generated XML (GenerateModifierXml) for copying,
 // by hand or with "Copy".
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "StatusText.h"
+#include "base/StatusText.h"
+#include "editing/EditorState.h"
+#include "ui/EditorPanes.h"
 
 #include <imgui.h>
 

@@ -5,13 +5,13 @@
 // rows in view are drawn, from rows gathered when their source changes
 // (ParameterTableRows); the values they show are the game's live ones, or the
 // original's while "Compare" is held (TableValues).
-#include "ColourSwatch.h"
-#include "EditorAssert.h"
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
-#include "TableValues.h"
-#include "TypedExpression.h"
+#include "base/EditorAssert.h"
+#include "base/TypedExpression.h"
+#include "editing/EditorState.h"
+#include "editing/TableValues.h"
+#include "ui/ColourSwatch.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

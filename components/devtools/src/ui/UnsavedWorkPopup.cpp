@@ -1,9 +1,9 @@
 // The modal "Unsaved timecycle work": the work of each ended session, newest
 // first ("Ended session 1 of 2"), what it left by name, with "Restore",
 // "Save to file" and "Discard" (asked once more).
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "SessionRecovery.h"
+#include "editing/EditorState.h"
+#include "recovery/SessionRecovery.h"
+#include "ui/EditorPanes.h"
 
 #include <Utils.h>
 

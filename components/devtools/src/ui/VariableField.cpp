@@ -4,9 +4,9 @@
 // also asks for it to be added; in the field, Down and Up move through the
 // suggestions, Enter asks for the one moved to or else the field's variable
 // to be added, and Escape closes the popup and keeps the text.
-#include "EditorPanes.h"
-#include "EditorState.h"
-#include "ImGuiInternals.h"
+#include "editing/EditorState.h"
+#include "ui/EditorPanes.h"
+#include "ui/ImGuiInternals.h"
 
 #include <imgui.h>
 

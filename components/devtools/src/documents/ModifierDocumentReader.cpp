@@ -1,0 +1,262 @@
+// Reading a timecycle_modifier_data document into plain modifier values, by
+// the rules of the game's loader, so that "Paste XML" and a load of the same
+// document leave the game the same: values, flags and repeats are read as the
+// loader reads them (two finite numbers in C notation, numMods not trusted,
+// the first of a repeated variable counts), and where the loader keeps part
+// of a modifier so does this reader, with a note:
+// - userFlags that is not an unsigned 32-bit number reads as 0;
+// - a parameter that is not two finite numbers is left out;
+// - a modifier named twice takes the place of the first one: the last
+//   content counts, at the first one's place.
+// Unknown variables are the caller's to judge (the paste skips and names
+// them, as the loader skips them). The loader knows no nameEscaped
+// (XmlText.h); an escaped name it reads as written.
+#include "base/StatusText.h"
+#include "base/XmlText.h"
+#include "documents/ModifierDocument.h"
+#include "documents/XmlProblem.h"
+
+#include <Utils.h>
+
+#include <tinyxml2.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+namespace tceditor
+{
+namespace
+{
+constexpr const char* kRootName = "timecycle_modifier_data";
+
+// Text without a length limit, unlike va: names may be of any length.
+template<typename... Args>
+std::string Format(const char* format, const Args&... args)
+{
+    return FormatPrintf(format, fmt::make_printf_args(args...));
+}
+
+class Notes
+{
+public:
+    explicit Notes(std::vector<std::string>& notes) : m_notes(notes) {}
+
+    template<typename... Args>
+    void Add(int line, const char* format, const Args&... args)
+    {
+        m_notes.push_back(Format("line %d: ", line) + Format(format, args...));
+    }
+
+private:
+    std::vector<std::string>& m_notes;
+};
+
+// A finite float in C notation, whatever the process's locale; a number past
+// the float range is refused, not turned into an infinity.
+bool ParseFloat(std::string_view text, float& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    return error == std::errc() && next == end && std::isfinite(value);
+}
+
+bool IsValueSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// "0.500 1.000": exactly two numbers separated by white space. Read by hand,
+// character by character: every parameter of a document passes here.
+bool ParseValues(const char* text, float& value1, float& value2)
+{
+    std::string_view words[2];
+    int count = 0;
+    for (const char* next = text ? text : "";;)
+    {
+        while (IsValueSpace(*next))
+            ++next;
+        if (!*next)
+            break;
+        if (count == 2)
+            return false;
+        const char* word = next;
+        while (*next && !IsValueSpace(*next))
+            ++next;
+        words[count++] = std::string_view(word, size_t(next - word));
+    }
+    return count == 2 && ParseFloat(words[0], value1) && ParseFloat(words[1], value2);
+}
+
+bool ParseUnsigned(std::string_view text, uint32_t& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [next, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && next == end;
+}
+
+// The modifier's name as the document means it, or none with a note.
+std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& notes)
+{
+    const int line = element.GetLineNum();
+    const char* written = element.Attribute("name");
+    if (!written || !*written)
+    {
+        notes.Add(line, "a modifier without a name is skipped");
+        return std::nullopt;
+    }
+    bool escaped = false;
+    if (element.Attribute("nameEscaped") &&
+        element.QueryBoolAttribute("nameEscaped", &escaped) != tinyxml2::XML_SUCCESS)
+    {
+        notes.Add(line, "modifier \"%s\": nameEscaped is neither true nor false; the modifier is skipped",
+                  StatusName(written));
+        return std::nullopt;
+    }
+    if (!escaped)
+        return std::string(written);
+
+    // Never empty: each escape stands for one byte.
+    std::optional<std::string> name = UnescapeName(written);
+    if (!name)
+        notes.Add(line, "modifier \"%s\": a backslash in the escaped name starts neither \\\\ nor \\xHH; "
+                        "the modifier is skipped", StatusName(written));
+    else
+        notes.Add(line, "modifier \"%s\": the name is read through its escape (the game's loader takes the name as "
+                        "written)", StatusName(written));
+    return name;
+}
+
+// The document's variable names, each held once however many parameters name
+// it, with the last modifier that took a parameter of it. Views of the
+// element names key them: those live as long as the document.
+struct DocumentVariable
+{
+    SharedName name;
+    size_t lastModifier = SIZE_MAX;
+};
+
+class DocumentVariables
+{
+public:
+    DocumentVariable& operator[](std::string_view variable)
+    {
+        auto [place, added] = m_variables.try_emplace(variable);
+        if (added)
+            place->second.name = SharedName(variable);
+        return place->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, DocumentVariable> m_variables;
+};
+
+std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element, size_t number, DocumentVariables& variables,
+                                             Notes& notes)
+{
+    const int line = element.GetLineNum();
+    std::optional<std::string> name = ReadName(element, notes);
+    if (!name)
+        return std::nullopt;
+
+    DocumentModifier modifier;
+    modifier.name = std::move(*name);
+    // Made only for a note: most modifiers have none.
+    const auto shown = [&modifier] { return StatusName(modifier.name); };
+    if (const char* flags = element.Attribute("userFlags"); flags && !ParseUnsigned(flags, modifier.userFlags))
+    {
+        notes.Add(line, "modifier \"%s\": userFlags \"%s\" is not an unsigned 32-bit number; read as 0", shown(),
+                  StatusName(flags));
+        modifier.userFlags = 0;
+    }
+
+    // Room for every parameter up front: a large document's parameters then
+    // take no spare capacity and are never moved.
+    size_t children = 0;
+    for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+        ++children;
+    modifier.parameters.reserve(children);
+    for (const tinyxml2::XMLElement* child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+    {
+        const std::string_view variable = child->Name();
+        DocumentVariable& known = variables[variable];
+        if (known.lastModifier == number)
+        {
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" is given twice; the second one is skipped", shown(),
+                      StatusName(variable));
+            continue;
+        }
+        DocumentParameter parameter{ known.name };
+        if (!ParseValues(child->GetText(), parameter.value1, parameter.value2))
+        {
+            notes.Add(child->GetLineNum(), "modifier \"%s\": \"%s\" needs two finite numbers; the parameter is skipped",
+                      shown(), StatusName(variable));
+            continue;
+        }
+        known.lastModifier = number;
+        modifier.parameters.push_back(std::move(parameter));
+    }
+    modifier.numMods = static_cast<int>(modifier.parameters.size());
+    return modifier;
+}
+}
+
+DocumentReading ReadModifierDocument(std::string_view text)
+{
+    DocumentReading reading;
+    tinyxml2::XMLDocument document;
+    const tinyxml2::XMLError parsed = document.Parse(text.data(), text.size());
+    if (parsed == tinyxml2::XML_ERROR_EMPTY_DOCUMENT)
+    {
+        reading.error = "the text holds no XML";
+        return reading;
+    }
+    if (parsed != tinyxml2::XML_SUCCESS)
+    {
+        reading.error = XmlProblem(document);
+        return reading;
+    }
+
+    const tinyxml2::XMLElement* root = document.RootElement();
+    if (!root || std::strcmp(root->Name(), kRootName) != 0)
+    {
+        reading.error = root ? Format("line %d: the root element is <%s>, not <%s>", root->GetLineNum(),
+                                      DisplayName(root->Name()), kRootName)
+                             : Format("the text holds no <%s> element", kRootName);
+        return reading;
+    }
+
+    Notes notes(reading.notes);
+    // Each name's place in `reading.modifiers`.
+    std::unordered_map<std::string, size_t> places;
+    DocumentVariables variables;
+    size_t number = 0;
+    for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
+    {
+        if (std::strcmp(element->Name(), "modifier") != 0)
+        {
+            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element->Name()));
+            continue;
+        }
+        std::optional<DocumentModifier> modifier = ReadModifier(*element, number++, variables, notes);
+        if (!modifier)
+            continue;
+        if (auto [place, added] = places.try_emplace(modifier->name, reading.modifiers.size()); !added)
+        {
+            notes.Add(element->GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
+                      StatusName(modifier->name));
+            reading.modifiers[place->second] = std::move(*modifier);
+            continue;
+        }
+        reading.modifiers.push_back(std::move(*modifier));
+    }
+
+    if (reading.modifiers.empty())
+        reading.error = reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
+    return reading;
+}
+}

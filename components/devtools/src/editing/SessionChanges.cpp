@@ -1,0 +1,128 @@
+#include "editing/SessionChanges.h"
+
+#include "base/EditorAssert.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tceditor
+{
+const tcModData* SessionChanges::Record::OriginalParameter(int32_t varId) const
+{
+    auto found = std::lower_bound(originalByVar.begin(), originalByVar.end(), varId,
+                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
+    return found != originalByVar.end() && found->varId == varId ? &*found : nullptr;
+}
+
+void SessionChanges::Touch(const tcModifier& modifier)
+{
+    const std::string& name = m_game.GetTimecycleName(modifier);
+    if (m_live.contains(name))
+        return;
+    // A modifier under the name of one the editor removed takes that record
+    // back: the session's original of the name stays the first one.
+    if (auto removed = m_removed.find(name); removed != m_removed.end())
+    {
+        m_changedCount += removed->second.changed;
+        m_live.insert(m_removed.extract(removed));
+        return;
+    }
+
+    Record& record = m_live[name];
+    record.original = ModifierSnapshot::Take(m_game, modifier);
+    record.originalByVar = record.original->params;
+    std::sort(record.originalByVar.begin(), record.originalByVar.end(),
+              [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
+}
+
+void SessionChanges::Refresh(const tcModifier& modifier)
+{
+    auto found = m_live.find(m_game.GetTimecycleName(modifier));
+    if (found == m_live.end())
+        return;
+    m_changedNames.insert(found->first);
+    Record& record = found->second;
+    const bool was = record.changed;
+    record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
+    m_changedCount += int(record.changed) - int(was);
+}
+
+void SessionChanges::NoteCreated(const std::string& name)
+{
+    m_changedNames.insert(name);
+    if (auto removed = m_removed.find(name); removed != m_removed.end())
+    {
+        m_changedCount += removed->second.changed;
+        m_live.insert(m_removed.extract(removed));
+    }
+    Record& record = m_live[name];
+    const bool was = record.changed;
+    record.changed = record.changed || !record.original;
+    m_changedCount += int(record.changed) - int(was);
+}
+
+void SessionChanges::NoteRenamed(const std::string& from, const std::string& to)
+{
+    m_changedNames.insert(from);
+    m_changedNames.insert(to);
+    auto found = m_live.extract(from);
+    if (found.empty())
+        return;
+    found.key() = to;
+    if (auto replaced = m_live.find(to); replaced != m_live.end())
+    {
+        m_changedCount -= replaced->second.changed;
+        m_live.erase(replaced);
+    }
+    m_live.insert(std::move(found));
+}
+
+void SessionChanges::NoteRemoved(const std::string& name)
+{
+    m_changedNames.insert(name);
+    auto found = m_live.extract(name);
+    if (!found.empty())
+        m_changedCount -= found.mapped().changed;
+    // One created this session leaves nothing behind.
+    if (found.empty() || !found.mapped().original)
+        return;
+    m_removed.erase(name);
+    m_removed.insert(std::move(found));
+}
+
+const SessionChanges::Record* SessionChanges::Find(const std::string& name) const
+{
+    auto found = m_live.find(name);
+    return found != m_live.end() ? &found->second : nullptr;
+}
+
+bool SessionChanges::IsChanged(const std::string& name) const
+{
+    // Asked for every modifier in view: with nothing changed, no name is
+    // looked up.
+    if (m_changedCount == 0)
+        return false;
+    const Record* record = Find(name);
+    return record && record->changed;
+}
+
+int SessionChanges::ChangedCount() const
+{
+    // Every record that enters, leaves or changes moves the count.
+    TCE_ASSERT(m_changedCount >= 0 && size_t(m_changedCount) <= m_live.size());
+    return m_changedCount;
+}
+
+void SessionChanges::Clear()
+{
+    m_live.clear();
+    m_removed.clear();
+    m_changedCount = 0;
+    m_changedNames.clear();
+}
+
+std::unordered_set<std::string> SessionChanges::TakeChangedNames()
+{
+    return std::exchange(m_changedNames, {});
+}
+}
