@@ -1,5 +1,6 @@
 #include "FreshInstallRoot.h"
 
+#include <LaunchEnvironment.h>
 #include <LaunchHandover.h>
 #include <Platform.h>
 
@@ -51,4 +52,15 @@ const std::filesystem::path& FreshInstallRoot()
 void FreshInstallRootTaken()
 {
     Root().handover->ModulesStarted();
+}
+
+const std::filesystem::path& SettledInstallRoot()
+{
+    static const std::filesystem::path& folder = [] () -> const std::filesystem::path& {
+        const std::filesystem::path& root = FreshInstallRoot();
+        GetInstallRoot();
+        FreshInstallRootTaken();
+        return root;
+    }();
+    return folder;
 }

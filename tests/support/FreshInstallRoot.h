@@ -13,3 +13,7 @@ const std::filesystem::path& FreshInstallRoot();
 // The component has started and settled on the root: other launches of this
 // mode may hand over theirs.
 void FreshInstallRootTaken();
+// For tests that run the editor in their own process without starting the
+// component: the fresh root, handed over and read at the first call, which
+// must come before anything asks for the root.
+const std::filesystem::path& SettledInstallRoot();

@@ -6,6 +6,7 @@
 #include "GuestEditor.h"
 
 #include <ImGuiItemHooks.h>
+#include <LaunchEnvironment.h>
 
 #include <functional>
 #include <string>
@@ -198,7 +199,7 @@ TEST_F(AllocationFailureTest, EachFailedAllocationLosesAtMostWhatItWasDoing)
             {
                 const bool inJournal =
                     work.modifiers.contains("o:sunny_day") && work.modifiers.at("o:sunny_day") == kept;
-                ASSERT_TRUE(inJournal || AnyFileUnder(pinnedroot::InstallRoot() / "data" / "timecycle-changes", "7.25"))
+                ASSERT_TRUE(inJournal || AnyFileUnder(SettledInstallRoot() / "data" / "timecycle-changes", "7.25"))
                     << "allocation " << n;
             }
             if (!failed)

@@ -6,8 +6,8 @@
 
 #include "CoreRTControl.h"
 #include "editing/EditorState.h"
+#include "FreshInstallRoot.h"
 #include "HostCycle.h"
-#include "PinnedInstallRoot.h"
 #include "recovery/SessionRecovery.h"
 #include "recovery/UnsavedJournal.h"
 #include "recovery/UnsavedWorkFiles.h"
@@ -30,7 +30,7 @@ protected:
 
     void SetUp() override
     {
-        pinnedroot::InstallRoot();
+        SettledInstallRoot();
         RemoveData();
         corert::SetGameReady(true);
         ResetGame();
@@ -54,7 +54,7 @@ protected:
     static void RemoveData()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(pinnedroot::InstallRoot() / "data", ignored);
+        std::filesystem::remove_all(SettledInstallRoot() / "data", ignored);
     }
 
     // Starts the editor, open, once it has looked for ended sessions.

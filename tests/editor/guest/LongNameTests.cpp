@@ -104,7 +104,7 @@ TEST_F(LongNameTest, EveryPathShowsItShortenedAndWritesItWhole)
     EXPECT_TRUE(WorkOnDisk().modifiers.contains("o:" + kBig));
     ui.Click(kWindow, "Save changed");
     bool saved = false;
-    for (const auto& entry : fs::directory_iterator(pinnedroot::InstallRoot() / "data" / "timecycle-changes"))
+    for (const auto& entry : fs::directory_iterator(SettledInstallRoot() / "data" / "timecycle-changes"))
     {
         if (!entry.is_regular_file())
             continue;

@@ -6,8 +6,8 @@
 #include "DetailPaneFixture.h"
 #include "documents/ModifierDocumentFile.h"
 #include "editing/ModifierDocumentOfGame.h"
+#include "FreshInstallRoot.h"
 #include "GameRecords.h"
-#include "PinnedInstallRoot.h"
 
 #include <LaunchEnvironment.h>
 #include <Platform.h>
@@ -25,7 +25,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-using pinnedroot::InstallRoot;
 
 std::string ReadFile(const fs::path& path)
 {
@@ -50,12 +49,12 @@ protected:
     void SetUp() override
     {
         DetailPaneTest::SetUp();
-        ASSERT_EQ(ToUtf8(GetInstallRoot()), ToUtf8(InstallRoot().u16string() + platform::kPathSeparator));
+        ASSERT_EQ(ToUtf8(GetInstallRoot()), ToUtf8(SettledInstallRoot().u16string() + platform::kPathSeparator));
         std::error_code ignored;
-        fs::remove_all(InstallRoot() / "data", ignored);
+        fs::remove_all(SettledInstallRoot() / "data", ignored);
     }
 
-    fs::path ChangesFolder() const { return InstallRoot() / "data" / "timecycle-changes"; }
+    fs::path ChangesFolder() const { return SettledInstallRoot() / "data" / "timecycle-changes"; }
 
     std::string Tooltip(const char* button)
     {
@@ -140,7 +139,7 @@ TEST_F(SessionExportTest, SaveChangedWritesTheDocumentAsANewFileUnderTheInstallR
     const fs::path saved = ChangesFolder() / files[0];
     EXPECT_EQ(ReadFile(saved), kSessionDocument);
     EXPECT_EQ(Status(), "Saved to " + ToUtf8(saved.u16string()) + " (3 modifiers changed or created, 1 removed)");
-    EXPECT_EQ(FilesIn(InstallRoot()), std::vector<std::string>{ "data" });
+    EXPECT_EQ(FilesIn(SettledInstallRoot()), std::vector<std::string>{ "data" });
 
     // A second save never replaces the first.
     ui.Click(kWindow, "Save changed");
@@ -209,8 +208,8 @@ class UnwritableFolderTest : public SessionExportTest, public testing::WithParam
 
 TEST_P(UnwritableFolderTest, LeavesNoFileAndSaysWhy)
 {
-    fs::create_directories(InstallRoot() / "data");
-    const fs::path inTheWay = InstallRoot() / GetParam().fileInTheWay;
+    fs::create_directories(SettledInstallRoot() / "data");
+    const fs::path inTheWay = SettledInstallRoot() / GetParam().fileInTheWay;
     fs::remove(inTheWay);
     std::ofstream(inTheWay, std::ios::binary) << "not a folder";
     EditASession();
@@ -218,15 +217,15 @@ TEST_P(UnwritableFolderTest, LeavesNoFileAndSaysWhy)
 
     ui.Click(kWindow, "Save changed");
     std::string expected = GetParam().status;
-    expected.replace(expected.find("ROOT"), 4, ToUtf8(InstallRoot().u16string() + platform::kPathSeparator));
+    expected.replace(expected.find("ROOT"), 4, ToUtf8(SettledInstallRoot().u16string() + platform::kPathSeparator));
     std::replace(expected.begin(), expected.end(), '/', static_cast<char>(platform::kPathSeparator));
     EXPECT_THAT(Status(), StartsWith(expected));
     EXPECT_GT(Status().size(), expected.size() + 2) << "the system's reason follows";
 
     EXPECT_EQ(ReadFile(inTheWay), "not a folder");
     std::vector<std::string> everything;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(InstallRoot()))
-        everything.push_back(fs::relative(entry.path(), InstallRoot()).generic_string());
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(SettledInstallRoot()))
+        everything.push_back(fs::relative(entry.path(), SettledInstallRoot()).generic_string());
     std::sort(everything.begin(), everything.end());
     const std::vector<std::string> expectedFiles =
         std::string_view(GetParam().fileInTheWay) == "data" ? std::vector<std::string>{ "data" }
