@@ -1,6 +1,7 @@
 #include "SandboxOptions.h"
 
 #include "CommandHelp.h"
+#include "CommandSupport.h"
 
 #include <CLI/CLI.hpp>
 #include <fmt/format.h>
@@ -200,10 +201,10 @@ std::optional<SandboxOptions> ParseOptions(const std::vector<std::string>& argum
     }
     if (const std::optional<std::string>& text = given.scale)
     {
-        float scale = 0.0f;
-        const auto [end, result] = std::from_chars(text->data(), text->data() + text->size(), scale);
-        if (result != std::errc() || end != text->data() + text->size() || !std::isfinite(scale))
+        const std::optional<float> number = ParseNumber(*text);
+        if (!number)
             return bad("--scale", *text, "no number");
+        const float scale = *number;
         if (scale < kMinimumScale || scale > kMaximumScale)
             return bad("--scale", *text,
                        scale > kMaximumScale ? fmt::format("too large (at most {})", kMaximumScale)

@@ -1,5 +1,5 @@
 // Values written as the shortest text that reads back to the same float.
-#include "base/Text.h"
+#include "base/FloatText.h"
 
 #include <gtest/gtest.h>
 

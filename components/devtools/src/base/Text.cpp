@@ -1,7 +1,5 @@
 #include "base/Text.h"
-#include "base/EditorAssert.h"
 
-#include <charconv>
 #include <cstring>
 #include <locale>
 #include <string>
@@ -52,18 +50,5 @@ const char* ContainsIgnoreCase(const char* text, const char* query)
     const FoldedText foldedQuery(facet, query);
     const size_t position = foldedText.View().find(foldedQuery.View());
     return position == std::string_view::npos ? nullptr : text + position;
-}
-
-std::string ExactFloatText(float value)
-{
-    // Plain decimals read best ("0.0004", "100000"); exponents only where
-    // the plain form would run long (1e-30, 3.4028235e+38).
-    constexpr ptrdiff_t kLongestPlainText = 16;
-    char text[64];
-    std::to_chars_result written = std::to_chars(text, text + sizeof(text), value, std::chars_format::fixed);
-    if (written.ec != std::errc() || written.ptr - text > kLongestPlainText)
-        written = std::to_chars(text, text + sizeof(text), value);
-    TCE_ASSERT(written.ec == std::errc());
-    return std::string(text, written.ptr);
 }
 }

@@ -40,9 +40,4 @@ inline void ClearTextBuffer(char (&buffer)[kTextBufferSize])
 // the global locale's toupper; null when there is none, when the query is
 // empty, or when either is null.
 const char* ContainsIgnoreCase(const char* text, const char* query);
-
-// The shortest decimal text that reads back to the same float ("0.1234",
-// "0.0004", "1e-30"): what the editor writes wherever a value must survive
-// being read back, so nothing it keeps is rounded away.
-std::string ExactFloatText(float value);
 }

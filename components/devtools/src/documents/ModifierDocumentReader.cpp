@@ -11,6 +11,7 @@
 // Unknown variables are the caller's to judge (the paste skips and names
 // them, as the loader skips them). The loader knows no nameEscaped
 // (XmlText.h); an escaped name it reads as written.
+#include "base/FloatText.h"
 #include "base/StatusText.h"
 #include "base/XmlText.h"
 #include "documents/ModifierDocument.h"
@@ -55,15 +56,6 @@ public:
 private:
     std::vector<std::string>& m_notes;
 };
-
-// A finite float in C notation, whatever the process's locale; a number past
-// the float range is refused, not turned into an infinity.
-bool ParseFloat(std::string_view text, float& value)
-{
-    const char* end = text.data() + text.size();
-    const auto [next, error] = std::from_chars(text.data(), end, value);
-    return error == std::errc() && next == end && std::isfinite(value);
-}
 
 bool IsValueSpace(char c)
 {

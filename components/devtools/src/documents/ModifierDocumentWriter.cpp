@@ -2,6 +2,7 @@
 // "timecycle_modifier_data", then per modifier a "modifier" element with its
 // name, an empty description, numMods and userFlags, and one child element
 // per parameter holding "value1 value2", exactly or to three decimals.
+#include "base/FloatText.h"
 #include "base/Text.h"
 #include "base/XmlText.h"
 #include "documents/ModifierDocument.h"

@@ -6,6 +6,7 @@
 // (ParameterTableRows); the values they show are the game's live ones, or the
 // original's while "Compare" is held (TableValues).
 #include "base/EditorAssert.h"
+#include "base/FloatText.h"
 #include "base/TypedExpression.h"
 #include "editing/EditorState.h"
 #include "editing/TableValues.h"
@@ -16,7 +17,6 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -76,18 +76,9 @@ std::optional<float> ParseValue(const char* text)
     if (!rest.empty() && rest.front() == '+')
         rest.remove_prefix(1);
     float value = 0.0f;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (rest.empty() || error != std::errc() || end != rest.data() + rest.size() || !std::isfinite(value))
+    if (!ParseFloat(rest, value))
         return std::nullopt;
     return value;
-}
-
-// The shortest text that reads back as the same float.
-std::string ValueText(float value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
 }
 
 // A value as the table shows it, "%.3f".
@@ -154,7 +145,7 @@ void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, Valu
     const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
 
     if (ImGui::MenuItem("Copy value"))
-        ImGui::SetClipboardText(ValueText(value).c_str());
+        ImGui::SetClipboardText(ExactFloatText(value).c_str());
     if (ImGui::MenuItem("Paste value", nullptr, false, clipboard.has_value()))
         SetRowValue(state, row, column, *clipboard, value);
     if (ImGui::MenuItem("Reset to default"))
