@@ -96,7 +96,7 @@ void UnsavedWorkWriter::StopThread() noexcept
 // writing, and what is queued then is written here, while nothing has been
 // ended in the middle of a call. The bound: up to kLongestExitWaitMs for the
 // thread's write, then one append (or one rewrite) of the rest, with no retry.
-// A thread not done by then is left to the exit (the unload's drain below
+// A thread not done by then is left to the exit (the destructor's drain
 // takes what it can).
 void UnsavedWorkWriter::FinishBeforeExit(void* writer) noexcept
 {
