@@ -591,6 +591,34 @@ void JoinThread(Thread& thread)
     thread.handle = nullptr;
 }
 
+bool JoinThreadWithin(Thread& thread, unsigned timeoutMs)
+{
+    if (!thread.handle)
+        return true;
+    timespec deadline{};
+    clock_gettime(CLOCK_REALTIME, &deadline);
+    deadline.tv_sec += time_t(timeoutMs / 1000);
+    deadline.tv_nsec += long(timeoutMs % 1000) * 1000000L;
+    if (deadline.tv_nsec >= 1000000000L)
+    {
+        deadline.tv_sec += 1;
+        deadline.tv_nsec -= 1000000000L;
+    }
+    auto* id = static_cast<pthread_t*>(thread.handle);
+    if (pthread_timedjoin_np(*id, nullptr, &deadline) != 0)
+        return false;
+    delete id;
+    thread.handle = nullptr;
+    return true;
+}
+
+// exit runs the atexit functions while the other threads still run; those
+// a library registered go with it when it is unloaded.
+bool CallAtExit(void (*function)())
+{
+    return atexit(function) == 0;
+}
+
 bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError)
 {
     const int fd = open(ToUtf8(path).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

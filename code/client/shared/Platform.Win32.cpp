@@ -438,11 +438,18 @@ bool StartThread(Thread& thread, void (*body)(void*), void* argument)
 
 void JoinThread(Thread& thread)
 {
+    JoinThreadWithin(thread, INFINITE);
+}
+
+bool JoinThreadWithin(Thread& thread, unsigned timeoutMs)
+{
     if (!thread.handle)
-        return;
-    WaitForSingleObject(thread.handle, INFINITE);
+        return true;
+    if (WaitForSingleObject(thread.handle, timeoutMs) != WAIT_OBJECT_0)
+        return false;
     CloseHandle(thread.handle);
     thread.handle = nullptr;
+    return true;
 }
 
 bool TryLockFile(std::u16string_view path, FileLock& lock, std::string* openError)

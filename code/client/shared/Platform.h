@@ -159,6 +159,16 @@ bool StartThread(Thread& thread, void (*body)(void*), void* argument);
 // Waits until the thread has ended (at once when it ended already, even
 // ended by the process's exit), then lets it go.
 void JoinThread(Thread& thread);
+// The same, waiting no longer than `timeoutMs`: false, with the thread
+// kept, when it is still running then.
+bool JoinThreadWithin(Thread& thread, unsigned timeoutMs);
+
+// Has `function`, of the calling module, called as the process's orderly
+// exit begins (exit(), or the return from main), while every other thread
+// still runs: Windows ends them, inside whatever call they are, before any
+// module hears of the exit. Never called once the module was unloaded.
+// Once per module and load; false when it cannot be arranged.
+bool CallAtExit(void (*function)());
 
 // The local date and time, to the second; month and day count from 1.
 struct LocalTime

@@ -150,6 +150,14 @@ std::u16string LockPathOf(const std::u16string& journal)
     return journal.substr(0, journal.size() - kJournalEnding.size()) + std::u16string(kLockEnding);
 }
 
+void RemoveJournalFiles(const std::u16string& journal)
+{
+    // Left, the temporary file would be offered again at the next start.
+    platform::RemoveFile(journal + std::u16string(kPartialEnding));
+    platform::RemoveFile(journal);
+    platform::RemoveFile(LockPathOf(journal));
+}
+
 std::u16string NewJournalPath(std::u16string_view folder)
 {
     // Sessions of one process (the editor reset, tests) are told apart by a count.

@@ -20,6 +20,10 @@ std::u16string UnsavedFolder(std::u16string_view installRoot);
 // The lock file beside a journal.
 std::u16string LockPathOf(const std::u16string& journal);
 
+// Removes a journal this session gave up for another, with its lock file
+// and the temporary file of a rewrite of it that was cut off.
+void RemoveJournalFiles(const std::u16string& journal);
+
 // A name for a new session's journal in the folder.
 std::u16string NewJournalPath(std::u16string_view folder);
 

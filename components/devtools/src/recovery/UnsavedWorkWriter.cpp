@@ -9,6 +9,7 @@
 #include <atomic>
 #include <iterator>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace tceditor
@@ -22,6 +23,9 @@ constexpr uint64_t kGrowthBeforeRewrite = uint64_t(1) << 20;
 constexpr size_t kMostWaitingTasks = 4096;
 constexpr std::chrono::milliseconds kFirstRetry{ 100 };
 constexpr std::chrono::milliseconds kLongestRetry{ 5000 };
+// How long the process's exit waits for the write in progress.
+constexpr unsigned kLongestExitWaitMs = 5000;
+constexpr std::chrono::milliseconds kLongestLockWait{ 1000 };
 
 EntryBarrier g_writerBarrier("unsaved work writer");
 
@@ -53,17 +57,53 @@ UnsavedWorkWriter::UnsavedWorkWriter(std::u16string folder) : m_folder(std::move
     if (!platform::StartThread(m_thread, RunThread, this))
         throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again),
                                 "no thread for the unsaved work");
+    // Without it, the module's unload or the process's end is the last
+    // moment to write, where a Windows exit may have ended the thread.
+    m_exitHook.run = FinishBeforeExit;
+    m_exitHook.argument = this;
+    RunAtExit(m_exitHook);
 }
 
 UnsavedWorkWriter::~UnsavedWorkWriter()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_all();
+    CancelAtExit(m_exitHook);
+    StopThread();
     platform::JoinThread(m_thread);
     WriteRemaining();
+    g_writerBarrier.Run(true, [&] {
+        CloseJournal();
+        return true;
+    });
+}
+
+void UnsavedWorkWriter::StopThread() noexcept
+{
+    // The lock is held for moments only, except by a thread the system ended
+    // while it held it (a Windows exit), which holds it for good: the flag is
+    // set without it then rather than waiting for ever.
+    const auto deadline = std::chrono::steady_clock::now() + kLongestLockWait;
+    bool locked = false;
+    while (!(locked = m_mutex.try_lock()) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    m_stopping = true;
+    if (locked)
+        m_mutex.unlock();
+    m_wake.notify_all();
+    m_written.notify_all();
+}
+
+// As the process's exit begins: the thread ends after the batch it is
+// writing, and what is queued then is written here, while nothing has been
+// ended in the middle of a call. The bound: up to kLongestExitWaitMs for the
+// thread's write, then one append (or one rewrite) of the rest, with no retry.
+// A thread not done by then is left to the exit (the destructor's drain
+// takes what it can).
+void UnsavedWorkWriter::FinishBeforeExit(void* writer) noexcept
+{
+    auto& self = *static_cast<UnsavedWorkWriter*>(writer);
+    self.StopThread();
+    if (platform::JoinThreadWithin(self.m_thread, kLongestExitWaitMs))
+        self.WriteRemaining();
 }
 
 void UnsavedWorkWriter::RunThread(void* writer)
@@ -71,13 +111,14 @@ void UnsavedWorkWriter::RunThread(void* writer)
     static_cast<UnsavedWorkWriter*>(writer)->Run();
 }
 
-// On the thread that destroys the writer, with no other left: the batch a
-// thread ended in its middle and everything queued after it, in order. The
-// bound: one append (or one rewrite) of that much, never a wait on anyone.
+// With the thread ended: the batch it was ended in the middle of and
+// everything queued after it, in order. The bound: one append (or one
+// rewrite) of that much, never a wait on anyone.
 void UnsavedWorkWriter::WriteRemaining() noexcept
 {
     // A thread the system ended while it held the lock (a Windows process's
-    // exit) leaves it held for good: nothing is written then rather than
+    // exit that came without the C runtime's, or after the wait above gave
+    // up) leaves it held for good: nothing is written then rather than
     // waiting for ever.
     if (!m_mutex.try_lock())
         return;
@@ -105,14 +146,7 @@ void UnsavedWorkWriter::WriteRemaining() noexcept
             m_rewriteDue = true;
         Handle(tasks);
         if (!cutJournal.empty() && !m_journal.empty() && !m_rewriteDue)
-        {
-            platform::RemoveFile(cutJournal);
-            platform::RemoveFile(LockPathOf(cutJournal));
-        }
-        return true;
-    });
-    g_writerBarrier.Run(true, [&] {
-        CloseJournal();
+            RemoveJournalFiles(cutJournal);
         return true;
     });
 }
@@ -161,7 +195,9 @@ void UnsavedWorkWriter::WaitUntilWritten()
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     const uint64_t target = m_submitted;
-    m_written.wait(lock, [&] { return m_done >= target; });
+    // Once stopped (the process is exiting) the rest waits for the writer's
+    // end: nothing would wake a waiter then.
+    m_written.wait(lock, [&] { return m_done >= target || m_stopping; });
 }
 
 std::optional<std::vector<EndedSession>> UnsavedWorkWriter::TakeEndedSessions()

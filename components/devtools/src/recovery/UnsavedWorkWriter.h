@@ -20,6 +20,9 @@
 #include "recovery/UnsavedWork.h"
 #include "recovery/UnsavedWorkFiles.h"
 
+#include <ExitHooks.h>
+
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -37,10 +40,11 @@ public:
     // Files go to `folder`, made when the first step comes.
     explicit UnsavedWorkWriter(std::u16string folder);
     // Ends the thread after the batch it is writing, then writes what is
-    // still queued on the calling thread: the steps of an orderly exit reach
-    // the disk even where the system ended the thread first (a Windows
-    // process's exit). A session with nothing unsaved leaves no files;
-    // otherwise its journal stays for the next start to offer.
+    // still queued on the calling thread. The process's orderly exit does
+    // the same as it begins, before a Windows exit ends the thread; should
+    // the system have ended it anyway, what it left is written here. A
+    // session with nothing unsaved leaves no files; otherwise its journal
+    // stays for the next start to offer.
     ~UnsavedWorkWriter();
     UnsavedWorkWriter(const UnsavedWorkWriter&) = delete;
     UnsavedWorkWriter& operator=(const UnsavedWorkWriter&) = delete;
@@ -52,7 +56,8 @@ public:
     // This session's journal is left as the work of an ended session (the
     // editor forgot the session); the steps after this go to a new one.
     void StartNewJournal();
-    // Waits until everything handed over so far is on disk or failed.
+    // Waits until everything handed over so far is on disk or failed, or
+    // the writer was stopped for the process's exit.
     void WaitUntilWritten();
 
     // The ended sessions found at the start, once the search is done.
@@ -75,6 +80,8 @@ private:
     };
 
     static void RunThread(void* writer);
+    static void FinishBeforeExit(void* writer) noexcept;
+    void StopThread() noexcept;
     void Run();
     void WriteRemaining() noexcept;
     void Handle(std::vector<Task>& tasks);
@@ -99,7 +106,8 @@ private:
     std::vector<Task> m_inFlight;
     uint64_t m_submitted = 0;
     uint64_t m_done = 0;
-    bool m_stopping = false;
+    // Set under the lock unless a thread ended by the system holds it.
+    std::atomic<bool> m_stopping{ false };
     std::optional<std::vector<EndedSession>> m_ended;
     std::string m_error;
     uint64_t m_bytesWritten = 0;
@@ -118,5 +126,6 @@ private:
     std::chrono::milliseconds m_retryDelay{ 0 };
 
     platform::Thread m_thread;
+    ExitHook m_exitHook;
 };
 }
