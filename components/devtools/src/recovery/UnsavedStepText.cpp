@@ -1,7 +1,7 @@
 #include "recovery/UnsavedStepText.h"
 
-#include "base/StatusText.h"
 #include "base/FloatText.h"
+#include "base/StatusText.h"
 #include "base/Text.h"
 
 #include <charconv>
