@@ -45,13 +45,7 @@ ErrorData& GetErrorRecord()
 std::string ComposeRecursiveText(const char* format, const std::string& message, const std::string& earlier)
 {
     std::string text = fmt::sprintf(format, message, earlier);
-    if (text.size() > kVaMaxLength)
-    {
-        size_t end = kVaMaxLength;
-        while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-            --end;
-        text.resize(end);
-    }
+    text.resize(Utf8CutLength(text, kVaMaxLength));
     return text;
 }
 

@@ -4,6 +4,17 @@
 #include <utf8.h>
 #include <utf8/unchecked.h>
 
+size_t Utf8CutLength(std::string_view text, size_t limit)
+{
+    if (text.size() <= limit)
+        return text.size();
+    size_t length = limit;
+    for (int stepped = 0; stepped < 3 && length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80;
+         ++stepped)
+        --length;
+    return length;
+}
+
 std::string ToUtf8(std::u16string_view text)
 {
     std::string result;

@@ -49,3 +49,7 @@ void DebugPrint(const char* text, size_t length);
 std::string ToUtf8(std::u16string_view text);
 // UTF-8 to UTF-16; every invalid sequence becomes U+FFFD.
 std::u16string ToUtf16(std::string_view text);
+// How many bytes of `text` to keep so that at most `limit` are kept and a
+// UTF-8 character is never cut: steps back over at most three continuation
+// bytes, so text that is not UTF-8 is cut at the limit, not emptied.
+size_t Utf8CutLength(std::string_view text, size_t limit);

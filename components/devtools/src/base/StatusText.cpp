@@ -1,6 +1,8 @@
 #include "base/StatusText.h"
 #include "base/XmlText.h"
 
+#include <Utils.h>
+
 namespace tceditor
 {
 std::string GroupedNumber(size_t number)
@@ -15,11 +17,7 @@ std::string StatusName(std::string_view name)
 {
     if (name.size() <= kStatusNameBytes)
         return DisplayName(name);
-    // Cut at the start of a character, so the shown part stays UTF-8.
-    size_t length = kStatusNameBytes;
-    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80)
-        --length;
-    return DisplayName(name.substr(0, length)) + "... (" + GroupedNumber(name.size()) + " bytes)";
+    return DisplayName(name.substr(0, Utf8CutLength(name, kStatusNameBytes))) + "... (" + GroupedNumber(name.size()) + " bytes)";
 }
 
 std::string BoundedList(const std::vector<std::string>& items, std::string_view separator)

@@ -2,6 +2,8 @@
 // the search's comparison that ignores letter case.
 #pragma once
 
+#include <Utils.h>
+
 #include <cstddef>
 #include <cstring>
 #include <string>
@@ -16,16 +18,7 @@ constexpr size_t kTextBufferSize = 128;
 // whole text went in.
 inline bool CopyToTextBuffer(char (&buffer)[kTextBufferSize], std::string_view text)
 {
-    size_t length = text.size();
-    if (length > kTextBufferSize - 1)
-    {
-        length = kTextBufferSize - 1;
-        // Step back over continuation bytes (10xxxxxx) to the start of the
-        // character that would be cut. A character has at most three of
-        // them; text that is not UTF-8 is cut there instead of losing more.
-        for (int stepped = 0; stepped < 3 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80; ++stepped)
-            --length;
-    }
+    const size_t length = Utf8CutLength(text, kTextBufferSize - 1);
     memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return length == text.size();

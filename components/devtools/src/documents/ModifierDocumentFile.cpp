@@ -1,5 +1,7 @@
 #include "documents/ModifierDocumentFile.h"
 
+#include "base/DateStamp.h"
+
 #include <Platform.h>
 #include <Utils.h>
 
@@ -12,8 +14,7 @@ constexpr int kMaxNameTries = 100;
 
 std::u16string FileName(const platform::LocalTime& time, int attempt)
 {
-    std::string name = va("%04d-%02d-%02d_%02d-%02d-%02d", time.year, time.month, time.day, time.hour, time.minute,
-                          time.second);
+    std::string name = FileDateStamp(time);
     if (attempt > 1)
         name += va("_%d", attempt);
     return ToUtf16(name + ".xml");

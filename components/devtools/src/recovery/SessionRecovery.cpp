@@ -1,5 +1,6 @@
 #include "recovery/SessionRecovery.h"
 
+#include "base/DateStamp.h"
 #include "base/StatusText.h"
 #include "base/XmlText.h"
 #include "documents/ModifierDocumentFile.h"
@@ -20,8 +21,7 @@ namespace
 {
 std::string Now()
 {
-    const platform::LocalTime time = platform::GetLocalTime();
-    return va("%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day, time.hour, time.minute, time.second);
+    return ShownDateStamp(platform::GetLocalTime());
 }
 
 // Where "Save to file" writes: the folder above "unsaved".

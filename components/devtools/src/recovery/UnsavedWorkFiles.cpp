@@ -1,5 +1,6 @@
 #include "recovery/UnsavedWorkFiles.h"
 
+#include "base/DateStamp.h"
 #include "documents/ModifierDocumentFile.h"
 #include "recovery/UnsavedJournal.h"
 
@@ -162,10 +163,9 @@ std::u16string NewJournalPath(std::u16string_view folder)
 {
     // Sessions of one process (the editor reset, tests) are told apart by a count.
     static std::atomic<int> sessions{ 0 };
-    const platform::LocalTime time = platform::GetLocalTime();
     // Not through va: the writer's thread keeps no formatting ring of its own.
-    const std::string name = fmt::sprintf("%04d-%02d-%02d_%02d-%02d-%02d_%u_%d", time.year, time.month, time.day,
-                                          time.hour, time.minute, time.second, platform::CurrentProcessId(), ++sessions);
+    const std::string name = FileDateStamp(platform::GetLocalTime()) +
+                             fmt::format("_{}_{}", platform::CurrentProcessId(), ++sessions);
     return std::u16string(folder) + platform::kPathSeparator + ToUtf16(name) + std::u16string(kJournalEnding);
 }
 
