@@ -11,6 +11,7 @@
 // Unknown variables are the caller's to judge (the paste skips and names
 // them, as the loader skips them). The loader knows no nameEscaped
 // (XmlText.h); an escaped name it reads as written.
+#include "DocumentOutline.h"
 #include "ModifierDocument.h"
 #include "StatusText.h"
 #include "XmlProblem.h"
@@ -41,19 +42,24 @@ std::string Format(const char* format, const Args&... args)
     return FormatPrintf(format, fmt::make_printf_args(args...));
 }
 
+// Lines are the parsed text's, moved by the line feeds before it in the
+// document.
 class Notes
 {
 public:
     explicit Notes(std::vector<std::string>& notes) : m_notes(notes) {}
 
+    void SetLinesBefore(int lines) { m_linesBefore = lines; }
+
     template<typename... Args>
     void Add(int line, const char* format, const Args&... args)
     {
-        m_notes.push_back(Format("line %d: ", line) + Format(format, args...));
+        m_notes.push_back(Format("line %d: ", m_linesBefore + line) + Format(format, args...));
     }
 
 private:
     std::vector<std::string>& m_notes;
+    int m_linesBefore = 0;
 };
 
 // A finite float in C notation, whatever the process's locale; a number past
@@ -132,8 +138,8 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
 }
 
 // The document's variable names, each held once however many parameters name
-// it, with the last modifier that took a parameter of it. Views of the
-// element names key them: those live as long as the document.
+// it, with the last modifier that took a parameter of it. Each is keyed by a
+// view of its own text: the parsed parts it was read from do not last.
 struct DocumentVariable
 {
     SharedName name;
@@ -145,10 +151,11 @@ class DocumentVariables
 public:
     DocumentVariable& operator[](std::string_view variable)
     {
-        auto [place, added] = m_variables.try_emplace(variable);
-        if (added)
-            place->second.name = SharedName(variable);
-        return place->second;
+        if (const auto found = m_variables.find(variable); found != m_variables.end())
+            return found->second;
+        DocumentVariable added{ SharedName(variable) };
+        const std::string_view key = added.name.view();
+        return m_variables.emplace(key, std::move(added)).first->second;
     }
 
 private:
@@ -203,9 +210,108 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
     modifier.numMods = static_cast<int>(modifier.parameters.size());
     return modifier;
 }
+
+// The document's elements, read in order, in one tree or in parts.
+class ElementReader
+{
+public:
+    ElementReader() : m_notes(m_reading.notes) {}
+
+    // The elements of `root`, whose text comes after `linesBefore` line feeds
+    // of the document.
+    void ReadChildren(const tinyxml2::XMLElement& root, int linesBefore)
+    {
+        m_notes.SetLinesBefore(linesBefore);
+        for (const tinyxml2::XMLElement* element = root.FirstChildElement(); element;
+             element = element->NextSiblingElement())
+            Read(*element);
+    }
+
+    DocumentReading Finish() &&
+    {
+        if (m_reading.modifiers.empty())
+            m_reading.error =
+                m_reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
+        return std::move(m_reading);
+    }
+
+private:
+    void Read(const tinyxml2::XMLElement& element)
+    {
+        if (std::strcmp(element.Name(), "modifier") != 0)
+        {
+            m_notes.Add(element.GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element.Name()));
+            return;
+        }
+        std::optional<DocumentModifier> modifier = ReadModifier(element, m_number++, m_variables, m_notes);
+        if (!modifier)
+            return;
+        if (auto [place, added] = m_places.try_emplace(modifier->name, m_reading.modifiers.size()); !added)
+        {
+            m_notes.Add(element.GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
+                        StatusName(modifier->name));
+            m_reading.modifiers[place->second] = std::move(*modifier);
+            return;
+        }
+        m_reading.modifiers.push_back(std::move(*modifier));
+    }
+
+    DocumentReading m_reading;
+    Notes m_notes;
+    // Each name's place in `m_reading.modifiers`.
+    std::unordered_map<std::string, size_t> m_places;
+    DocumentVariables m_variables;
+    size_t m_number = 0;
+};
+
+// The parts of the outline each parsed alone, between the root's tags; none
+// as soon as a part, or the text around the root's content, does not parse:
+// the reading of the whole says why.
+std::optional<DocumentReading> ReadParts(std::string_view text, const DocumentOutline& outline)
+{
+    tinyxml2::XMLDocument document;
+    std::string parsed = std::string(text.substr(0, outline.contentBegin)).append(text.substr(outline.contentEnd));
+    if (document.Parse(parsed.data(), parsed.size()) != tinyxml2::XML_SUCCESS || !document.RootElement() ||
+        std::strcmp(document.RootElement()->Name(), kRootName) != 0)
+        return std::nullopt;
+
+    // The root's tags around each part keep its elements as deep as they are
+    // in the document, and on their lines: the start tag holds no line feed.
+    const std::string start = Format("<%s>", kRootName);
+    const std::string end = Format("</%s>", kRootName);
+    ElementReader reader;
+    for (const DocumentOutline::Part& part : outline.parts)
+    {
+        parsed.assign(start).append(text.substr(part.begin, part.end - part.begin)).append(end);
+        if (document.Parse(parsed.data(), parsed.size()) != tinyxml2::XML_SUCCESS)
+            return std::nullopt;
+        reader.ReadChildren(*document.RootElement(), part.linesBefore);
+    }
+    return std::move(reader).Finish();
+}
+
+// The largest text parsed as one tree, but for a single larger child.
+constexpr size_t kPartBytes = 64 * 1024;
 }
 
 DocumentReading ReadModifierDocument(std::string_view text)
+{
+    return ReadModifierDocumentInParts(text, kPartBytes);
+}
+
+DocumentReading ReadModifierDocumentInParts(std::string_view text, size_t partBytes)
+{
+    // The parser reads up to the first zero byte.
+    const std::string_view parsed = text.substr(0, text.find('\0'));
+    if (const std::optional<DocumentOutline> outline = OutlineDocument(parsed, kRootName, partBytes))
+    {
+        if (std::optional<DocumentReading> reading = ReadParts(parsed, *outline))
+            return std::move(*reading);
+    }
+    return ReadWholeModifierDocument(text);
+}
+
+DocumentReading ReadWholeModifierDocument(std::string_view text)
 {
     DocumentReading reading;
     tinyxml2::XMLDocument document;
@@ -229,34 +335,8 @@ DocumentReading ReadModifierDocument(std::string_view text)
                              : Format("the text holds no <%s> element", kRootName);
         return reading;
     }
-
-    Notes notes(reading.notes);
-    // Each name's place in `reading.modifiers`.
-    std::unordered_map<std::string, size_t> places;
-    DocumentVariables variables;
-    size_t number = 0;
-    for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
-    {
-        if (std::strcmp(element->Name(), "modifier") != 0)
-        {
-            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element->Name()));
-            continue;
-        }
-        std::optional<DocumentModifier> modifier = ReadModifier(*element, number++, variables, notes);
-        if (!modifier)
-            continue;
-        if (auto [place, added] = places.try_emplace(modifier->name, reading.modifiers.size()); !added)
-        {
-            notes.Add(element->GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
-                      StatusName(modifier->name));
-            reading.modifiers[place->second] = std::move(*modifier);
-            continue;
-        }
-        reading.modifiers.push_back(std::move(*modifier));
-    }
-
-    if (reading.modifiers.empty())
-        reading.error = reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
-    return reading;
+    ElementReader reader;
+    reader.ReadChildren(*root, 0);
+    return std::move(reader).Finish();
 }
 }
