@@ -43,8 +43,8 @@ struct PartedDocument
 {
     const char* label;
     std::string text;
-    // Parts of the root's content when cut after every child; -1 where the
-    // markup cannot be followed and the document is read whole.
+    // Parts of the root's content when cut after every modifier's end tag;
+    // -1 where there is no outline and the document is read whole.
     int parts;
 };
 
@@ -61,7 +61,7 @@ TEST_P(PartedDocuments, ReadAsTheWholeDocument)
 {
     const std::string& text = GetParam().text;
 
-    const std::optional<DocumentOutline> outline = OutlineDocument(text, kRoot, 1);
+    const std::optional<DocumentOutline> outline = OutlineDocument(text, kRoot, "modifier", 1);
 
     EXPECT_EQ(outline ? static_cast<int>(outline->parts.size()) : -1, GetParam().parts);
     ExpectSameReading(ReadModifierDocumentInParts(text, 1), ReadWholeModifierDocument(text));
@@ -78,34 +78,39 @@ INSTANTIATE_TEST_SUITE_P(
                         "<modifier name=\"a\"><fog_start>1 2</fog_start><![CDATA[</modifier><x>]]></modifier>\n"
                         "<modifier name=\"b\" note='</modifier> and />' other=\"'\"><fog_start>3 4</fog_start>\n"
                         "<fog_start>5 6</fog_start></modifier>\n"
-                        "<unknown/> trailing text\n</timecycle_modifier_data>\n",
-                        4 },
+                        "<unknown/> trailing text\n</timecycle_modifier_data>\n", 5 },
         // Line feeds in attributes, comments and sections count as lines.
         PartedDocument{ "NotesKeepTheirLines",
                         "<timecycle_modifier_data\n  version=\"1\">\n<modifier name=\"a\nb\"\n userFlags=\"x\"/>\n"
                         "<!-- one\ntwo -->\n<![CDATA[\n]]><modifier>\n</modifier>\n"
                         "<modifier name=\"c\"><sky_r>1</sky_r>\n<sky_r>1 2</sky_r>\n<sky_r>3 4</sky_r></modifier>\n"
-                        "<modifier name=\"a\nb\"/>\n</timecycle_modifier_data>",
-                        5 },
+                        "<modifier name=\"a\nb\"/>\n</timecycle_modifier_data>", 3 },
         PartedDocument{ "EmptyRoot", "<timecycle_modifier_data version=\"1.000000\"/>", 0 },
         PartedDocument{ "RootWithoutChildren", "<timecycle_modifier_data> \n</timecycle_modifier_data>", 1 },
         // Well-formed around the parts, broken inside one, and the reverse.
         PartedDocument{ "BrokenChild",
                         "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n<modifier name=\"b\"><x>1 2</y>\n"
-                        "</modifier>\n</timecycle_modifier_data>",
-                        3 },
+                        "</modifier>\n</timecycle_modifier_data>", 2 },
         PartedDocument{ "EndTagOfAnotherName",
-                        "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n</timecycle_modifier_datum>", 2 },
+                        "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n</timecycle_modifier_datum>", -1 },
         PartedDocument{ "TextAfterTheRoot",
-                        "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n</timecycle_modifier_data>\nmore", 2 },
+                        "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n</timecycle_modifier_data>\nmore", -1 },
         PartedDocument{ "SecondRootAfterTheFirst",
                         "<timecycle_modifier_data><modifier name=\"a\"/></timecycle_modifier_data>\n"
                         "<timecycle_modifier_data><modifier name=\"b\"/></timecycle_modifier_data>",
                         1 },
+        // The root closed inside a part: what follows is not the root's.
+        PartedDocument{ "RootClosedThenAStrayEndTag",
+                        "<timecycle_modifier_data>\n<modifier name=\"a\"/></timecycle_modifier_data></modifier>\n"
+                        "<modifier name=\"b\"></modifier>\n</timecycle_modifier_data>",
+                        3 },
+        PartedDocument{ "RootClosedThenAnotherRoot",
+                        "<timecycle_modifier_data><modifier name=\"a\"></modifier></timecycle_modifier_data>\n"
+                        "<timecycle_modifier_data><modifier name=\"b\"></modifier></timecycle_modifier_data>",
+                        2 },
         PartedDocument{ "DeclarationInsideTheRoot",
                         "<timecycle_modifier_data>\n<modifier name=\"a\"/><?xml version=\"1.0\"?>\n"
-                        "</timecycle_modifier_data>",
-                        2 },
+                        "</timecycle_modifier_data>", 1 },
         PartedDocument{ "NestedPastTheParsersDepth",
                         "<timecycle_modifier_data><modifier name=\"a\">" + [] {
                                 std::string nested;
@@ -116,13 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 return nested;
                             }() + "</modifier></timecycle_modifier_data>",
                         1 },
-        // The outline goes on past a zero byte; the parser and so the reading stop there.
+        // The parser, and so the reading, stops at a zero byte.
         PartedDocument{ "ZeroByteEndsTheText",
-                        std::string("<timecycle_modifier_data><modifier name=\"a\"/>") + '\0' + "</timecycle_modifier_data>",
-                        2 },
+                        std::string("<timecycle_modifier_data><modifier name=\"a\"/>") + '\0' + "</timecycle_modifier_data>", 1 },
         PartedDocument{ "UnendedComment", "<timecycle_modifier_data>\n<modifier name=\"a\"/>\n<!-- open\n", -1 },
-        PartedDocument{ "UnendedQuote", "<timecycle_modifier_data>\n<modifier name=\"a/>\n</timecycle_modifier_data>",
-                        -1 },
+        PartedDocument{ "UnendedQuote", "<timecycle_modifier_data>\n<modifier name=\"a/>\n</timecycle_modifier_data>", 1 },
         PartedDocument{ "OtherRoot", "<timecycle_variables><modifier name=\"a\"/></timecycle_variables>", -1 },
         PartedDocument{ "RootNamePrefix", "<timecycle_modifier_data2><modifier name=\"a\"/></timecycle_modifier_data2>",
                         -1 }),

@@ -1,6 +1,6 @@
 #include "DocumentOutline.h"
 
-#include <algorithm>
+#include <string>
 
 namespace tceditor
 {
@@ -71,13 +71,14 @@ bool IsTagNameOf(std::string_view text, size_t tag, std::string_view name)
     return after == ' ' || after == '\t' || after == '\r' || after == '\n' || after == '/' || after == '>';
 }
 
-int CountLineFeeds(std::string_view text, size_t begin, size_t end)
+bool IsWhiteSpace(char c)
 {
-    return static_cast<int>(std::count(text.begin() + begin, text.begin() + end, '\n'));
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 }
 
-std::optional<DocumentOutline> OutlineDocument(std::string_view text, std::string_view rootName, size_t partBytes)
+std::optional<DocumentOutline> OutlineDocument(std::string_view text, std::string_view rootName,
+                                               std::string_view childName, size_t partBytes)
 {
     DocumentOutline outline;
     size_t at = 0;
@@ -98,37 +99,28 @@ std::optional<DocumentOutline> OutlineDocument(std::string_view text, std::strin
         break;
     }
 
-    DocumentOutline::Part part{ at, at, CountLineFeeds(text, 0, at) };
-    const auto endPart = [&](size_t end) {
-        part.end = end;
-        outline.parts.push_back(part);
-        part = { end, end, part.linesBefore + CountLineFeeds(text, part.begin, end) };
-    };
-    // Elements open inside the root.
-    size_t depth = 0;
-    for (;;)
+    std::string_view rest = text.substr(at);
+    while (!rest.empty() && IsWhiteSpace(rest.back()))
+        rest.remove_suffix(1);
+    const std::string endTag = "</" + std::string(rootName) + ">";
+    if (!rest.ends_with(endTag))
+        return std::nullopt;
+    outline.contentEnd = at + rest.size() - endTag.size();
+
+    const std::string cutAfter = "</" + std::string(childName) + ">";
+    for (size_t begin = outline.contentBegin; begin < outline.contentEnd;)
     {
-        at = text.find('<', at);
-        if (at == std::string_view::npos)
-            return std::nullopt;
-        const size_t tag = at;
-        const Markup markup = SkipMarkup(text, at);
-        if (markup == Markup::Unended)
-            return std::nullopt;
-        if (markup == Markup::EndTag && depth == 0)
+        size_t end = outline.contentEnd;
+        if (partBytes < outline.contentEnd - begin)
         {
-            if (tag > part.begin)
-                endPart(tag);
-            outline.contentEnd = tag;
-            return outline;
+            const size_t from = begin + (partBytes > cutAfter.size() ? partBytes - cutAfter.size() : 0);
+            const size_t cut = text.find(cutAfter, from);
+            if (cut != std::string_view::npos && cut + cutAfter.size() <= outline.contentEnd)
+                end = cut + cutAfter.size();
         }
-        if (markup == Markup::StartTag)
-            ++depth;
-        else if (markup == Markup::EndTag)
-            --depth;
-        const bool childEnded = depth == 0 && (markup == Markup::EndTag || markup == Markup::EmptyTag);
-        if (childEnded && at - part.begin >= partBytes)
-            endPart(at);
+        outline.parts.push_back({ begin, end });
+        begin = end;
     }
+    return outline;
 }
 }

@@ -1,10 +1,13 @@
-// Where the root element of an XML document and the parts of its content lie,
-// found by following the markup alone (tags, comments, CDATA, declarations,
-// quoted attribute values), without building a tree. A large document can
-// then be parsed part by part: the content is cut only right after an element
-// that is a child of the root ends, so every part is a run of whole children.
-// The outline judges nothing: whether the text is well-formed is for the
-// parser to say over the parts and over the text around them.
+// Where the root element of an XML document lies and where its content may
+// be cut into parts, found without parsing it, so that a large document can
+// be parsed part by part. The text before the root is followed markup by
+// markup (comments, declarations, <!...>) up to the root's start tag; the
+// content is taken to end at the root's end tag that closes the text; a cut
+// falls right after an end tag of the given child name. None of it is
+// judged here: a cut that falls anywhere but between two children of the
+// root leaves a part that does not parse alone between the root's tags, and
+// the parser, over each part and over the text around the content, says
+// whether the outline holds.
 #pragma once
 
 #include <cstddef>
@@ -25,17 +28,16 @@ struct DocumentOutline
     {
         size_t begin = 0;
         size_t end = 0;
-        // The line feeds before the part: its first line is the text's
-        // line linesBefore + 1.
-        int linesBefore = 0;
     };
-    // The content cut into parts of at least `partBytes` each (the last may
-    // be shorter), in order and without gaps.
+    // The content in order and without gaps, in parts of at least
+    // `partBytes` each but the last.
     std::vector<Part> parts;
 };
 
-// The outline of `text` whose first element is `rootName`; none when the
-// first element has another name, or the markup cannot be followed (a tag,
-// comment or section that does not end, an end tag before the root).
-std::optional<DocumentOutline> OutlineDocument(std::string_view text, std::string_view rootName, size_t partBytes);
+// The outline of `text` whose first element is `rootName`, cut after
+// "</childName>"; none when the first element has another name, the text
+// does not end with the root's end tag (white space aside), or the markup
+// before the root cannot be followed.
+std::optional<DocumentOutline> OutlineDocument(std::string_view text, std::string_view rootName,
+                                               std::string_view childName, size_t partBytes);
 }

@@ -105,11 +105,11 @@ struct DocumentReading
 DocumentReading ReadModifierDocument(std::string_view text);
 
 // The two ways the reading above is made, which give the same reading of any
-// text. In parts: the root's content cut after its children into parts of at
-// least `partBytes`, each parsed alone; a document that is not well-formed
-// anywhere, or whose markup the cut cannot follow, is read whole instead, so
-// that the reason given is the parser's over the whole text. Whole: parsed as
-// one tree.
+// text. In parts: the root's content cut after modifiers' end tags into
+// parts of at least `partBytes`, each parsed alone; a document that is not
+// well-formed anywhere, or where a cut falls anywhere but between two
+// children of the root, is read whole instead, so that the reason given is
+// the parser's over the whole text. Whole: parsed as one tree.
 DocumentReading ReadModifierDocumentInParts(std::string_view text, size_t partBytes);
 DocumentReading ReadWholeModifierDocument(std::string_view text);
 }

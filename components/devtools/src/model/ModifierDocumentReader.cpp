@@ -12,6 +12,7 @@
 // them, as the loader skips them). The loader knows no nameEscaped
 // (XmlText.h); an escaped name it reads as written.
 #include "DocumentOutline.h"
+#include "EditorAssert.h"
 #include "ModifierDocument.h"
 #include "StatusText.h"
 #include "XmlProblem.h"
@@ -21,6 +22,7 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -34,6 +36,8 @@ namespace tceditor
 namespace
 {
 constexpr const char* kRootName = "timecycle_modifier_data";
+// Put after each part parsed alone.
+constexpr const char* kPartEnd = "part_end";
 
 // Text without a length limit, unlike va: names may be of any length.
 template<typename... Args>
@@ -42,24 +46,52 @@ std::string Format(const char* format, const Args&... args)
     return FormatPrintf(format, fmt::make_printf_args(args...));
 }
 
-// Lines are the parsed text's, moved by the line feeds before it in the
-// document.
+// The line feeds of the document before a place, counted as far as a note
+// needs them, and only once: the places asked for never go back.
+class LineFeeds
+{
+public:
+    explicit LineFeeds(std::string_view text) : m_text(text) {}
+
+    int Before(size_t place)
+    {
+        TCE_ASSERT(place >= m_counted && place <= m_text.size()); // parts are read in order
+        m_count += static_cast<int>(std::count(m_text.begin() + m_counted, m_text.begin() + place, '\n'));
+        m_counted = place;
+        return m_count;
+    }
+
+private:
+    std::string_view m_text;
+    size_t m_counted = 0;
+    int m_count = 0;
+};
+
+// Lines are the parsed text's, moved by the document's line feeds before it.
 class Notes
 {
 public:
     explicit Notes(std::vector<std::string>& notes) : m_notes(notes) {}
 
-    void SetLinesBefore(int lines) { m_linesBefore = lines; }
+    // The parsed text starts at `place` of the document whose line feeds
+    // `lines` counts; without them it is the document.
+    void SetPlace(LineFeeds* lines, size_t place)
+    {
+        m_lines = lines;
+        m_place = place;
+    }
 
     template<typename... Args>
     void Add(int line, const char* format, const Args&... args)
     {
-        m_notes.push_back(Format("line %d: ", m_linesBefore + line) + Format(format, args...));
+        const int before = m_lines ? m_lines->Before(m_place) : 0;
+        m_notes.push_back(Format("line %d: ", before + line) + Format(format, args...));
     }
 
 private:
     std::vector<std::string>& m_notes;
-    int m_linesBefore = 0;
+    LineFeeds* m_lines = nullptr;
+    size_t m_place = 0;
 };
 
 // A finite float in C notation, whatever the process's locale; a number past
@@ -217,11 +249,11 @@ class ElementReader
 public:
     ElementReader() : m_notes(m_reading.notes) {}
 
-    // The elements of `root`, whose text comes after `linesBefore` line feeds
-    // of the document.
-    void ReadChildren(const tinyxml2::XMLElement& root, int linesBefore)
+    // The elements of `root`, parsed from the text at `place` of the
+    // document, or from the document itself without `lines`.
+    void ReadChildren(const tinyxml2::XMLElement& root, LineFeeds* lines, size_t place)
     {
-        m_notes.SetLinesBefore(linesBefore);
+        m_notes.SetPlace(lines, place);
         for (const tinyxml2::XMLElement* element = root.FirstChildElement(); element;
              element = element->NextSiblingElement())
             Read(*element);
@@ -265,8 +297,8 @@ private:
 };
 
 // The parts of the outline each parsed alone, between the root's tags; none
-// as soon as a part, or the text around the root's content, does not parse:
-// the reading of the whole says why.
+// as soon as a part, or the text around the root's content, does not parse,
+// or the outline does not hold: the reading of the whole says why.
 std::optional<DocumentReading> ReadParts(std::string_view text, const DocumentOutline& outline)
 {
     tinyxml2::XMLDocument document;
@@ -275,17 +307,25 @@ std::optional<DocumentReading> ReadParts(std::string_view text, const DocumentOu
         std::strcmp(document.RootElement()->Name(), kRootName) != 0)
         return std::nullopt;
 
-    // The root's tags around each part keep its elements as deep as they are
-    // in the document, and on their lines: the start tag holds no line feed.
+    // The root's tags keep the part's elements as deep as in the document,
+    // and on their lines: the start tag holds no line feed. The element
+    // after them shows that the part closed nothing it did not open: the
+    // root ends at the end tag put after the part, and no stray end tag
+    // stopped the parser early.
     const std::string start = Format("<%s>", kRootName);
-    const std::string end = Format("</%s>", kRootName);
+    const std::string end = Format("</%s><%s/>", kRootName, kPartEnd);
+    LineFeeds lines(text);
     ElementReader reader;
     for (const DocumentOutline::Part& part : outline.parts)
     {
         parsed.assign(start).append(text.substr(part.begin, part.end - part.begin)).append(end);
         if (document.Parse(parsed.data(), parsed.size()) != tinyxml2::XML_SUCCESS)
             return std::nullopt;
-        reader.ReadChildren(*document.RootElement(), part.linesBefore);
+        const tinyxml2::XMLElement* root = document.RootElement();
+        const tinyxml2::XMLElement* after = root->NextSiblingElement();
+        if (!after || after != document.LastChild() || std::strcmp(after->Name(), kPartEnd) != 0)
+            return std::nullopt;
+        reader.ReadChildren(*root, &lines, part.begin);
     }
     return std::move(reader).Finish();
 }
@@ -303,7 +343,7 @@ DocumentReading ReadModifierDocumentInParts(std::string_view text, size_t partBy
 {
     // The parser reads up to the first zero byte.
     const std::string_view parsed = text.substr(0, text.find('\0'));
-    if (const std::optional<DocumentOutline> outline = OutlineDocument(parsed, kRootName, partBytes))
+    if (const std::optional<DocumentOutline> outline = OutlineDocument(parsed, kRootName, "modifier", partBytes))
     {
         if (std::optional<DocumentReading> reading = ReadParts(parsed, *outline))
             return std::move(*reading);
@@ -336,7 +376,7 @@ DocumentReading ReadWholeModifierDocument(std::string_view text)
         return reading;
     }
     ElementReader reader;
-    reader.ReadChildren(*root, 0);
+    reader.ReadChildren(*root, nullptr, 0);
     return std::move(reader).Finish();
 }
 }
