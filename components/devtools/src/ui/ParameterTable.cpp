@@ -297,7 +297,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     ImGui::TextUnformatted(texts.defaultText.data(), texts.defaultText.data() + texts.defaultText.size());
 
     const bool enabled = !selection.switchedOff.contains(varId);
-    tcModData* live = game.GetTimecycleModData(modifier, varId);
+    tcModData* live = selection.LiveEntry(game, modifier, varId);
     // The game may have changed the parameter behind the editor's back: the
     // row shows the live value and a drag starts from it, so no stale copy is
     // ever written back. Not while the original is shown, nor into a value
