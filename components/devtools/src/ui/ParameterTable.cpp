@@ -132,6 +132,8 @@ struct EditedParameter
     bool enabled;
     // The modifier's record of this session; null until the editor changes it.
     const SessionChanges::Record* record;
+    // internals::NoWidgetBusy() as the table began.
+    bool widgetsIdle;
 };
 
 // A new value for one of the row's values: the working copy takes it, and so
@@ -227,12 +229,14 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     // Three decimals in the table, to which a drag also rounds; the exact
     // value under the mouse and while it is typed, so that typing starts
     // from it.
-    const bool exact = internals::WasHoveredIdleOrTypingInto(label);
+    const bool exact = !row.widgetsIdle && internals::WasHoveredIdleOrTypingInto(label);
     const bool edited = ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max,
                                           exact ? ExactValueFormat(value).c_str() : "%.3f", 0);
     if (changed)
         ImGui::PopStyleColor(1);
-    if (edited || state.typedValue.widget == internals::LastItemId() || !internals::LastItemIdle())
+    const bool idle = row.widgetsIdle ? !internals::LastItemUnderMouseOrFocused()
+                                      : state.typedValue.widget != internals::LastItemId() && internals::LastItemIdle();
+    if (edited || !idle)
         ReactToValue(state, row, column, range, original, changed, before, edited);
 }
 
@@ -276,7 +280,7 @@ void DrawName(const char* name, bool highlighted)
 // null. A row whose "Delete" the game accepted goes into deletedVars, to be
 // forgotten once the table is drawn.
 void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
-                      const ParameterRowView& texts, const SessionChanges::Record* record,
+                      const ParameterRowView& texts, const SessionChanges::Record* record, bool widgetsIdle,
                       std::set<int32_t>& deletedVars)
 {
     tcModData& working = *texts.working;
@@ -308,7 +312,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
         working.value1 = live->value1;
         working.value2 = live->value2;
     }
-    const EditedParameter row{ modifier, info, name, working, live, enabled, record };
+    const EditedParameter row{ modifier, info, name, working, live, enabled, record, widgetsIdle };
 
     if (!enabled)
         ImGui::BeginDisabled(true);
@@ -412,6 +416,8 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
     // button pressed) is dropped, as if it had been cancelled.
     if (state.typedValue.widget != 0 && internals::ActiveId() != state.typedValue.widget)
         state.typedValue = {};
+    // Then no value is being typed either.
+    const bool widgetsIdle = internals::NoWidgetBusy();
 
     GameTimecycle& game = state.game;
     const std::vector<ParameterRowView>& rows =
@@ -464,7 +470,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
                     recordFound = true;
                 }
                 if (name)
-                    DrawParameterRow(state, modifier, info, name, rows[i], record, deletedVars);
+                    DrawParameterRow(state, modifier, info, name, rows[i], record, widgetsIdle, deletedVars);
                 if (i == addedRow)
                     ShowAddedRow(state);
             }
