@@ -202,7 +202,8 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
     const bool open = internals::TreeNode(&modifier, flags, name);
     if (changed)
         ImGui::PopStyleColor(1);
-    DrawAppliedTags(applied, modifier);
+    if (applied.Has(modifier))
+        DrawAppliedTags(applied, modifier);
     if (!open)
         return false;
     bool acted = false;
