@@ -1,7 +1,9 @@
 // Reading any text as a pasted timecycle_modifier_data document: it never
 // crashes, a refused document yields no modifier, every modifier read has a
-// name and finite values, and writing what was read and reading it again
-// gives the same modifiers, values exactly.
+// name and finite values, reading it in parts (cut after every child of the
+// root) gives what reading it whole gives, notes and reason alike, and
+// writing what was read and reading it again gives the same modifiers,
+// values exactly.
 #include "FuzzCheck.h"
 
 #include "base/XmlText.h"
@@ -33,11 +35,33 @@ bool SameBits(float read, float value)
 {
     return std::bit_cast<uint32_t>(read) == std::bit_cast<uint32_t>(value);
 }
+
+void CheckSameReading(const DocumentReading& a, const DocumentReading& b)
+{
+    FUZZ_CHECK(a.error == b.error);
+    FUZZ_CHECK(a.notes == b.notes);
+    FUZZ_CHECK(a.modifiers.size() == b.modifiers.size());
+    for (size_t i = 0; i < a.modifiers.size(); ++i)
+    {
+        const DocumentModifier& x = a.modifiers[i];
+        const DocumentModifier& y = b.modifiers[i];
+        FUZZ_CHECK(x.name == y.name && x.userFlags == y.userFlags && x.numMods == y.numMods);
+        FUZZ_CHECK(x.parameters.size() == y.parameters.size());
+        for (size_t p = 0; p < x.parameters.size(); ++p)
+        {
+            FUZZ_CHECK(x.parameters[p].variable == y.parameters[p].variable);
+            FUZZ_CHECK(SameBits(x.parameters[p].value1, y.parameters[p].value1));
+            FUZZ_CHECK(SameBits(x.parameters[p].value2, y.parameters[p].value2));
+        }
+    }
+}
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const DocumentReading first = ReadModifierDocument(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const DocumentReading first = ReadModifierDocument(text);
+    CheckSameReading(ReadModifierDocumentInParts(text, 1), ReadWholeModifierDocument(text));
     FUZZ_CHECK(first.error.empty() != first.modifiers.empty());
     for (const DocumentModifier& modifier : first.modifiers)
     {

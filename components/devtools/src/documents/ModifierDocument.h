@@ -101,5 +101,15 @@ struct DocumentReading
 // Read with a note: userFlags that is not an unsigned 32-bit number (as 0), a
 // modifier named again (it takes the earlier one's place: the last counts).
 // A missing userFlags reads as 0; "numMods" and "description" are not read.
+// Never more than a small part of the document is held as a parsed tree.
 DocumentReading ReadModifierDocument(std::string_view text);
+
+// The two ways the reading above is made, which give the same reading of any
+// text. In parts: the root's content cut after modifiers' end tags into
+// parts of at least `partBytes`, each parsed alone; a document that is not
+// well-formed anywhere, or where a cut falls anywhere but between two
+// children of the root, is read whole instead, so that the reason given is
+// the parser's over the whole text. Whole: parsed as one tree.
+DocumentReading ReadModifierDocumentInParts(std::string_view text, size_t partBytes);
+DocumentReading ReadWholeModifierDocument(std::string_view text);
 }

@@ -11,9 +11,11 @@
 // Unknown variables are the caller's to judge (the paste skips and names
 // them, as the loader skips them). The loader knows no nameEscaped
 // (XmlText.h); an escaped name it reads as written.
+#include "base/EditorAssert.h"
 #include "base/FloatText.h"
 #include "base/StatusText.h"
 #include "base/XmlText.h"
+#include "documents/DocumentOutline.h"
 #include "documents/ModifierDocument.h"
 #include "documents/XmlProblem.h"
 
@@ -21,6 +23,7 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -34,6 +37,8 @@ namespace tceditor
 namespace
 {
 constexpr const char* kRootName = "timecycle_modifier_data";
+// Put after each part parsed alone.
+constexpr const char* kPartEnd = "part_end";
 
 // Text without a length limit, unlike va: names may be of any length.
 template<typename... Args>
@@ -42,19 +47,52 @@ std::string Format(const char* format, const Args&... args)
     return FormatPrintf(format, fmt::make_printf_args(args...));
 }
 
+// The line feeds of the document before a place, counted as far as a note
+// needs them, and only once: the places asked for never go back.
+class LineFeeds
+{
+public:
+    explicit LineFeeds(std::string_view text) : m_text(text) {}
+
+    int Before(size_t place)
+    {
+        TCE_ASSERT(place >= m_counted && place <= m_text.size()); // parts are read in order
+        m_count += static_cast<int>(std::count(m_text.begin() + m_counted, m_text.begin() + place, '\n'));
+        m_counted = place;
+        return m_count;
+    }
+
+private:
+    std::string_view m_text;
+    size_t m_counted = 0;
+    int m_count = 0;
+};
+
+// Lines are the parsed text's, moved by the document's line feeds before it.
 class Notes
 {
 public:
     explicit Notes(std::vector<std::string>& notes) : m_notes(notes) {}
 
+    // The parsed text starts at `place` of the document whose line feeds
+    // `lines` counts; without them it is the document.
+    void SetPlace(LineFeeds* lines, size_t place)
+    {
+        m_lines = lines;
+        m_place = place;
+    }
+
     template<typename... Args>
     void Add(int line, const char* format, const Args&... args)
     {
-        m_notes.push_back(Format("line %d: ", line) + Format(format, args...));
+        const int before = m_lines ? m_lines->Before(m_place) : 0;
+        m_notes.push_back(Format("line %d: ", before + line) + Format(format, args...));
     }
 
 private:
     std::vector<std::string>& m_notes;
+    LineFeeds* m_lines = nullptr;
+    size_t m_place = 0;
 };
 
 bool IsValueSpace(char c)
@@ -124,8 +162,8 @@ std::optional<std::string> ReadName(const tinyxml2::XMLElement& element, Notes& 
 }
 
 // The document's variable names, each held once however many parameters name
-// it, with the last modifier that took a parameter of it. Views of the
-// element names key them: those live as long as the document.
+// it, with the last modifier that took a parameter of it. Each is keyed by a
+// view of its own text: the parsed parts it was read from do not last.
 struct DocumentVariable
 {
     SharedName name;
@@ -137,10 +175,11 @@ class DocumentVariables
 public:
     DocumentVariable& operator[](std::string_view variable)
     {
-        auto [place, added] = m_variables.try_emplace(variable);
-        if (added)
-            place->second.name = SharedName(variable);
-        return place->second;
+        if (const auto found = m_variables.find(variable); found != m_variables.end())
+            return found->second;
+        DocumentVariable added{ SharedName(variable) };
+        const std::string_view key = added.name.view();
+        return m_variables.emplace(key, std::move(added)).first->second;
     }
 
 private:
@@ -195,9 +234,116 @@ std::optional<DocumentModifier> ReadModifier(const tinyxml2::XMLElement& element
     modifier.numMods = static_cast<int>(modifier.parameters.size());
     return modifier;
 }
+
+// The document's elements, read in order, in one tree or in parts.
+class ElementReader
+{
+public:
+    ElementReader() : m_notes(m_reading.notes) {}
+
+    // The elements of `root`, parsed from the text at `place` of the
+    // document, or from the document itself without `lines`.
+    void ReadChildren(const tinyxml2::XMLElement& root, LineFeeds* lines, size_t place)
+    {
+        m_notes.SetPlace(lines, place);
+        for (const tinyxml2::XMLElement* element = root.FirstChildElement(); element;
+             element = element->NextSiblingElement())
+            Read(*element);
+    }
+
+    DocumentReading Finish() &&
+    {
+        if (m_reading.modifiers.empty())
+            m_reading.error =
+                m_reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
+        return std::move(m_reading);
+    }
+
+private:
+    void Read(const tinyxml2::XMLElement& element)
+    {
+        if (std::strcmp(element.Name(), "modifier") != 0)
+        {
+            m_notes.Add(element.GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element.Name()));
+            return;
+        }
+        std::optional<DocumentModifier> modifier = ReadModifier(element, m_number++, m_variables, m_notes);
+        if (!modifier)
+            return;
+        if (auto [place, added] = m_places.try_emplace(modifier->name, m_reading.modifiers.size()); !added)
+        {
+            m_notes.Add(element.GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
+                        StatusName(modifier->name));
+            m_reading.modifiers[place->second] = std::move(*modifier);
+            return;
+        }
+        m_reading.modifiers.push_back(std::move(*modifier));
+    }
+
+    DocumentReading m_reading;
+    Notes m_notes;
+    // Each name's place in `m_reading.modifiers`.
+    std::unordered_map<std::string, size_t> m_places;
+    DocumentVariables m_variables;
+    size_t m_number = 0;
+};
+
+// The parts of the outline each parsed alone, between the root's tags; none
+// as soon as a part, or the text around the root's content, does not parse,
+// or the outline does not hold: the reading of the whole says why.
+std::optional<DocumentReading> ReadParts(std::string_view text, const DocumentOutline& outline)
+{
+    tinyxml2::XMLDocument document;
+    std::string parsed = std::string(text.substr(0, outline.contentBegin)).append(text.substr(outline.contentEnd));
+    if (document.Parse(parsed.data(), parsed.size()) != tinyxml2::XML_SUCCESS || !document.RootElement() ||
+        std::strcmp(document.RootElement()->Name(), kRootName) != 0)
+        return std::nullopt;
+
+    // The root's tags keep the part's elements as deep as in the document,
+    // and on their lines: the start tag holds no line feed. The element
+    // after them shows that the part closed nothing it did not open: the
+    // root ends at the end tag put after the part, and no stray end tag
+    // stopped the parser early.
+    const std::string start = Format("<%s>", kRootName);
+    const std::string end = Format("</%s><%s/>", kRootName, kPartEnd);
+    LineFeeds lines(text);
+    ElementReader reader;
+    for (const DocumentOutline::Part& part : outline.parts)
+    {
+        parsed.assign(start).append(text.substr(part.begin, part.end - part.begin)).append(end);
+        if (document.Parse(parsed.data(), parsed.size()) != tinyxml2::XML_SUCCESS)
+            return std::nullopt;
+        const tinyxml2::XMLElement* root = document.RootElement();
+        const tinyxml2::XMLElement* after = root->NextSiblingElement();
+        if (!after || after != document.LastChild() || std::strcmp(after->Name(), kPartEnd) != 0)
+            return std::nullopt;
+        reader.ReadChildren(*root, &lines, part.begin);
+    }
+    return std::move(reader).Finish();
+}
+
+// The largest text parsed as one tree, but for a single larger child.
+constexpr size_t kPartBytes = 64 * 1024;
 }
 
 DocumentReading ReadModifierDocument(std::string_view text)
+{
+    return ReadModifierDocumentInParts(text, kPartBytes);
+}
+
+DocumentReading ReadModifierDocumentInParts(std::string_view text, size_t partBytes)
+{
+    // The parser reads up to the first zero byte.
+    const std::string_view parsed = text.substr(0, text.find('\0'));
+    if (const std::optional<DocumentOutline> outline = OutlineDocument(parsed, kRootName, "modifier", partBytes))
+    {
+        if (std::optional<DocumentReading> reading = ReadParts(parsed, *outline))
+            return std::move(*reading);
+    }
+    return ReadWholeModifierDocument(text);
+}
+
+DocumentReading ReadWholeModifierDocument(std::string_view text)
 {
     DocumentReading reading;
     tinyxml2::XMLDocument document;
@@ -221,34 +367,8 @@ DocumentReading ReadModifierDocument(std::string_view text)
                              : Format("the text holds no <%s> element", kRootName);
         return reading;
     }
-
-    Notes notes(reading.notes);
-    // Each name's place in `reading.modifiers`.
-    std::unordered_map<std::string, size_t> places;
-    DocumentVariables variables;
-    size_t number = 0;
-    for (const tinyxml2::XMLElement* element = root->FirstChildElement(); element; element = element->NextSiblingElement())
-    {
-        if (std::strcmp(element->Name(), "modifier") != 0)
-        {
-            notes.Add(element->GetLineNum(), "<%s> is not a modifier; skipped", StatusName(element->Name()));
-            continue;
-        }
-        std::optional<DocumentModifier> modifier = ReadModifier(*element, number++, variables, notes);
-        if (!modifier)
-            continue;
-        if (auto [place, added] = places.try_emplace(modifier->name, reading.modifiers.size()); !added)
-        {
-            notes.Add(element->GetLineNum(), "modifier \"%s\" is given again; this one takes the place of the one before",
-                      StatusName(modifier->name));
-            reading.modifiers[place->second] = std::move(*modifier);
-            continue;
-        }
-        reading.modifiers.push_back(std::move(*modifier));
-    }
-
-    if (reading.modifiers.empty())
-        reading.error = reading.notes.empty() ? "the document holds no modifier" : "no modifier of the document can be used";
-    return reading;
+    ElementReader reader;
+    reader.ReadChildren(*root, nullptr, 0);
+    return std::move(reader).Finish();
 }
 }

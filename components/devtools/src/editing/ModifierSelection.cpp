@@ -3,21 +3,29 @@
 #include "base/EditorAssert.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
 
 namespace tceditor
 {
 namespace
 {
-bool SameVarIds(const tcModifier& modifier, const std::vector<int32_t>& varIds)
+bool SameVarIds(std::span<const tcModData> live, const std::vector<tcModData>& captured)
 {
-    if (modifier.numMods != varIds.size())
+    if (live.size() != captured.size())
         return false;
-    for (size_t i = 0; i < varIds.size(); ++i)
+    for (size_t i = 0; i < live.size(); ++i)
     {
-        if (modifier.modData[i].varId != varIds[i])
+        if (live[i].varId != captured[i].varId)
             return false;
     }
     return true;
+}
+
+bool SameEntries(std::span<const tcModData> live, const std::vector<tcModData>& captured)
+{
+    return live.size() == captured.size() &&
+           (live.empty() || std::memcmp(live.data(), captured.data(), live.size_bytes()) == 0);
 }
 }
 
@@ -53,6 +61,7 @@ void ModifierSelection::FollowRename(const std::string& from, const std::string&
 
 void ModifierSelection::Clear()
 {
+    m_capturedModifier = nullptr;
     switchedOff.clear();
     workingParams.clear();
     ++m_keysVersion;
@@ -62,19 +71,31 @@ void ModifierSelection::Clear()
 
 void ModifierSelection::CaptureParams(GameTimecycle& game)
 {
-    const tcModifier* modifier = Find(game);
+    tcModifier* modifier = Find(game);
     if (!modifier)
         return;
-    if (m_keysVersion == m_capturedVersion && workingParams.size() == m_capturedCount &&
-        SameVarIds(*modifier, m_capturedVars))
-        return;
-
-    m_capturedVars.clear();
-    bool added = false;
-    for (int i = 0; i < modifier->numMods; ++i)
+    const std::span<const tcModData> live(modifier->modData, modifier->numMods);
+    if (m_keysVersion == m_capturedVersion && workingParams.size() == m_capturedCount && modifier == m_capturedModifier)
     {
-        const tcModData& entry = modifier->modData[i];
-        m_capturedVars.push_back(entry.varId);
+        // Mostly the array is as captured, byte for byte, var ids and all.
+        if (SameEntries(live, m_capturedEntries))
+            return;
+        if (SameVarIds(live, m_capturedEntries))
+        {
+            m_capturedEntries.assign(live.begin(), live.end());
+            return;
+        }
+    }
+
+    m_capturedModifier = modifier;
+    m_capturedEntries.assign(live.begin(), live.end());
+    m_firstEntry.assign(static_cast<size_t>(std::max(game.GetConfigVarInfoCount(), 0)), -1);
+    bool added = false;
+    for (size_t i = 0; i < live.size(); ++i)
+    {
+        const tcModData& entry = live[i];
+        if (entry.varId >= 0 && static_cast<size_t>(entry.varId) < m_firstEntry.size() && m_firstEntry[entry.varId] < 0)
+            m_firstEntry[entry.varId] = static_cast<int32_t>(i);
         // The first entry of a var id wins, and a working copy is never
         // overwritten: it may hold edits.
         added |= workingParams.try_emplace(entry.varId, entry).second;
@@ -83,6 +104,18 @@ void ModifierSelection::CaptureParams(GameTimecycle& game)
         ++m_keysVersion;
     m_capturedVersion = m_keysVersion;
     m_capturedCount = workingParams.size();
+}
+
+tcModData* ModifierSelection::LiveEntry(GameTimecycle& game, tcModifier& modifier, int32_t varId) const
+{
+    // An edit of this frame may have moved the entries since the capture.
+    if (&modifier == m_capturedModifier && varId >= 0 && static_cast<size_t>(varId) < m_firstEntry.size())
+    {
+        const int32_t at = m_firstEntry[varId];
+        if (at >= 0 && at < modifier.numMods && modifier.modData[at].varId == varId)
+            return &modifier.modData[at];
+    }
+    return game.GetTimecycleModData(modifier, varId);
 }
 
 void ModifierSelection::SetWorking(int32_t varId, const tcModData& entry)

@@ -37,8 +37,14 @@ public:
     void Clear();
     // Adds live parameters not yet in workingParams; working ones are kept.
     // While the live var ids and the working keys are as the last capture
-    // left them there is nothing to add: that costs a look at each var id.
+    // left them there is nothing to add: that costs a compare of the live
+    // array with the one captured, and a look at each var id only once its
+    // values changed.
     void CaptureParams(GameTimecycle& game);
+    // The live entry of the variable in the selected modifier, `modifier`:
+    // the first one of its var id where the last capture found it, while the
+    // array still holds it there; else the game looks it up.
+    tcModData* LiveEntry(GameTimecycle& game, tcModifier& modifier, int32_t varId) const;
     // Sets a working copy, adding the parameter when it had none.
     void SetWorking(int32_t varId, const tcModData& entry);
     // Forgets a parameter's working copy; returns whether it had one.
@@ -56,9 +62,14 @@ private:
     size_t m_indexHint = 0;
 
     uint64_t m_keysVersion = 1;
-    // The live var ids the last capture read, and the version it left: while
-    // both are the same, every live parameter has its working copy.
-    std::vector<int32_t> m_capturedVars;
+    // The live entries the last capture read, and the version it left: while
+    // their var ids and the version are the same, every live parameter has
+    // its working copy.
+    const tcModifier* m_capturedModifier = nullptr;
+    std::vector<tcModData> m_capturedEntries;
+    // Each variable's first entry in them, by var id (the game's table's
+    // ids only); -1 for none.
+    std::vector<int32_t> m_firstEntry;
     uint64_t m_capturedVersion = 0;
     // workingParams's size then: a copy erased from the map itself is found too.
     size_t m_capturedCount = 0;

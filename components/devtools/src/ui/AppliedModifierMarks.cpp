@@ -53,7 +53,7 @@ AppliedModifiers AppliedModifiers::Of(GameTimecycle& game)
 
 void DrawAppliedTags(const AppliedModifiers& applied, const tcModifier& modifier)
 {
-    if (&modifier != applied.primary && &modifier != applied.transition && &modifier != applied.interior)
+    if (!applied.Has(modifier))
         return;
     // Drawn, not submitted: the entry stays the last item, and its label the
     // name.

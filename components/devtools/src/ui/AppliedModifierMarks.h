@@ -15,6 +15,13 @@ struct AppliedModifiers
     const tcModifier* interior = nullptr;
 
     static AppliedModifiers Of(GameTimecycle& game);
+
+    // Whether the modifier is any of the three: most rows of the list are
+    // none, and ask only this.
+    bool Has(const tcModifier& modifier) const
+    {
+        return &modifier == primary || &modifier == transition || &modifier == interior;
+    }
 };
 
 // Tags "P", "T", "I" after the list entry just drawn, outside its label.

@@ -46,6 +46,20 @@ bool LastItemIdle()
            g.ActiveId != item.ID && g.ActiveIdPreviousFrame != item.ID && g.NavId != item.ID && !ContextMenuMayShow();
 }
 
+bool NoWidgetBusy()
+{
+    const ImGuiContext& g = *GImGui;
+    const bool popupAtThisLevel = g.OpenPopupStack.Size > g.BeginPopupStack.Size;
+    return g.ActiveId == 0 && g.ActiveIdPreviousFrame == 0 && g.HoveredIdPreviousFrame == 0 && g.TempInputId == 0 &&
+           !g.IO.MouseReleased[ImGuiMouseButton_Right] && !popupAtThisLevel;
+}
+
+bool LastItemUnderMouseOrFocused()
+{
+    const ImGuiContext& g = *GImGui;
+    return (g.LastItemData.StatusFlags & ImGuiItemStatusFlags_HoveredRect) || g.NavId == g.LastItemData.ID;
+}
+
 ImGuiID LastItemId()
 {
     return ImGui::GetItemID();

@@ -25,6 +25,13 @@ bool ContextMenuMayShow();
 // the mouse or focused by the keyboard, not held, taken or let go, no context
 // menu to show. Most items of a table are, and skip their checks.
 bool LastItemIdle();
+// Whether no widget is held, was let go, typed into or was under the mouse
+// in the last frame, and no context menu may show: then, until one is taken
+// this frame, an item has something to react to only while it lies under
+// the mouse or has the keyboard focus. Asked once for a table's many items.
+bool NoWidgetBusy();
+// Whether the last item lies under the mouse or has the keyboard focus.
+bool LastItemUnderMouseOrFocused();
 // Ends the current window's columns.
 void EndColumns();
 // The last item's id.

@@ -186,10 +186,10 @@ bool DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
 }
 
 // One modifier of the list; `selected` is the selected modifier as found
-// this frame. Returns whether a click or its menu may have changed the
-// selection.
+// this frame, `leftClicked` whether the left button was clicked this frame.
+// Returns whether a click or its menu may have changed the selection.
 bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
-                           const AppliedModifiers& applied)
+                           const AppliedModifiers& applied, bool leftClicked)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
     ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
@@ -202,11 +202,13 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
     const bool open = internals::TreeNode(&modifier, flags, name);
     if (changed)
         ImGui::PopStyleColor(1);
-    DrawAppliedTags(applied, modifier);
+    if (applied.Has(modifier))
+        DrawAppliedTags(applied, modifier);
     if (!open)
         return false;
     bool acted = false;
-    if (ImGui::IsItemClicked(0))
+    // ImGui::IsItemClicked(0), with the click asked once a frame.
+    if (leftClicked && ImGui::IsItemHovered(0))
     {
         state.SelectFromBrowser(modifier);
         acted = true;
@@ -251,6 +253,7 @@ void DrawModifierList(TimecycleEditorState& state)
     if (scrollTo >= 0)
         clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
     const tcModifier* selected = state.SelectedModifier();
+    const bool leftClicked = ImGui::IsMouseClicked(0);
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
@@ -259,7 +262,7 @@ void DrawModifierList(TimecycleEditorState& state)
             // A row whose slot the game changed is left out until the rows
             // are collected again, next frame.
             tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
-            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied))
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, leftClicked))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);

@@ -123,6 +123,8 @@ struct EditedParameter
     bool enabled;
     // The modifier's record of this session; null until the editor changes it.
     const SessionChanges::Record* record;
+    // internals::NoWidgetBusy() as the table began.
+    bool widgetsIdle;
 };
 
 // A new value for one of the row's values: the working copy takes it, and so
@@ -218,12 +220,14 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     // Three decimals in the table, to which a drag also rounds; the exact
     // value under the mouse and while it is typed, so that typing starts
     // from it.
-    const bool exact = internals::WasHoveredIdleOrTypingInto(label);
+    const bool exact = !row.widgetsIdle && internals::WasHoveredIdleOrTypingInto(label);
     const bool edited = ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max,
                                           exact ? ExactValueFormat(value).c_str() : "%.3f", 0);
     if (changed)
         ImGui::PopStyleColor(1);
-    if (edited || state.typedValue.widget == internals::LastItemId() || !internals::LastItemIdle())
+    const bool idle = row.widgetsIdle ? !internals::LastItemUnderMouseOrFocused()
+                                      : state.typedValue.widget != internals::LastItemId() && internals::LastItemIdle();
+    if (edited || !idle)
         ReactToValue(state, row, column, range, original, changed, before, edited);
 }
 
@@ -267,7 +271,7 @@ void DrawName(const char* name, bool highlighted)
 // null. A row whose "Delete" the game accepted goes into deletedVars, to be
 // forgotten once the table is drawn.
 void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
-                      const ParameterRowView& texts, const SessionChanges::Record* record,
+                      const ParameterRowView& texts, const SessionChanges::Record* record, bool widgetsIdle,
                       std::set<int32_t>& deletedVars)
 {
     tcModData& working = *texts.working;
@@ -288,7 +292,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     ImGui::TextUnformatted(texts.defaultText.data(), texts.defaultText.data() + texts.defaultText.size());
 
     const bool enabled = !selection.switchedOff.contains(varId);
-    tcModData* live = game.GetTimecycleModData(modifier, varId);
+    tcModData* live = selection.LiveEntry(game, modifier, varId);
     // The game may have changed the parameter behind the editor's back: the
     // row shows the live value and a drag starts from it, so no stale copy is
     // ever written back. Not while the original is shown, nor into a value
@@ -299,7 +303,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
         working.value1 = live->value1;
         working.value2 = live->value2;
     }
-    const EditedParameter row{ modifier, info, name, working, live, enabled, record };
+    const EditedParameter row{ modifier, info, name, working, live, enabled, record, widgetsIdle };
 
     if (!enabled)
         ImGui::BeginDisabled(true);
@@ -403,6 +407,8 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
     // button pressed) is dropped, as if it had been cancelled.
     if (state.typedValue.widget != 0 && internals::ActiveId() != state.typedValue.widget)
         state.typedValue = {};
+    // Then no value is being typed either.
+    const bool widgetsIdle = internals::NoWidgetBusy();
 
     GameTimecycle& game = state.game;
     const std::vector<ParameterRowView>& rows =
@@ -455,7 +461,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
                     recordFound = true;
                 }
                 if (name)
-                    DrawParameterRow(state, modifier, info, name, rows[i], record, deletedVars);
+                    DrawParameterRow(state, modifier, info, name, rows[i], record, widgetsIdle, deletedVars);
                 if (i == addedRow)
                     ShowAddedRow(state);
             }
