@@ -18,6 +18,7 @@ const CommandHelp kCommands[] = {
     { "script", "script FILE", "run the commands in FILE as --script does, stopping at a failing one" },
     { "window_size", "window_size WIDTHxHEIGHT", "resize the window, as a user dragging its border" },
     { "ui_windows", "ui_windows", "the display and its scale; the GUI's windows, where they stand, their scroll bars" },
+    { "ui_columns", "ui_columns", "the columns of the UI window's tables: each one's room and its widest cell" },
     { "ui_window", "ui_window [NAME]", "window the UI commands act in (Timecycle Editor)" },
     { "ui_click", "ui_click LABEL [INDEX]", "click a widget; INDEX picks one of several matches" },
     { "ui_doubleclick", "ui_doubleclick LABEL [INDEX]", "double-click a widget" },

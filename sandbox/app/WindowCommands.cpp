@@ -1,11 +1,14 @@
-// window_size WxH, ui_windows: the window's size as a user sets it, and
-// where the GUI's windows stand in it.
+// window_size WxH, ui_windows, ui_columns: the window's size as a user sets
+// it, where the GUI's windows stand in it, and how wide the columns of the
+// UI window's tables are against what they hold.
 #include "CommandSupport.h"
 #include "Display.h"
 #include "Sandbox.h"
 
 #include <imgui.h>
 #include <imgui_internal.h>
+
+#include <algorithm>
 
 namespace sandbox
 {
@@ -37,6 +40,27 @@ void AddWindowCommands(Sandbox& sandbox)
                                                         : (window->ScrollbarY ? "vertical" : "none");
             Say("\"%s\" at (%.0f, %.0f) size %.0f x %.0f, scroll bars: %s\n", window->Name, window->Pos.x,
                 window->Pos.y, window->Size.x, window->Size.y, scrollBars);
+        }
+        return true;
+    });
+
+    // Each column's room for its cells and the widest cell it drew in the
+    // last frame: a column cuts its texts where "content" exceeds "room".
+    sandbox.AddCommand("ui_columns", 0, [&sandbox](ConsoleExecutionContext&) {
+        ImGuiContext& g = *ImGui::GetCurrentContext();
+        for (int i = 0; i < g.Tables.GetMapSize(); ++i)
+        {
+            ImGuiTable* table = g.Tables.TryGetMapData(i);
+            if (!table || table->LastFrameActive < g.FrameCount - 1 || !table->OuterWindow ||
+                sandbox.uiWindow != table->OuterWindow->RootWindow->Name)
+                continue;
+            for (int n = 0; n < table->ColumnsCount; ++n)
+            {
+                const ImGuiTableColumn& column = table->Columns[n];
+                const float content = std::max(column.ContentMaxXFrozen, column.ContentMaxXUnfrozen) - column.WorkMinX;
+                Say("column \"%s\" room %.0f content %.0f\n", ImGui::TableGetColumnName(table, n),
+                    column.WorkMaxX - column.WorkMinX, content);
+            }
         }
         return true;
     });

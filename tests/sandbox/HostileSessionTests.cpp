@@ -10,11 +10,6 @@
 
 namespace
 {
-SandboxRun RunScript(const std::string& folder, const std::string& script)
-{
-    return RunSandbox({ "--headless", "--script", WriteFile(folder, "script.txt", script), "mosk" });
-}
-
 // A timecycle_modifier_data document with one modifier of the game's own.
 std::string OwnModifier(const std::string& name)
 {

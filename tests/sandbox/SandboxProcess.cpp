@@ -176,3 +176,10 @@ std::string ReadFile(const std::string& path)
     text << file.rdbuf();
     return text.str();
 }
+
+SandboxRun RunScript(const std::string& folder, const std::string& script, const std::vector<std::string>& launchWords)
+{
+    std::vector<std::string> arguments = { "--headless", "--script", WriteFile(folder, "script.txt", script) };
+    arguments.insert(arguments.end(), launchWords.begin(), launchWords.end());
+    return RunSandbox(arguments);
+}

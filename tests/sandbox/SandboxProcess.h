@@ -32,4 +32,7 @@ std::string TestRoot();
 std::string TestFolder();
 // Writes `text` to a file in the folder and returns its path.
 std::string WriteFile(const std::string& folder, const std::string& name, const std::string& text);
+// The sandbox run headless over a script written into `folder`.
+SandboxRun RunScript(const std::string& folder, const std::string& script,
+                     const std::vector<std::string>& launchWords = { "mosk" });
 std::string ReadFile(const std::string& path);

@@ -39,14 +39,6 @@ Pixel PixelAt(const std::string& pngPath, int x, int y)
     return pixel;
 }
 
-SandboxRun RunScript(const std::string& folder, const std::string& script,
-                     const std::vector<std::string>& launchWords = { "mosk" })
-{
-    std::vector<std::string> arguments = { "--headless", "--script", WriteFile(folder, "script.txt", script) };
-    arguments.insert(arguments.end(), launchWords.begin(), launchWords.end());
-    return RunSandbox(arguments);
-}
-
 // A point of the sky, away from every window.
 constexpr int kSkyX = 1500, kSkyY = 20;
 
