@@ -7,3 +7,11 @@ function(vesk_module target file_name)
   set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${file_name})
   vesk_warnings(${target})
 endfunction()
+
+# Shared objects must resolve every symbol when they are linked, except under
+# clang's sanitizers, whose runtime only the program carries.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
+  set(VESK_NO_UNDEFINED "")
+else()
+  set(VESK_NO_UNDEFINED -Wl,--no-undefined)
+endif()
