@@ -112,8 +112,10 @@ public:
 
 TEST_P(CompareEndTest, TheEditComesBackExactly)
 {
+    const size_t steps = state.history.StepCount();
     PressAndHold();
     ASSERT_EQ(gamerecords::Read(), original);
+    EXPECT_EQ(state.history.StepCount(), steps) << "showing the original is no step";
     GetParam().end(*this, state);
     EXPECT_EQ(gamerecords::Read(), edited);
     EXPECT_FALSE(state.comparedEdit.has_value());

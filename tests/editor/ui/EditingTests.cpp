@@ -71,19 +71,6 @@ protected:
             return vertex.col == colour && item.rect.Contains(vertex.pos);
         });
     }
-
-    // Presses the mouse on a widget and keeps it down for a few frames.
-    void PressAndHold(const std::string& label)
-    {
-        ui.Hover(kWindow, label);
-        ImGui::GetIO().MouseDown[0] = true;
-        ui.Frame(3);
-    }
-    void Release()
-    {
-        ImGui::GetIO().MouseDown[0] = false;
-        ui.Frame(2);
-    }
 };
 
 TEST_F(EditingTest, EditRowSitsBelowControlsAndOffersOnlyWhatCanBeDone)
@@ -301,30 +288,6 @@ TEST_F(EditingTest, RevertPutsTheModifierBackAsOneStep)
     EXPECT_TRUE(state.selection.switchedOff.empty());
 
     ui.Click(kWindow, "Undo");
-    EXPECT_EQ(gamerecords::Read(), edited);
-}
-
-TEST_F(EditingTest, CompareShowsTheOriginalInTheGameOnlyWhileHeld)
-{
-    tcModifier& modifier = MakeModifier("compare_mod", { { kFogDensity, 0.25f, 0.5f }, { kFogStart, 1.0f, 2.0f } });
-    Select(modifier);
-    const gamerecords::Records original = gamerecords::Read();
-    ui.EnterValue(kWindow, Value1(modifier, kFogStart), "3.5");
-    ui.Click(kWindow, DeleteRow(modifier, kFogDensity));
-    const gamerecords::Records edited = gamerecords::Read();
-    const size_t steps = state.history.StepCount();
-
-    PressAndHold("Compare");
-    EXPECT_EQ(gamerecords::Read(), original);
-    Release();
-
-    EXPECT_EQ(gamerecords::Read(), edited);
-    EXPECT_EQ(state.history.StepCount(), steps);
-    EXPECT_FLOAT_EQ(state.selection.workingParams.at(kFogStart).value1, 3.5f);
-
-    // The edit comes back also when the window goes while the button is held.
-    PressAndHold("Compare");
-    state.ResetEditorState();
     EXPECT_EQ(gamerecords::Read(), edited);
 }
 
