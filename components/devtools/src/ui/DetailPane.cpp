@@ -24,15 +24,26 @@ constexpr float kLabelColumnWidth = 100.0f;
 const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
 const ImVec4 kReportColour(0.6f, 0.85f, 0.6f, 1.0f);
 
-// A name the field shows only the start of is never used as it stands: the
-// game's modifier would come out cut. Returns why, or an empty text.
-std::string CutNameProblem(const TimecycleEditorState& state, const char* action)
+// Whether the name field's text may name a modifier for Create, Rename or
+// Clone; if not, the status line says why. A name the field shows only the
+// start of is never used as it stands: the game's modifier would come out
+// cut.
+bool NameInputUsable(TimecycleEditorState& state, const char* action)
 {
-    if (state.nameInputCutFrom == 0)
-        return {};
-    return std::string(action) + " refused: the name field holds " + std::to_string(kMaxModifierNameBytes) +
-           " bytes and shows only the start of a " + std::to_string(state.nameInputCutFrom) +
-           "-byte name; type a name that fits";
+    if (state.nameInputCutFrom != 0)
+    {
+        state.SetStatus(std::string(action) + " refused: the name field holds " +
+                            std::to_string(kMaxModifierNameBytes) + " bytes and shows only the start of a " +
+                            std::to_string(state.nameInputCutFrom) + "-byte name; type a name that fits",
+                        true);
+        return false;
+    }
+    if (std::string problem = ModifierNameProblem(action, state.nameInput); !problem.empty())
+    {
+        state.SetStatus(std::move(problem), true);
+        return false;
+    }
+    return true;
 }
 
 // Why the game did not take a name it was given.
@@ -130,13 +141,9 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     }
 
     BeginRow("Controls");
-    if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)))
+    if (ImGui::Button("Create", ImVec2(0.0f, 0.0f)) && NameInputUsable(state, "Create"))
     {
-        if (std::string cut = CutNameProblem(state, "Create"); !cut.empty())
-            state.SetStatus(std::move(cut), true);
-        else if (std::string problem = ModifierNameProblem("Create", state.nameInput); !problem.empty())
-            state.SetStatus(std::move(problem), true);
-        else if (tcModifier* created = state.history.CreateModifier(state.nameInput))
+        if (tcModifier* created = state.history.CreateModifier(state.nameInput))
         {
             // The field names what is selected, ready for a rename.
             state.Select(*created);
@@ -159,27 +166,19 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     }
 
     ImGui::SameLine();
-    if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)))
+    if (ImGui::Button("Rename", ImVec2(0.0f, 0.0f)) && NameInputUsable(state, "Rename"))
     {
         const std::string oldName = game.GetTimecycleName(*modifier);
         const bool sameName = oldName == state.nameInput;
-        if (std::string cut = CutNameProblem(state, "Rename"); !cut.empty())
-            state.SetStatus(std::move(cut), true);
-        else if (std::string problem = ModifierNameProblem("Rename", state.nameInput); !problem.empty())
-            state.SetStatus(std::move(problem), true);
-        else if (state.history.RenameModifier(*modifier, state.nameInput))
+        if (state.history.RenameModifier(*modifier, state.nameInput))
             state.selection.FollowRename(oldName, game.GetTimecycleName(*modifier));
         else if (!sameName)
             state.SetStatus(NameRefusal(game, "Rename", state.nameInput), true);
     }
     ImGui::SameLine();
-    if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)))
+    if (ImGui::Button("Clone", ImVec2(0.0f, 0.0f)) && NameInputUsable(state, "Clone"))
     {
-        if (std::string cut = CutNameProblem(state, "Clone"); !cut.empty())
-            state.SetStatus(std::move(cut), true);
-        else if (std::string problem = ModifierNameProblem("Clone", state.nameInput); !problem.empty())
-            state.SetStatus(std::move(problem), true);
-        else if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
+        if (tcModifier* clone = state.history.CloneModifier(*modifier, state.nameInput))
         {
             state.Select(*clone);
             state.FillNameInput(game.GetTimecycleName(*clone));
