@@ -2,10 +2,12 @@
 // runtime's exit runs its atexit functions while every thread still runs,
 // but it cannot forget one, and this module may be unloaded before the
 // process ends. So what it calls is a few bytes of code outside the module,
-// in a page that stays for the process's life: they jump through a pointer
-// this module sets, and return at once once the module has cleared it as it
-// went. One page per process and module file, found again by its name when
-// the module is loaded again, so reloads add nothing.
+// in memory of the process's own that stays for its life: they jump through
+// a pointer this module sets, and return at once once the module has cleared
+// it as it went. The memory is private: nothing outside the process can see
+// or change the code the exit runs. A reload finds it again through a
+// variable of the process's environment, named for the process and the
+// module file, so reloads add nothing.
 #include "Platform.h"
 
 #include <windows.h>
@@ -13,103 +15,118 @@
 #include <corecrt_startup.h>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace platform
 {
 namespace
 {
-// mov rax, [rip + 57]; test rax, rax; je +2; jmp rax; ret: the function whose
-// address is at kTargetOffset, or nothing while that is null.
-constexpr unsigned char kForwarder[] = { 0x48, 0x8B, 0x05, 0x39, 0x00, 0x00, 0x00, 0x48,
+constexpr size_t kPageBytes = 4096;
+
+// Two pages: the forwarder's code, read-only and executable once written,
+// then the pointer it jumps through, writable.
+// mov rax, [rip + kPageBytes - 7]; test rax, rax; je +2; jmp rax; ret
+constexpr unsigned char kForwarder[] = { 0x48, 0x8B, 0x05, 0xF9, 0x0F, 0x00, 0x00, 0x48,
                                          0x85, 0xC0, 0x74, 0x02, 0xFF, 0xE0, 0xC3 };
-constexpr size_t kTargetOffset = 64;
-constexpr DWORD kPageBytes = 4096;
-static_assert(sizeof(kForwarder) <= kTargetOffset);
+static_assert(kPageBytes - 7 == 0x0FF9, "the displacement reaches the start of the second page");
 
-// This load's writable view of the page; null until CallAtExit set it.
-void* g_page = nullptr;
+// This load's forwarder; null until CallAtExit found or made it.
+unsigned char* g_forwarder = nullptr;
 
-void* volatile* Target(void* page)
+void* volatile* Target(unsigned char* forwarder)
 {
-    return reinterpret_cast<void* volatile*>(static_cast<char*>(page) + kTargetOffset);
+    return reinterpret_cast<void* volatile*>(forwarder + kPageBytes);
 }
 
-// A name no other process and no other module of this one uses:
-// "Local\vesk-exit-<process id>-<hash of this module's path>".
-std::wstring PageName()
+// "VESK_EXIT_<process id>_<hash of this module's path>": no other process,
+// not even a child that inherits the environment, and no other module of
+// this one reads the same variable.
+std::wstring VariableName()
 {
     HMODULE self = nullptr;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&PageName), &self);
+                       reinterpret_cast<LPCWSTR>(&VariableName), &self);
     std::wstring path(32768, L'\0');
     path.resize(GetModuleFileNameW(self, path.data(), DWORD(path.size())));
     uint64_t hash = 14695981039346656037ull; // FNV-1a
     for (wchar_t c : path)
         hash = (hash ^ uint64_t(c)) * 1099511628211ull;
     wchar_t name[64];
-    swprintf(name, 64, L"Local\\vesk-exit-%lu-%016llx", GetCurrentProcessId(), (unsigned long long)hash);
+    swprintf(name, 64, L"VESK_EXIT_%lu_%016llx", GetCurrentProcessId(), (unsigned long long)hash);
     return name;
 }
 
-// The first load makes the page, has the C runtime call it, and keeps the
-// view and the handle for good (the handle keeps the name); a later load
-// finds it, after checking it holds our code, and keeps a view of it while
-// loaded.
-void* OpenPage()
+bool IsRegion(const void* address, DWORD protection)
 {
-    HANDLE section = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_EXECUTE_READWRITE, 0, kPageBytes,
-                                        PageName().c_str());
-    if (!section)
+    MEMORY_BASIC_INFORMATION region{};
+    return VirtualQuery(address, &region, sizeof region) == sizeof region && region.BaseAddress == address &&
+           region.State == MEM_COMMIT && region.Type == MEM_PRIVATE && region.Protect == protection &&
+           region.RegionSize >= kPageBytes;
+}
+
+// The forwarder an earlier load of this module made, if the variable names
+// one that is still what it made.
+unsigned char* FindForwarder(const std::wstring& variable)
+{
+    wchar_t text[32] = {};
+    if (GetEnvironmentVariableW(variable.c_str(), text, 32) == 0)
         return nullptr;
-    const bool found = GetLastError() == ERROR_ALREADY_EXISTS;
-    void* page = MapViewOfFile(section, FILE_MAP_WRITE, 0, 0, kPageBytes);
-    if (found || !page)
+    auto* forwarder = reinterpret_cast<unsigned char*>(static_cast<uintptr_t>(std::wcstoull(text, nullptr, 16)));
+    if (!forwarder || !IsRegion(forwarder, PAGE_EXECUTE_READ) || !IsRegion(forwarder + kPageBytes, PAGE_READWRITE) ||
+        std::memcmp(forwarder, kForwarder, sizeof kForwarder) != 0)
+        return nullptr;
+    return forwarder;
+}
+
+// The first load writes the forwarder, has the C runtime call it, and keeps
+// it for good.
+unsigned char* MakeForwarder(const std::wstring& variable)
+{
+    auto* pages = static_cast<unsigned char*>(VirtualAlloc(nullptr, 2 * kPageBytes, MEM_COMMIT | MEM_RESERVE,
+                                                           PAGE_READWRITE));
+    if (!pages)
+        return nullptr;
+    std::memcpy(pages, kForwarder, sizeof kForwarder);
+    DWORD previous = 0;
+    if (!VirtualProtect(pages, kPageBytes, PAGE_EXECUTE_READ, &previous) ||
+        !FlushInstructionCache(GetCurrentProcess(), pages, sizeof kForwarder) ||
+        _crt_atexit(reinterpret_cast<_PVFV>(pages)) != 0)
     {
-        CloseHandle(section);
-        if (page && std::memcmp(page, kForwarder, sizeof(kForwarder)) != 0)
-        {
-            UnmapViewOfFile(page);
-            return nullptr;
-        }
-        return page;
+        VirtualFree(pages, 0, MEM_RELEASE);
+        return nullptr;
     }
-    std::memcpy(page, kForwarder, sizeof(kForwarder));
-    void* code = MapViewOfFile(section, FILE_MAP_READ | FILE_MAP_EXECUTE, 0, 0, kPageBytes);
-    if (code && _crt_atexit(reinterpret_cast<_PVFV>(code)) == 0)
-    {
-        FlushInstructionCache(GetCurrentProcess(), code, sizeof(kForwarder));
-        return page;
-    }
-    if (code)
-        UnmapViewOfFile(code);
-    UnmapViewOfFile(page);
-    CloseHandle(section);
-    return nullptr;
+    wchar_t text[32];
+    swprintf(text, 32, L"%llx", (unsigned long long)reinterpret_cast<uintptr_t>(pages));
+    SetEnvironmentVariableW(variable.c_str(), text);
+    return pages;
 }
 
 // As the module goes (unloaded, or at the process's end, after the exit's
-// call), the page forgets it.
+// call), the forwarder forgets it.
 struct ForgetAtUnload
 {
     ~ForgetAtUnload()
     {
-        if (!g_page)
-            return;
-        InterlockedExchangePointer(Target(g_page), nullptr);
-        UnmapViewOfFile(g_page);
-        g_page = nullptr;
+        if (g_forwarder)
+            InterlockedExchangePointer(Target(g_forwarder), nullptr);
+        g_forwarder = nullptr;
     }
 } g_forgetAtUnload;
 }
 
 bool CallAtExit(void (*function)())
 {
-    if (!g_page)
-        g_page = OpenPage();
-    if (!g_page)
+    if (!g_forwarder)
+    {
+        const std::wstring variable = VariableName();
+        g_forwarder = FindForwarder(variable);
+        if (!g_forwarder)
+            g_forwarder = MakeForwarder(variable);
+    }
+    if (!g_forwarder)
         return false;
-    InterlockedExchangePointer(Target(g_page), reinterpret_cast<void*>(function));
+    InterlockedExchangePointer(Target(g_forwarder), reinterpret_cast<void*>(function));
     return true;
 }
 }
