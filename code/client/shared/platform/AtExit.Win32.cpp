@@ -1,11 +1,12 @@
-// Calling a function of this module as the process's exit begins. The C
-// runtime's exit runs its atexit functions while every thread still runs,
-// but it cannot forget one, and this module may be unloaded before the
-// process ends. So what it calls is a few bytes of code outside the module,
-// in a page that stays for the process's life: they jump through a pointer
-// this module sets, and return at once once the module has cleared it as it
-// went. One page per process and module file, found again by its name when
-// the module is loaded again, so reloads add nothing.
+// Calling a function of this module as the process's exit begins, on
+// Windows. The C runtime's exit runs its atexit functions while every
+// thread still runs, but it cannot forget one, and this module may be
+// unloaded before the process ends. So what it calls is a few bytes of code
+// outside the module, in a page that stays for the process's life: they
+// jump through a pointer this module sets, and return at once once the
+// module has cleared it as it went. One page per process and module file,
+// found again by its name when the module is loaded again, so reloads add
+// nothing.
 #include "Platform.h"
 
 #include <windows.h>
