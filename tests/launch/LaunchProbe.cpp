@@ -135,7 +135,7 @@ bool Act(const std::string& step)
     else if (step == "hold")
         g_heldBlock.emplace(OpenInitState("KelInitState"));
     else if (step == "vanish")
-        platform::ExitProcess(3);
+        platform::EndProcessNow(3);
     else if (step == "assert")
         FW_ASSERT_AT(step.empty(), "step.empty()", "code/client/test/LaunchProbe", 1);
     else

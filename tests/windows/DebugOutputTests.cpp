@@ -1,11 +1,11 @@
-// Debugger output: Trace's text goes to OutputDebugStringA, or through
-// DebugPrint's debug-print exception when the core runtime reports a
-// debugger. A debugger takes that exception's text and lets the thread go
+// Debugger output: Trace's text goes to OutputDebugStringA, or through the
+// debug-print exception when the core runtime reports a debugger. A debugger takes that exception's text and lets the thread go
 // on; without one, the guard hands the text to OutputDebugStringA instead.
 #include "DiagnosticsSupport.h"
 #include "WindowsTestSupport.h"
 
 #include "CoreRTDiagnostics.h"
+#include "Platform.h"
 #include "Utils.h"
 
 #include <gtest/gtest.h>
@@ -47,11 +47,11 @@ private:
     void* m_handler;
 };
 
-TEST(DebugPrint, WithoutADebuggerTheTextGoesToOutputDebugStringOnce)
+TEST(PrintForDebugger, WithoutADebuggerTheTextGoesToOutputDebugStringOnce)
 {
     static const char text[] = "to the debugger\n";
     DebugOutputCapture capture;
-    DebugPrint(text, sizeof(text) - 1);
+    platform::PrintForDebugger(text, sizeof(text) - 1, true);
     // Only the fallback's own raise comes this far: the guard took the
     // debug-print exception before any other handler.
     EXPECT_EQ(capture.Texts(), std::vector<std::string>{text});
@@ -70,7 +70,7 @@ TEST_F(TraceOutputTest, ReachesTheDebuggerOutputWithOrWithoutADebugger)
     }
 }
 
-// Runs the probe's DebugPrint under this process as its debugger and
+// Runs the probe's debugger print under this process as its debugger and
 // collects the debug strings it reports.
 struct DebuggedRun
 {
@@ -144,7 +144,7 @@ DebuggedRun RunProbeUnderDebugger()
     return result;
 }
 
-TEST(DebugPrint, AnAttachedDebuggerTakesTheTextAndTheThreadGoesOn)
+TEST(PrintForDebugger, AnAttachedDebuggerTakesTheTextAndTheThreadGoesOn)
 {
     const DebuggedRun run = RunProbeUnderDebugger();
     EXPECT_EQ(run.exitCode, 0u);

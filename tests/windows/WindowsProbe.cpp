@@ -8,7 +8,8 @@
 //   install-root   ResolveInstallRoot
 //   error-box      CanShowErrorBox
 //   fatal-error    a fatal error; "returned" only if the report returned
-//   debug-print    DebugPrint, then "continued"
+//   debug-print    the debugger print, as for an attached debugger, then
+//                  "continued"
 #include "Error.h"
 #include "LaunchEnvironment.h"
 #include "Platform.h"
@@ -71,7 +72,7 @@ int main()
     else if (what == "debug-print")
     {
         static const char text[] = "probe debug print\n";
-        DebugPrint(text, sizeof(text) - 1);
+        platform::PrintForDebugger(text, sizeof(text) - 1, true);
         Report("continued", "1");
     }
     else

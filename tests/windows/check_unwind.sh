@@ -11,10 +11,10 @@ object=
 for argument in "$@"; do
   IFS=';' read -r -a candidates <<<"$argument"
   for candidate in "${candidates[@]}"; do
-    case "$candidate" in *Utils.Win32.cpp.obj) object=$candidate ;; esac
+    case "$candidate" in *AssertionHook.cpp.obj) object=$candidate ;; esac
   done
 done
-[ -n "$object" ] || { echo "no Utils.Win32 object among the arguments"; exit 1; }
+[ -n "$object" ] || { echo "no AssertionHook object among the arguments"; exit 1; }
 
 unwind=$("$readobj" --unwind "$object")
 hook=$(awk '/StartAddress: \?AssertionFailed@/{found=1} found&&/ALLOC_SMALL size=40/{print "ok"; exit} found&&/^  }/{exit}' <<<"$unwind")

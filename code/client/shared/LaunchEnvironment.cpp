@@ -191,7 +191,7 @@ std::u16string ResolveInstallRoot()
             // Release the block first: the process ends without running
             // destructors.
             block.Close();
-            platform::ExitProcess(1);
+            platform::EndProcessNow(1);
         }
     }
 

@@ -1,6 +1,7 @@
 // The one seam between the framework's client code and the operating system.
-// Platform.Posix.cpp and Platform.Win32.cpp give each operation the same
-// meaning; nothing else in the client includes an operating-system header.
+// platform/ implements it a file per concern and system (Files.Posix.cpp,
+// Files.Win32.cpp, ...), each operation with the same meaning on both;
+// nothing else in the client includes an operating-system header.
 #pragma once
 
 #include <cstddef>
@@ -177,11 +178,14 @@ struct LocalTime
 };
 LocalTime GetLocalTime();
 
-// Ends the process at once with the exit code, running no destructors.
-[[noreturn]] void ExitProcess(int exitCode);
+// Ends the process at once with the exit code, as after a fatal error:
+// nothing of it runs any more, no destructor, no exit function, no module's
+// unload (TerminateProcess on Windows, _exit on POSIX).
+[[noreturn]] void EndProcessNow(int exitCode);
 
-// Text for an attached debugger (standard error on POSIX).
-void DebugOutput(const char* text);
+// Kills the process at once, as the system kills it from outside (SIGKILL on
+// POSIX, TerminateProcess on Windows): nothing of it runs any more.
+[[noreturn]] void KillCurrentProcess();
 
 // Value of an environment variable, or null.
 const char* GetEnvironment(const char* name);
@@ -189,9 +193,12 @@ const char* GetEnvironment(const char* name);
 // Opens a file by a UTF-16 path with a C runtime mode ("wb"); null on failure.
 std::FILE* OpenFile(std::u16string_view path, const char* mode);
 
-// Hands a text of `length` characters to an attached debugger through its
-// print channel (standard error on POSIX).
-void DebugPrint(const char* text, size_t length);
+// Hands a zero-terminated text of `length` characters to the debugger. When
+// one is attached (as the core runtime reports), it goes through the
+// debugger's print channel, and, should nobody take it there, to the
+// system's debug output after all; otherwise straight to the debug output.
+// On POSIX both are standard error.
+void PrintForDebugger(const char* text, size_t length, bool debuggerAttached);
 
 // Stops at a breakpoint instruction; an attached debugger breaks here and
 // may let the process continue.
@@ -203,11 +210,4 @@ bool CanShowMessageBox();
 // Shows an error box owned by the window (may be null) and waits until it is
 // closed (on POSIX: the caption and message on standard error).
 void ShowErrorBox(void* ownerWindow, std::u16string_view message, std::u16string_view caption);
-
-// Terminates the process at once with the exit code, as after a fatal error.
-[[noreturn]] void TerminateCurrentProcess(int exitCode);
-
-// Kills the process at once, as the system kills it from outside (SIGKILL on
-// POSIX, TerminateProcess on Windows): nothing of it runs any more.
-[[noreturn]] void KillCurrentProcess();
 }

@@ -84,10 +84,8 @@ void TraceV(const char* channel, const char* function, const char* file, int lin
 
     using IsDebuggerPresentFn = bool (*)();
     static IsDebuggerPresentFn isDebuggerPresent = nullptr;
-    if (FindCoreExport(isDebuggerPresent, "CoreIsDebuggerPresent") && isDebuggerPresent())
-        DebugPrint(message.c_str(), message.size());
-    else
-        platform::DebugOutput(message.c_str());
+    const bool debuggerAttached = FindCoreExport(isDebuggerPresent, "CoreIsDebuggerPresent") && isDebuggerPresent();
+    platform::PrintForDebugger(message.c_str(), message.size(), debuggerAttached);
 
     // The game's own executable may take the asynchronous trace; the core
     // runtime's is the fallback.
@@ -97,9 +95,4 @@ void TraceV(const char* channel, const char* function, const char* file, int lin
         asyncTrace = platform::FindExportAs<AsyncTraceFn>(platform::GetMainModule(), "AsyncTrace");
     if (FindCoreExport(asyncTrace, "AsyncTrace"))
         asyncTrace(message.c_str());
-}
-
-void DebugPrint(const char* text, size_t length)
-{
-    platform::DebugPrint(text, length);
 }

@@ -1,5 +1,5 @@
 // Small helpers every component compiles in: printf-style formatting (va),
-// trace output, the debugger print and the UTF-8 / UTF-16 conversions.
+// trace output and the UTF-8 / UTF-16 conversions.
 // Formatting is fmt's printf with typed arguments; its errors never escape.
 #pragma once
 
@@ -40,9 +40,6 @@ void Trace(const char* channel, const char* function, const char* file, int line
 {
     TraceV(channel, function, file, line, format, fmt::make_printf_args(args...));
 }
-
-// Hands a text of `length` characters to an attached debugger.
-void DebugPrint(const char* text, size_t length);
 
 // UTF-16 to UTF-8, unchecked: a lead surrogate takes the next unit with it;
 // one at the very end is dropped.

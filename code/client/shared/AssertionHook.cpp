@@ -12,7 +12,8 @@ namespace
 {
 constexpr const char* kAssertionFormat = "Assertion failure: %s\nFile: %s, Line: %d";
 static_assert(HashSignature(kAssertionFormat) == 0x95AC4FDA);
-// Every assertion is reported from here; its own site is in the message.
+// Every assertion is reported from here, under the path the framework's
+// reports have always given the hook; its own site is in the message.
 constexpr ErrorSite kAssertionSite{ "code/client/shared/Utils.Win32", 99999 };
 }
 

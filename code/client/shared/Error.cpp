@@ -110,6 +110,7 @@ int ReportFatalErrorV(const char* file, int line, uint32_t sigHash, const char* 
 int GlobalErrorHandler(const std::string& message)
 {
     ErrorData& record = GetErrorRecord();
+    // The site is the one the framework's traces have always named.
     Trace("devtools-vesk", "GlobalErrorHandler", "code/client/common/Error", 294, "Error: %s\n", message);
 
     // A core runtime record without a latch gets the component's for this
@@ -155,7 +156,7 @@ int ExitWithFatalError(const std::string& message)
 
     if (CanShowErrorBox())
         platform::ShowErrorBox(window, ToUtf16(message), u"Fatal Error");
-    platform::TerminateCurrentProcess(1);
+    platform::EndProcessNow(1);
 }
 
 bool CanShowErrorBox()
