@@ -14,18 +14,18 @@ namespace fs = std::filesystem;
 namespace
 {
 // What a run left of the modifier the host typed a value into, under the
-// unsaved-work folder beside the programs; removed once read.
+// unsaved-work folder of its install root.
 struct RunFiles
 {
     int journals = 0; // holding the typed value
     int others = 0;   // temporary files of rewrites, journals without it
 };
 
-RunFiles TakeFilesOf(const std::string& modifier)
+RunFiles FilesOf(const fs::path& root, const std::string& modifier)
 {
     RunFiles files;
     std::error_code error;
-    const fs::path folder = wintest::ProgramFolder() / "data" / "timecycle-changes" / "unsaved";
+    const fs::path folder = root / "data" / "timecycle-changes" / "unsaved";
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
     {
         const fs::path path = it->path();
@@ -36,10 +36,6 @@ RunFiles TakeFilesOf(const std::string& modifier)
             continue;
         const bool journal = path.extension() == ".journal" && bytes.find("7.25") != std::string::npos;
         (journal ? files.journals : files.others) += 1;
-        std::error_code ignored;
-        fs::remove(path, ignored);
-        if (path.extension() == ".journal")
-            fs::remove(fs::path(path).replace_extension(".lock"), ignored);
     }
     return files;
 }
@@ -51,11 +47,15 @@ TEST(ExitDrain, AStepMadeRightBeforeMainReturnsIsOnDiskOnce)
     for (int run = 0; run < kRuns; ++run)
     {
         const std::string modifier = "exit_mod_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(run);
-        const wintest::ProcessRun child =
-            wintest::RunProcess(wintest::ProgramFolder() / "windows_exit_host.exe",
-                                L"windows_exit_host.exe " + std::wstring(modifier.begin(), modifier.end()));
+        const fs::path root = fs::temp_directory_path() / ("vesk-exit-root-" + modifier);
+        fs::create_directories(root);
+        const wintest::ProcessRun child = wintest::RunProcess(
+            wintest::ProgramFolder() / "windows_exit_host.exe",
+            L"windows_exit_host.exe " + std::wstring(modifier.begin(), modifier.end()) + L" \"" + root.wstring() + L"\"");
         EXPECT_EQ(child.exitCode, 0u) << child.output;
-        const RunFiles files = TakeFilesOf(modifier);
+        const RunFiles files = FilesOf(root, modifier);
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
         EXPECT_EQ(files.others, 0) << "run " << run << " left files the next start would offer";
         found += files.journals == 1 ? 1 : 0;
     }

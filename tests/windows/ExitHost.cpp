@@ -1,14 +1,17 @@
 // A Windows host that loads the component DLL, makes one step in the editor
 // and returns from main at once, with the DLL still loaded and started: the
 // process's exit ends the writer's thread before the DLL is detached, and
-// the step must be on disk all the same. The modifier edited is named by
-// its only argument.
+// the step must be on disk all the same. Its arguments: the modifier to edit
+// and the install root, handed over as a launcher does, so that no other
+// test's root or leftover reaches this run.
 #include "Component.h"
 #include "ConsoleCommandManager.h"
 #include "CoreRTConsole.h"
 #include "CoreRTControl.h"
 #include "HostCycle.h"
+#include "LaunchHandover.h"
 #include "SmallTimecycleGame.h"
+#include "Utils.h"
 
 #include <windows.h>
 
@@ -18,9 +21,15 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    if (argc != 3)
         return 2;
     const std::string name = argv[1];
+    RootHandover handover(ToUtf16(argv[2]) + u'\\', 60 * 1000);
+    if (!handover.Problem().empty())
+    {
+        std::fprintf(stderr, "cannot hand over the install root: %s\n", handover.Problem().c_str());
+        return 7;
+    }
     smallgame::ResetWithVariables();
     tcModifier& modifier = smallgame::AddModifier(name, {{smallgame::kFogStart, 5.0f, 6.0f}});
     corert::SetGameReady(true);
@@ -42,6 +51,7 @@ int main(int argc, char** argv)
     component->AddRef();
     if (!component->Start())
         return 4;
+    handover.ModulesStarted();
     corert::CommandManager().Invoke("timecycleeditor true");
 
     uidriver::UiDriver ui([] { hostcycle::RaiseFrame(); });
