@@ -1,13 +1,13 @@
 // Calling a function of this module as the process's exit begins, on
 // Windows. The C runtime's exit runs its atexit functions while every thread
 // still runs, but it cannot forget one, and this module may be unloaded
-// before the process ends. So what it calls is a few bytes of code outside the module,
-// in memory of the process's own that stays for its life: they jump through
-// a pointer this module sets, and return at once once the module has cleared
-// it as it went. The memory is private: nothing outside the process can see
-// or change the code the exit runs. A reload finds it again through a
-// variable of the process's environment, named for the process and the
-// module file, so reloads add nothing.
+// before the process ends. So what it calls is a few bytes of code outside
+// the module, in memory of the process's own that stays for its life: they
+// jump through a pointer this module sets, and return at once once the module
+// has cleared it as it went. The memory is private: nothing outside the
+// process can see or change the code the exit runs. A reload finds it again
+// through a variable of the process's environment, named for the process and
+// the module file, so reloads add nothing.
 #include "Platform.h"
 
 #include <windows.h>
