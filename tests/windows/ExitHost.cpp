@@ -24,6 +24,9 @@ int main(int argc, char** argv)
     if (argc != 3)
         return 2;
     const std::string name = argv[1];
+    // A guest launch, set before the block is first opened: the launch mode
+    // names the block the root goes into.
+    _putenv("Tamberlin_SDK_Guest=1");
     RootHandover handover(ToUtf16(argv[2]) + u'\\', 60 * 1000);
     if (!handover.Problem().empty())
     {
@@ -33,7 +36,6 @@ int main(int argc, char** argv)
     smallgame::ResetWithVariables();
     tcModifier& modifier = smallgame::AddModifier(name, {{smallgame::kFogStart, 5.0f, 6.0f}});
     corert::SetGameReady(true);
-    _putenv("Tamberlin_SDK_Guest=1");
 
     HMODULE library = LoadLibraryW(L"devtools-vesk.dll");
     if (!library)
