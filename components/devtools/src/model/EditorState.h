@@ -11,6 +11,8 @@
 #include "GameTimecycle.h"
 #include "ListedModifiers.h"
 #include "ModifierSelection.h"
+#include "MultiParameterRows.h"
+#include "MultiSelection.h"
 #include "NameHashSet.h"
 #include "ParameterTableRows.h"
 #include "SessionChanges.h"
@@ -19,7 +21,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace tceditor
 {
@@ -40,6 +44,10 @@ struct TimecycleEditorState
     float rightPaneWidth = 600.0f;
 
     ModifierSelection selection;
+    // Two or more modifiers selected at once; while it is active the single
+    // selection is empty. Its table's rows, gathered when they change.
+    MultiSelection multiSelection;
+    MultiParameterRows multiRows;
     // Name hashes of the modifiers that pass the current search.
     NameHashSet filterHashes;
     // The browser's rows, gathered when the game's array or the search
@@ -147,6 +155,16 @@ struct TimecycleEditorState
     void Select(tcModifier& modifier);
     // A click on a modifier's row in the browser; the status line goes.
     void SelectFromBrowser(tcModifier& modifier);
+    // Ctrl+click on a row: the modifier joins the selection, or leaves it.
+    void CtrlClickInBrowser(tcModifier& modifier);
+    // Shift+click: the listed rows from the last clicked one to this one.
+    void ShiftClickInBrowser(tcModifier& modifier, std::span<tcModifier* const> rows);
+    // Ctrl+A in the list: every listed modifier.
+    void SelectAllListed(std::span<tcModifier* const> rows);
+    bool MultiSelected() const { return multiSelection.IsActive(); }
+    // The selected modifiers, one or many, by name.
+    std::vector<std::string> SelectedNames() const;
+
     // The selected modifier's table starts again from the game, after a
     // change that went round it.
     void RefreshSelection();
@@ -166,6 +184,9 @@ struct TimecycleEditorState
 
 private:
     void FollowStep(const StepEffect& effect);
+    // Selects the names: several as a multi-selection, one as a click on it
+    // would, none as nothing.
+    void SelectNames(std::vector<std::string> names);
 };
 
 // The selected modifier as timecycle_modifier_data XML, shown in place of the

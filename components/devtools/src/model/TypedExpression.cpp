@@ -1,6 +1,8 @@
 #include "TypedExpression.h"
 
+#include <cctype>
 #include <charconv>
+#include <cmath>
 
 namespace tceditor
 {
@@ -48,5 +50,20 @@ std::optional<float> TypedOperationResult(std::string_view typedText, std::strin
     default:
         return operand != 0.0f ? value / operand : value;
     }
+}
+
+std::optional<float> ParseNumberText(std::string_view rest)
+{
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
+        rest.remove_prefix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (!rest.empty() && rest.front() == '+')
+        rest.remove_prefix(1);
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (rest.empty() || error != std::errc() || end != rest.data() + rest.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 }

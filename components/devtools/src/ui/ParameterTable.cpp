@@ -23,7 +23,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tceditor
@@ -63,23 +62,11 @@ DragRange DragRangeFor(float defaultValue, float value)
     return range;
 }
 
-// A finite number and nothing else but spaces around it, or none.
-std::optional<float> ParseValue(const char* text)
+// The clipboard's text as a value, or none.
+std::optional<float> ParseClipboardValue()
 {
-    if (!text)
-        return std::nullopt;
-    std::string_view rest(text);
-    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
-        rest.remove_prefix(1);
-    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
-        rest.remove_suffix(1);
-    if (!rest.empty() && rest.front() == '+')
-        rest.remove_prefix(1);
-    float value = 0.0f;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
-    if (rest.empty() || error != std::errc() || end != rest.data() + rest.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    const char* text = ImGui::GetClipboardText();
+    return text ? ParseNumberText(text) : std::nullopt;
 }
 
 // The shortest text that reads back as the same float.
@@ -151,7 +138,7 @@ void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, Valu
     if (!internals::ContextMenuMayShow() || !ImGui::BeginPopupContextItem())
         return;
     const float value = ValueIn(row.working, column);
-    const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
+    const std::optional<float> clipboard = ParseClipboardValue();
 
     if (ImGui::MenuItem("Copy value"))
         ImGui::SetClipboardText(ValueText(value).c_str());
