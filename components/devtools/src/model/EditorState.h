@@ -158,10 +158,14 @@ struct TimecycleEditorState
     // Ctrl+click on a row: the modifier joins the selection, or leaves it.
     void CtrlClickInBrowser(tcModifier& modifier);
     // Shift+click: the listed rows from the last clicked one to this one.
-    void ShiftClickInBrowser(tcModifier& modifier, std::span<tcModifier* const> rows);
+    void ShiftClickInBrowser(const std::string& name, std::span<tcModifier* const> rows);
     // Ctrl+A in the list: every listed modifier.
     void SelectAllListed(std::span<tcModifier* const> rows);
     bool MultiSelected() const { return multiSelection.IsActive(); }
+    // The multi-selection's table rows for this frame, while one is active.
+    // A selection the game left with one member becomes that one selected;
+    // with none, nothing is selected.
+    const std::vector<MultiParameterRow>& UpdateMultiRows();
     // The selected modifiers, one or many, by name.
     std::vector<std::string> SelectedNames() const;
 

@@ -121,6 +121,13 @@ void MultiParameterRows::Narrow(GameTimecycle& game, const char* filter)
     ++m_generation;
 }
 
+const MultiParameterRow* MultiParameterRows::Find(int32_t varId) const
+{
+    const auto found = std::lower_bound(m_allRows.begin(), m_allRows.end(), varId,
+                                        [](const MultiParameterRow& row, int32_t id) { return row.varId < id; });
+    return found != m_allRows.end() && found->varId == varId ? &*found : nullptr;
+}
+
 std::vector<tcModifier*> MultiParameterRows::Members(GameTimecycle& game) const
 {
     std::vector<tcModifier*> members;
@@ -133,6 +140,16 @@ std::vector<tcModifier*> MultiParameterRows::Members(GameTimecycle& game) const
             members.push_back(moved);
     }
     return members;
+}
+
+tcModifier* MultiParameterRows::FirstMember(GameTimecycle& game) const
+{
+    for (const Member& member : m_members)
+    {
+        if (StillHolds(game, member))
+            return member.modifier;
+    }
+    return nullptr;
 }
 
 std::vector<std::pair<float, size_t>> MultiParameterRows::DistinctValues(GameTimecycle& game, int32_t varId,

@@ -46,9 +46,14 @@ public:
     // How many members the rows were gathered from.
     size_t MemberCount() const { return m_members.size(); }
 
+    // The row of the variable, whatever the filter; null when no member has
+    // it.
+    const MultiParameterRow* Find(int32_t varId) const;
     // The members as the game has them now, in the game's order; each one
     // checked against the game's array before it is handed out.
     std::vector<tcModifier*> Members(GameTimecycle& game) const;
+    // The first member still where it was, or null.
+    tcModifier* FirstMember(GameTimecycle& game) const;
     // The distinct values of one column of a variable among the members,
     // most frequent first, with how many members have each.
     std::vector<std::pair<float, size_t>> DistinctValues(GameTimecycle& game, int32_t varId, ValueColumn column) const;

@@ -1,5 +1,7 @@
 #include "MultiSelection.h"
 
+#include "StatusText.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -85,5 +87,20 @@ void MultiSelection::KeepOnly(const std::unordered_set<std::string>& present)
         return;
     std::erase_if(m_set, [&](const std::string& name) { return !present.contains(name); });
     ++m_version;
+}
+
+const std::string& MultiSelection::ShortList() const
+{
+    if (m_shortListVersion != m_version)
+    {
+        std::vector<std::string> shown;
+        for (size_t i = 0; i < m_names.size() && i < kStatusListItems; ++i)
+            shown.push_back(StatusName(m_names[i]));
+        // Only the count of the rest is used: their names stay unread.
+        shown.resize(m_names.size());
+        m_shortList = BoundedList(shown, ", ");
+        m_shortListVersion = m_version;
+    }
+    return m_shortList;
 }
 }

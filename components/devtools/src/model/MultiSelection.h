@@ -25,6 +25,9 @@ public:
     // Changes whenever the names change.
     uint64_t Version() const { return m_version; }
 
+    // The first few names, each shortened, and how many more: for a heading.
+    const std::string& ShortList() const;
+
     const std::string& Anchor() const { return m_anchor; }
     void SetAnchor(const std::string& name) { m_anchor = name; }
 
@@ -48,5 +51,7 @@ private:
     std::unordered_set<std::string> m_set;
     std::string m_anchor;
     uint64_t m_version = 1;
+    mutable std::string m_shortList;
+    mutable uint64_t m_shortListVersion = 0;
 };
 }

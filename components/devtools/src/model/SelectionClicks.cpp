@@ -35,7 +35,16 @@ void TimecycleEditorState::SelectNames(std::vector<std::string> names)
     selection.Clear();
     multiSelection.Assign(std::move(names));
     if (!multiSelection.IsActive())
+    {
         multiSelection.Clear();
+        return;
+    }
+    // As a click on one does: the game keeps each member as it was loaded.
+    for (tcModifier* modifier : game.Modifiers())
+    {
+        if (modifier && modifier->modData && multiSelection.Contains(game.GetTimecycleName(*modifier)))
+            game.EnsureTimecycleBackup(*modifier);
+    }
 }
 
 void TimecycleEditorState::CtrlClickInBrowser(tcModifier& modifier)
@@ -48,9 +57,8 @@ void TimecycleEditorState::CtrlClickInBrowser(tcModifier& modifier)
     SelectNames(next.Names());
 }
 
-void TimecycleEditorState::ShiftClickInBrowser(tcModifier& modifier, std::span<tcModifier* const> rows)
+void TimecycleEditorState::ShiftClickInBrowser(const std::string& name, std::span<tcModifier* const> rows)
 {
-    const std::string name = game.GetTimecycleName(modifier);
     std::string anchor = multiSelection.Anchor();
     if (anchor.empty())
         anchor = selection.Name();
@@ -72,5 +80,13 @@ void TimecycleEditorState::SelectAllListed(std::span<tcModifier* const> rows)
             names.push_back(game.GetTimecycleName(*row));
     }
     SelectNames(std::move(names));
+}
+
+const std::vector<MultiParameterRow>& TimecycleEditorState::UpdateMultiRows()
+{
+    const std::vector<MultiParameterRow>& rows = multiRows.Update(game, multiSelection, history.Revision(), paramFilter);
+    if (!multiSelection.IsActive())
+        SelectNames(multiSelection.Names());
+    return rows;
 }
 }

@@ -185,15 +185,23 @@ bool DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
     return true;
 }
 
+// A click on a row with Shift held, acted on once the list is drawn: the
+// range needs every listed row, checked against the game.
+struct ListClicks
+{
+    std::string shiftClicked;
+    bool selectAll = false;
+};
+
 // One modifier of the list; `selected` is the selected modifier as found
 // this frame. Returns whether a click or its menu may have changed the
 // selection.
 bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
-                           const AppliedModifiers& applied)
+                           const AppliedModifiers& applied, ListClicks& clicks)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
     ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
-    if (&modifier == selected)
+    if (&modifier == selected || (state.MultiSelected() && state.multiSelection.Contains(name)))
         flags |= ImGuiTreeNodeFlags_Selected;
 
     const bool changed = state.changes.IsChanged(name);
@@ -208,12 +216,31 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
     bool acted = false;
     if (ImGui::IsItemClicked(0))
     {
-        state.SelectFromBrowser(modifier);
+        const ImGuiIO& io = ImGui::GetIO();
+        if (io.KeyShift)
+            clicks.shiftClicked = name;
+        else if (io.KeyCtrl)
+            state.CtrlClickInBrowser(modifier);
+        else
+            state.SelectFromBrowser(modifier);
         acted = true;
     }
     acted |= DrawRowMenu(state, modifier);
     ImGui::TreePop();
     return acted;
+}
+
+// Shift+click and Ctrl+A, after the list is drawn, over every listed row.
+void ActOnListClicks(TimecycleEditorState& state, const ListClicks& clicks, bool filterActive)
+{
+    if (clicks.shiftClicked.empty() && !clicks.selectAll)
+        return;
+    const std::span<tcModifier* const> rows =
+        state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr, true);
+    if (!clicks.shiftClicked.empty())
+        state.ShiftClickInBrowser(clicks.shiftClicked, rows);
+    else
+        state.SelectAllListed(rows);
 }
 
 // The row of the list the browser was asked to scroll to, or -1 when it
@@ -251,6 +278,7 @@ void DrawModifierList(TimecycleEditorState& state)
     if (scrollTo >= 0)
         clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
     const tcModifier* selected = state.SelectedModifier();
+    ListClicks clicks;
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
@@ -259,13 +287,19 @@ void DrawModifierList(TimecycleEditorState& state)
             // A row whose slot the game changed is left out until the rows
             // are collected again, next frame.
             tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
-            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied))
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, clicks))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);
         }
     }
     clipper.End();
+
+    // Ctrl+A while the list has the focus and no widget the keys.
+    const ImGuiIO& io = ImGui::GetIO();
+    clicks.selectAll = io.KeyCtrl && !io.KeyAlt && ImGui::IsWindowFocused() && !ImGui::IsAnyItemActive() &&
+                       ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_A), false);
+    ActOnListClicks(state, clicks, filterActive);
 
     ImGui::PopStyleVar(1);
 

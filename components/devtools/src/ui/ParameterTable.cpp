@@ -12,6 +12,7 @@
 #include "ImGuiInternals.h"
 #include "TableValues.h"
 #include "TypedExpression.h"
+#include "ValueCells.h"
 
 #include <imgui.h>
 
@@ -36,32 +37,6 @@ constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber
 constexpr ImU32 kAddedRowColour = IM_COL32(46, 110, 62, 255);      // dark green behind a row just added
 constexpr double kAddedRowSeconds = 1.5;
 
-struct DragRange
-{
-    float min, max, speed;
-};
-
-// From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
-// |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
-// range is widened to hold the value, so a drag never snaps it into the range,
-// and an end the value has reached moves out by the range's width: a drag
-// that pushes past an end goes on, frame by frame.
-DragRange DragRangeFor(float defaultValue, float value)
-{
-    const float magnitude = std::fabs(defaultValue);
-    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
-                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
-    if (std::isfinite(value))
-    {
-        const float width = range.max - range.min;
-        if (value >= range.max)
-            range.max = value + width;
-        if (value <= range.min)
-            range.min = value - width;
-    }
-    return range;
-}
-
 // The clipboard's text as a value, or none.
 std::optional<float> ParseClipboardValue()
 {
@@ -75,37 +50,6 @@ std::string ValueText(float value)
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
-}
-
-// A value as the table shows it, "%.3f".
-// The format with three decimals, or as many more as the value needs to
-// read back exactly (up to nine).
-std::string ExactValueFormat(float value)
-{
-    int decimals = 3;
-    for (char text[64]; decimals < 9; ++decimals)
-    {
-        std::snprintf(text, sizeof text, "%.*f", decimals, value);
-        if (std::strtof(text, nullptr) == value)
-            break;
-    }
-    return "%." + std::to_string(decimals) + "f";
-}
-
-std::string ExactValueText(float value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, ExactValueFormat(value).c_str(), value);
-    return text;
-}
-
-// The last line of a value's tooltip: how to edit it.
-std::string EditHint(float speed)
-{
-    char text[128];
-    std::snprintf(text, sizeof text,
-                  "Drag: %g per pixel, Alt: finer, Shift: coarser, Ctrl+click: type, Right click: more", speed);
-    return text;
 }
 
 // One drawn row of the table and what it edits.
