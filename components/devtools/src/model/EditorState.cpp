@@ -91,6 +91,7 @@ void TimecycleEditorState::ResetEditorState()
     ClearTextBuffer(varInput);
 
     isOpen = false;
+    sessionChangesOpen = false;
     applySelected = false;
     game.SetInteriorModifierOverride(-1);
     CloseXmlOutput();

@@ -15,6 +15,7 @@
 #include "MultiSelection.h"
 #include "NameHashSet.h"
 #include "ParameterTableRows.h"
+#include "SessionChangeList.h"
 #include "SessionChanges.h"
 #include "Text.h"
 #include "VariableSuggestions.h"
@@ -80,6 +81,9 @@ struct TimecycleEditorState
     // Originals and change marks of this session, and the steps to undo.
     SessionChanges changes{ game };
     EditHistory history{ game, changes };
+    // The "Session changes" window: whether it is open, and its lines.
+    bool sessionChangesOpen = false;
+    SessionChangeList sessionChangeList;
     // The session's unsaved work on disk and the ended sessions' offers;
     // null where nothing is kept (tests of other parts).
     SessionRecovery* recovery = nullptr;

@@ -7,11 +7,35 @@
 
 namespace tceditor
 {
+namespace
+{
+const tcModData* ParameterByVar(const std::vector<tcModData>& byVar, int32_t varId)
+{
+    auto found = std::lower_bound(byVar.begin(), byVar.end(), varId,
+                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
+    return found != byVar.end() && found->varId == varId ? &*found : nullptr;
+}
+
+// The parameters by ascending var id; of several entries of a variable the
+// first, as the game's lookup finds it.
+std::vector<tcModData> SortedByVar(std::vector<tcModData> params)
+{
+    std::stable_sort(params.begin(), params.end(), [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
+    params.erase(std::unique(params.begin(), params.end(),
+                             [](const tcModData& a, const tcModData& b) { return a.varId == b.varId; }),
+                 params.end());
+    return params;
+}
+}
+
 const tcModData* SessionChanges::Record::OriginalParameter(int32_t varId) const
 {
-    auto found = std::lower_bound(originalByVar.begin(), originalByVar.end(), varId,
-                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
-    return found != originalByVar.end() && found->varId == varId ? &*found : nullptr;
+    return ParameterByVar(originalByVar, varId);
+}
+
+const tcModData* SessionChanges::Record::EditorParameter(int32_t varId) const
+{
+    return ParameterByVar(editorByVar, varId);
 }
 
 void SessionChanges::Touch(const tcModifier& modifier)
@@ -33,6 +57,8 @@ void SessionChanges::Touch(const tcModifier& modifier)
     record.originalByVar = record.original->params;
     std::sort(record.originalByVar.begin(), record.originalByVar.end(),
               [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
+    record.editorContent = ContentFingerprint(modifier);
+    record.editorByVar = SortedByVar(record.original->params);
 }
 
 void SessionChanges::Refresh(const tcModifier& modifier)
@@ -43,8 +69,11 @@ void SessionChanges::Refresh(const tcModifier& modifier)
     m_changedNames.insert(found->first);
     Record& record = found->second;
     const bool was = record.changed;
-    record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
+    ModifierSnapshot now = ModifierSnapshot::Take(m_game, modifier);
+    record.changed = !record.original || !record.original->SameContent(now);
     m_changedCount += int(record.changed) - int(was);
+    record.editorContent = ContentFingerprint(modifier);
+    record.editorByVar = SortedByVar(std::move(now.params));
 }
 
 void SessionChanges::NoteCreated(const std::string& name)

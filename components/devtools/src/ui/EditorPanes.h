@@ -41,6 +41,8 @@ void DrawMultiParameterTable(TimecycleEditorState& state, const std::vector<Mult
 // the focus and no widget has the keyboard or the mouse.
 void HandleEditShortcuts(TimecycleEditorState& state);
 
+// The "Session changes" window, while it is open.
+void DrawSessionChangesWindow(TimecycleEditorState& state);
 // Right pane while XML is shown.
 void DrawOutputPane(TimecycleEditorState& state);
 

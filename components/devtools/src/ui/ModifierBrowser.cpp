@@ -337,8 +337,12 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     // Ended as a C string all the same: Dear ImGui's text logging reads the
     // byte at the end it is given.
     *written.ptr = '\0';
+    // A button that reads as the count: it opens the "Session changes" window.
     ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
-    ImGui::TextUnformatted(count, written.ptr);
+    if (ImGui::Selectable(count, false, 0, ImVec2(ImGui::CalcTextSize(count, written.ptr).x, 0.0f)))
+        state.sessionChangesOpen = true;
     ImGui::PopStyleColor(1);
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Lists each change of this session, with its original, to revert one by one");
 }
 }
