@@ -143,7 +143,7 @@ void DrawMultiDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     BeginRow("Selected", true);
     const std::string heading = std::to_string(state.multiRows.MemberCount()) + " modifiers selected";
     ImGui::TextUnformatted(heading.c_str());
-    internals::OneLineText(state.multiSelection.ShortList());
+    ImGui::TextUnformatted(state.multiSelection.ShortList().c_str());
 
     BeginRow("Edit");
     DrawEditButtonsRow(state);
