@@ -166,6 +166,8 @@ void DrawSessionChangesWindow(TimecycleEditorState& state)
         ImGui::End();
         return;
     }
+    // Undo and redo keys work here as in the editor's window.
+    HandleEditShortcuts(state);
     // Gathered again only in the next frame: a revert leaves it as it is.
     const std::vector<ChangedModifier>& list =
         state.sessionChangeList.Update(state.game, state.changes, state.history.Revision(), ImGui::GetFrameCount());
