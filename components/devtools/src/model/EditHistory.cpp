@@ -1,6 +1,7 @@
 #include "EditHistory.h"
 
 #include "EditorAssert.h"
+#include "ModifierNameIndex.h"
 #include "SessionChanges.h"
 
 #include "StatusText.h"
@@ -540,7 +541,7 @@ std::optional<StepEffect> EditHistory::Move(bool forward)
     return outcome.effect;
 }
 
-EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
+EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward, const ModifierNameIndex* index)
 {
     using Kind = StepEffect::Kind;
     const std::string& name = step.modifier;
@@ -548,7 +549,7 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
     return std::visit(
         Overloaded{
             [&](const ValueChange& c) -> Outcome {
-                tcModifier* modifier = m_game.FindModifierByName(name);
+                tcModifier* modifier = index ? index->Find(name) : m_game.FindModifierByName(name);
                 if (!modifier)
                     return { {}, Gone(name) };
                 if (!AsStepLeftIt(step, *modifier, forward))
@@ -673,10 +674,17 @@ bool EditHistory::AsStepLeftIt(const Step& step, const tcModifier& modifier, boo
 // the first modifier the group leaves in the game, to be shown afresh.
 EditHistory::Outcome EditHistory::ApplyGroup(const GroupChange& group, bool forward)
 {
+    // Value steps alone leave every modifier's name and place: their
+    // modifiers are found in one pass over the game, not one pass each.
+    const bool valuesOnly = std::all_of(group.steps.begin(), group.steps.end(),
+                                        [](const Step& step) { return std::holds_alternative<ValueChange>(step.change); });
+    std::optional<ModifierNameIndex> index;
+    if (valuesOnly && group.steps.size() > 1)
+        index.emplace(m_game);
     std::vector<Outcome> outcomes;
     const size_t count = group.steps.size();
     for (size_t i = 0; i < count; ++i)
-        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward));
+        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward, index ? &*index : nullptr));
     if (!forward)
         std::reverse(outcomes.begin(), outcomes.end());
 

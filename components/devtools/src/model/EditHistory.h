@@ -22,6 +22,7 @@
 
 namespace tceditor
 {
+class ModifierNameIndex;
 class SessionChanges;
 
 // Which of a parameter's two values: value1 outdoors, value2 indoors.
@@ -234,7 +235,9 @@ private:
     tcModifier* RecordCreated(tcModifier& created, std::string cloneSource);
     void Record(Step step);
     void DropOldest();
-    Outcome Apply(const Step& step, bool forward);
+    // `index`, when given, finds the modifiers of value steps: a group of
+    // value steps changes no names.
+    Outcome Apply(const Step& step, bool forward, const ModifierNameIndex* index = nullptr);
     // Whether the modifier is as the step left it (undo) or found it (redo).
     static bool AsStepLeftIt(const Step& step, const tcModifier& modifier, bool forward);
     Outcome ApplyGroup(const GroupChange& group, bool forward);

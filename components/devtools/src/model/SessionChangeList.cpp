@@ -1,10 +1,9 @@
 #include "SessionChangeList.h"
 
+#include "ModifierNameIndex.h"
 #include "StatusText.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
 namespace tceditor
 {
@@ -60,25 +59,20 @@ std::string VariableLabel(GameTimecycle& game, int32_t varId)
 std::vector<ChangedModifier> ListSessionChanges(GameTimecycle& game, const SessionChanges& changes)
 {
     // One pass over the game's array: the session may have touched all of it.
-    std::unordered_map<std::string_view, tcModifier*> live;
-    for (tcModifier* modifier : game.Modifiers())
-    {
-        if (modifier && modifier->modData)
-            live.emplace(game.GetTimecycleName(*modifier), modifier);
-    }
+    const ModifierNameIndex live(game);
 
     std::vector<ChangedModifier> list;
     for (const auto& [name, record] : changes.Touched())
     {
-        const auto found = live.find(name);
-        if (found == live.end())
+        tcModifier* found = live.Find(name);
+        if (!found)
             continue;
-        tcModifier& modifier = *found->second;
+        tcModifier& modifier = *found;
         ChangedModifier line;
         line.kind = record.original ? ChangedModifier::Kind::Changed : ChangedModifier::Kind::Created;
         line.name = name;
         line.originalName = record.original ? record.original->name : std::string();
-        line.byGame = ContentFingerprint(modifier) != record.editorContent;
+        line.byGame = !record.AsEditorLeftIt(modifier);
         line.parameters = ChangedParameters(game, modifier, record);
         if (!record.changed && line.parameters.empty() && !line.byGame)
             continue;
@@ -168,7 +162,7 @@ bool RevertModifier(GameTimecycle& game, EditHistory& history, const SessionChan
         why = "the game no longer has " + StatusName(modifierName);
         return false;
     }
-    if (ContentFingerprint(*modifier) != record->editorContent)
+    if (!record->AsEditorLeftIt(*modifier))
     {
         why = "the game changed " + StatusName(modifierName) + " itself; it is left as the game made it";
         return false;

@@ -7,35 +7,33 @@
 
 namespace tceditor
 {
-namespace
-{
-const tcModData* ParameterByVar(const std::vector<tcModData>& byVar, int32_t varId)
-{
-    auto found = std::lower_bound(byVar.begin(), byVar.end(), varId,
-                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
-    return found != byVar.end() && found->varId == varId ? &*found : nullptr;
-}
-
-// The parameters by ascending var id; of several entries of a variable the
-// first, as the game's lookup finds it.
-std::vector<tcModData> SortedByVar(std::vector<tcModData> params)
-{
-    std::stable_sort(params.begin(), params.end(), [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
-    params.erase(std::unique(params.begin(), params.end(),
-                             [](const tcModData& a, const tcModData& b) { return a.varId == b.varId; }),
-                 params.end());
-    return params;
-}
-}
-
 const tcModData* SessionChanges::Record::OriginalParameter(int32_t varId) const
 {
-    return ParameterByVar(originalByVar, varId);
+    auto found = std::lower_bound(originalByVar.begin(), originalByVar.end(), varId,
+                                  [](const tcModData& entry, int32_t id) { return entry.varId < id; });
+    return found != originalByVar.end() && found->varId == varId ? &*found : nullptr;
 }
 
 const tcModData* SessionChanges::Record::EditorParameter(int32_t varId) const
 {
-    return ParameterByVar(editorByVar, varId);
+    // The first entry of the variable, as the game's lookup finds it. Asked
+    // only by the list of changes: kept in the game's order, so that every
+    // change pays no sort for it.
+    auto found = std::find_if(editorParams.begin(), editorParams.end(),
+                              [&](const tcModData& entry) { return entry.varId == varId; });
+    return found != editorParams.end() ? &*found : nullptr;
+}
+
+bool SessionChanges::Record::AsEditorLeftIt(const tcModifier& modifier) const
+{
+    if (modifier.userFlags != editorUserFlags || modifier.numMods != editorParams.size())
+        return false;
+    for (size_t i = 0; i < editorParams.size(); ++i)
+    {
+        if (!SameValues(modifier.modData[i], editorParams[i]))
+            return false;
+    }
+    return true;
 }
 
 void SessionChanges::Touch(const tcModifier& modifier)
@@ -57,8 +55,8 @@ void SessionChanges::Touch(const tcModifier& modifier)
     record.originalByVar = record.original->params;
     std::sort(record.originalByVar.begin(), record.originalByVar.end(),
               [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
-    record.editorContent = ContentFingerprint(modifier);
-    record.editorByVar = SortedByVar(record.original->params);
+    record.editorUserFlags = record.original->userFlags;
+    record.editorParams = record.original->params;
 }
 
 void SessionChanges::Refresh(const tcModifier& modifier)
@@ -72,8 +70,8 @@ void SessionChanges::Refresh(const tcModifier& modifier)
     ModifierSnapshot now = ModifierSnapshot::Take(m_game, modifier);
     record.changed = !record.original || !record.original->SameContent(now);
     m_changedCount += int(record.changed) - int(was);
-    record.editorContent = ContentFingerprint(modifier);
-    record.editorByVar = SortedByVar(std::move(now.params));
+    record.editorUserFlags = now.userFlags;
+    record.editorParams = std::move(now.params);
 }
 
 void SessionChanges::NoteCreated(const std::string& name)
