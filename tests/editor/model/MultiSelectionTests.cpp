@@ -315,3 +315,21 @@ TEST_P(MultiSelectionTest, AColourGoesToEveryCompleteTriple)
     EXPECT_EQ(Live("e_night", kSkyZenithR)->value1, 0.1f);
     EXPECT_EQ(state.history.UndoDescription(), "colour mixed value 1 in 1 modifier");
 }
+
+TEST_P(MultiSelectionTest, ARowSwitchedOffStaysAndSwitchesOnWithItsValues)
+{
+    SelectNights();
+    const auto before = either.Records();
+    EXPECT_EQ(MultiRemoveVariable(state, kFogDensity, ParameterChangeKind::Switched), 2u);
+    EXPECT_EQ(Live("a_night", kFogDensity), nullptr);
+    const MultiParameterRow& off = Row(kFogDensity);
+    EXPECT_TRUE(off.switchedOff);
+    EXPECT_EQ(off.present, 0u);
+
+    EXPECT_EQ(MultiSwitchOn(state, kFogDensity), 2u);
+    EXPECT_EQ(state.history.UndoDescription(), "switch on fog_density in 2 modifiers");
+    EXPECT_FALSE(Row(kFogDensity).switchedOff);
+    EXPECT_EQ(Live("c_night", kFogDensity)->value1, 0.3f);
+    // Each member has its values back.
+    EXPECT_EQ(either.Records(), before);
+}

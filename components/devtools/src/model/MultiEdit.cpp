@@ -1,12 +1,14 @@
 #include "MultiEdit.h"
 
 #include "EditorState.h"
+#include "ModifierNameIndex.h"
 #include "TypedExpression.h"
 
 #include <Utils.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tceditor
@@ -184,10 +186,42 @@ size_t MultiRemoveVariable(TimecycleEditorState& state, int32_t varId, Parameter
         return 0;
     const char* verb = kind == ParameterChangeKind::Switched ? "switch off " : "delete ";
     size_t removed = 0;
+    std::vector<std::pair<std::string, tcModData>>& kept = state.multiSelection.switchedOff[varId];
     state.history.BeginGroup(verb + VariableText(game, varId, ValueColumn::Outdoor) + InModifiers(having.size()), true);
     for (tcModifier* modifier : having)
-        removed += state.history.RemoveParameter(*modifier, varId, kind);
+    {
+        const tcModData entry = *game.GetTimecycleModData(*modifier, varId);
+        if (!state.history.RemoveParameter(*modifier, varId, kind))
+            continue;
+        ++removed;
+        if (kind == ParameterChangeKind::Switched)
+            kept.emplace_back(game.GetTimecycleName(*modifier), entry);
+    }
     state.history.EndGroup();
+    if (kept.empty())
+        state.multiSelection.switchedOff.erase(varId);
     return removed;
+}
+
+size_t MultiSwitchOn(TimecycleEditorState& state, int32_t varId)
+{
+    GameTimecycle& game = state.game;
+    const auto found = state.multiSelection.switchedOff.find(varId);
+    const char* variable = game.VariableName(varId);
+    if (found == state.multiSelection.switchedOff.end() || !variable)
+        return 0;
+    const std::vector<std::pair<std::string, tcModData>> kept = std::move(found->second);
+    state.multiSelection.switchedOff.erase(found);
+    const ModifierNameIndex members(game);
+    size_t added = 0;
+    state.history.BeginGroup("switch on " + std::string(variable) + InModifiers(kept.size()), true);
+    for (const auto& [name, entry] : kept)
+    {
+        tcModifier* modifier = state.multiSelection.Contains(name) ? members.Find(name) : nullptr;
+        if (modifier && !game.GetTimecycleModData(*modifier, varId))
+            added += state.history.AddParameter(*modifier, variable, &entry, ParameterChangeKind::Switched);
+    }
+    state.history.EndGroup();
+    return added;
 }
 }

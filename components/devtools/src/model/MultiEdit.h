@@ -38,6 +38,9 @@ size_t MultiSetColour(TimecycleEditorState& state, const std::array<int32_t, 3>&
 // Adds the variable to every member that lacks it.
 size_t MultiAddVariable(TimecycleEditorState& state, const char* varName);
 // Removes the parameter from every member that has it, deleted or switched
-// off.
+// off (the values kept for switching it on again).
 size_t MultiRemoveVariable(TimecycleEditorState& state, int32_t varId, ParameterChangeKind kind);
+// Switches the parameter on again, with its kept values, in the members it
+// was switched off in that lack it now.
+size_t MultiSwitchOn(TimecycleEditorState& state, int32_t varId);
 }

@@ -96,10 +96,21 @@ void MultiParameterRows::Gather(GameTimecycle& game, MultiSelection& selection)
             ++row.present;
         }
     }
+    // Switched-off rows stay while no member has the parameter again.
+    for (const auto& [varId, entries] : selection.switchedOff)
+    {
+        if (varId < 0 || varId >= varCount || entries.empty() || byVar[varId].present > 0)
+            continue;
+        MultiParameterRow& row = byVar[varId];
+        row.varId = varId;
+        row.switchedOff = true;
+        row.value[0] = entries.front().second.value1;
+        row.value[1] = entries.front().second.value2;
+    }
     m_allRows.clear();
     for (const MultiParameterRow& row : byVar)
     {
-        if (row.present > 0)
+        if (row.present > 0 || row.switchedOff)
             m_allRows.push_back(row);
     }
     m_valid = true;

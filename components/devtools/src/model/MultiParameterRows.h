@@ -26,6 +26,8 @@ struct MultiParameterRow
     // member's when they differ).
     bool common[2] = { true, true };
     float value[2] = { 0.0f, 0.0f };
+    // No member has it: it was switched off in every one that had it.
+    bool switchedOff = false;
 
     bool Common(ValueColumn column) const { return common[column == ValueColumn::Indoor]; }
     float Value(ValueColumn column) const { return value[column == ValueColumn::Indoor]; }

@@ -11,6 +11,7 @@ void MultiSelection::Assign(std::vector<std::string> names)
 {
     m_names.clear();
     m_set.clear();
+    switchedOff.clear();
     for (std::string& name : names)
     {
         if (m_set.insert(name).second)
@@ -21,6 +22,7 @@ void MultiSelection::Assign(std::vector<std::string> names)
 
 void MultiSelection::Toggle(const std::string& name)
 {
+    switchedOff.clear();
     if (m_set.erase(name))
         m_names.erase(std::find(m_names.begin(), m_names.end(), name));
     else
@@ -33,6 +35,7 @@ void MultiSelection::Toggle(const std::string& name)
 
 void MultiSelection::Clear()
 {
+    switchedOff.clear();
     if (m_names.empty())
         return;
     m_names.clear();

@@ -7,9 +7,11 @@
 #include "GameTimecycle.h"
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tceditor
@@ -39,6 +41,11 @@ public:
     // both included; only `clicked` when the anchor is not listed.
     static std::vector<std::string> Range(GameTimecycle& game, std::span<tcModifier* const> rows,
                                           const std::string& anchor, const std::string& clicked);
+
+    // Parameters switched off in the table by var id: each member's entry
+    // as it was, for switching it on again. Forgotten when the members
+    // change, as the single table forgets its switched-off rows.
+    std::map<int32_t, std::vector<std::pair<std::string, tcModData>>> switchedOff;
 
     // A member renamed through the editor keeps its place.
     void FollowRename(const std::string& from, const std::string& to);

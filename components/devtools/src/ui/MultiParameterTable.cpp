@@ -183,20 +183,36 @@ void DrawRow(TimecycleEditorState& state, const MultiParameterRow& row, const tc
     ImGui::TableSetColumnIndex(3);
     std::snprintf(text, sizeof text, "%u/%zu", row.present, members);
     ImGui::TextUnformatted(text);
+    // A switched-off row keeps its switch and "Delete" usable.
+    if (row.switchedOff)
+        ImGui::BeginDisabled(true);
     ImGui::TableSetColumnIndex(4);
     DrawValue(state, row, info, ValueColumn::Outdoor, labels.value1);
     ImGui::TableSetColumnIndex(5);
     DrawValue(state, row, info, ValueColumn::Indoor, labels.value2);
+    if (row.switchedOff)
+        ImGui::EndDisabled();
 
     ImGui::TableSetColumnIndex(6);
-    bool checked = true;
-    if (ImGui::Checkbox(labels.check, &checked) && !checked)
-        MultiRemoveVariable(state, row.varId, ParameterChangeKind::Switched);
+    bool checked = !row.switchedOff;
+    if (ImGui::Checkbox(labels.check, &checked))
+    {
+        if (checked)
+            MultiSwitchOn(state, row.varId);
+        else
+            MultiRemoveVariable(state, row.varId, ParameterChangeKind::Switched);
+    }
     if (ImGui::IsItemHovered())
-        ImGui::SetTooltip("Switches the parameter off in the %u selected modifiers that have it", row.present);
+        ImGui::SetTooltip(row.switchedOff ? "Switches the parameter on again with the values it had"
+                                          : "Switches the parameter off in the selected modifiers that have it");
     ImGui::SameLine();
     if (ImGui::Button(labels.remove, ImVec2(0.0f, 0.0f)))
+    {
+        // The values kept for switching it on go with the row.
+        state.multiSelection.switchedOff.erase(row.varId);
+        state.multiRows.Invalidate();
         MultiRemoveVariable(state, row.varId, ParameterChangeKind::AddedOrDeleted);
+    }
 }
 }
 
