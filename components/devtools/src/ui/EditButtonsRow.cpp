@@ -13,7 +13,6 @@
 #include <imgui.h>
 
 #include <string>
-#include <vector>
 #include <utility>
 
 namespace tceditor
@@ -74,22 +73,23 @@ std::string ChangeCount(int changed, size_t removed)
 // place of the session's buttons: the selection as one document.
 void DrawSelectionButtons(TimecycleEditorState& state)
 {
-    const std::vector<tcModifier*> members = state.multiRows.Members(state.game);
-    const std::string count = std::to_string(members.size()) + " modifiers";
+    // The members are looked up only when a button is pressed.
+    const auto count = [&] { return std::to_string(state.multiRows.MemberCount()) + " modifiers"; };
     ImGui::SameLine();
     if (ImGui::Button("Copy selected", ImVec2(0.0f, 0.0f)))
     {
-        ImGui::SetClipboardText(ModifiersText(state.game, members).c_str());
-        state.SetStatus("Copied " + count, false);
+        ImGui::SetClipboardText(ModifiersText(state.game, state.multiRows.Members(state.game)).c_str());
+        state.SetStatus("Copied " + count(), false);
     }
     if (ImGui::IsItemHovered())
-        ImGui::SetTooltip("Copies the %s selected as one document", count.c_str());
+        ImGui::SetTooltip("Copies the %s selected as one document", count().c_str());
     ImGui::SameLine();
     if (ImGui::Button("Save selected", ImVec2(0.0f, 0.0f)))
     {
         // The session's work is not saved by this: its unsaved work stays.
-        const SaveOutcome outcome = SaveDocument(ModifiersText(state.game, members), ChangesFolder(GetInstallRoot()));
-        state.SetStatus(outcome.saved ? outcome.message + " (" + count + ")" : outcome.message, !outcome.saved);
+        const SaveOutcome outcome =
+            SaveDocument(ModifiersText(state.game, state.multiRows.Members(state.game)), ChangesFolder(GetInstallRoot()));
+        state.SetStatus(outcome.saved ? outcome.message + " (" + count() + ")" : outcome.message, !outcome.saved);
     }
     if (ImGui::IsItemHovered())
         ImGui::SetTooltip("Saves the same document under data/timecycle-changes");

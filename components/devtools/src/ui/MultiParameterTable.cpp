@@ -229,9 +229,16 @@ void DrawMultiParameterTable(TimecycleEditorState& state, const std::vector<Mult
         ImGui::TableSetupColumn("Name", ImGuiTableColumnFlags_WidthStretch, 2.0f);
         ImGui::TableSetupColumn("Default", ImGuiTableColumnFlags_WidthStretch, 1.0f);
         ImGui::TableSetupColumn("In", ImGuiTableColumnFlags_WidthFixed, ImGui::CalcTextSize("0000/0000").x);
+        const char* headings[] = { "Var", "Name", "Default", "In", "Value 1", "Value 2", "" };
         for (const char* heading : { "Value 1", "Value 2", "" })
             ImGui::TableSetupColumn(heading, ImGuiTableColumnFlags_WidthStretch, 1.0f);
-        ImGui::TableHeadersRow();
+        // Plain texts, as the single table's headings.
+        ImGui::TableNextRow(0, 0.0f);
+        for (int column = 0; column < 7; ++column)
+        {
+            ImGui::TableSetColumnIndex(column);
+            ImGui::TextUnformatted(headings[column]);
+        }
 
         // A row's edit shows in the rows gathered next frame.
         ImGuiListClipper clipper;
