@@ -94,14 +94,15 @@ void MultiSelection::KeepOnly(const std::unordered_set<std::string>& present)
 
 const std::string& MultiSelection::ShortList() const
 {
+    // Three names: the heading stays one short line whatever is selected.
+    constexpr size_t kShownNames = 3;
     if (m_shortListVersion != m_version)
     {
-        std::vector<std::string> shown;
-        for (size_t i = 0; i < m_names.size() && i < kStatusListItems; ++i)
-            shown.push_back(StatusName(m_names[i]));
-        // Only the count of the rest is used: their names stay unread.
-        shown.resize(m_names.size());
-        m_shortList = BoundedList(shown, ", ");
+        m_shortList.clear();
+        for (size_t i = 0; i < m_names.size() && i < kShownNames; ++i)
+            m_shortList += (i > 0 ? ", " : "") + StatusName(m_names[i]);
+        if (m_names.size() > kShownNames)
+            m_shortList += ", and " + GroupedNumber(m_names.size() - kShownNames) + " more";
         m_shortListVersion = m_version;
     }
     return m_shortList;
