@@ -134,7 +134,8 @@ void Browser(BareView& view)
     }
     ImGui::EndChild();
     ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
-    ImGui::TextUnformatted(view.changedCountText.c_str());
+    const char* count = view.changedCountText.c_str();
+    ImGui::Selectable(count, false, 0, ImVec2(ImGui::CalcTextSize(count).x, 0.0f));
     ImGui::PopStyleColor(1);
 }
 

@@ -77,13 +77,13 @@ void AddUiCommands(Sandbox& sandbox)
         return true;
     });
 
+    sandbox.AddCommand("ui_click", 1, [&sandbox](ConsoleExecutionContext& context) {
+        return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
+            ui.Click(sandbox.uiWindow, context.arguments[0], index);
+        });
+    });
     for (size_t count : { 1, 2 })
     {
-        sandbox.AddCommand("ui_click", count, [&sandbox](ConsoleExecutionContext& context) {
-            return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
-                ui.Click(sandbox.uiWindow, context.arguments[0], index);
-            });
-        });
         sandbox.AddCommand("ui_doubleclick", count, [&sandbox](ConsoleExecutionContext& context) {
             return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
                 ui.DoubleClick(sandbox.uiWindow, context.arguments[0], index);
@@ -92,6 +92,29 @@ void AddUiCommands(Sandbox& sandbox)
         sandbox.AddCommand("ui_rightclick", count, [&sandbox](ConsoleExecutionContext& context) {
             return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
                 ui.RightClick(sandbox.uiWindow, context.arguments[0], index);
+            });
+        });
+    }
+
+    // "ui_click LABEL I", and "ui_click --ctrl LABEL [I]" and "ui_click
+    // --shift LABEL [I]": the click with the key held, as the browser's list
+    // takes several rows.
+    for (size_t count : { 2, 3 })
+    {
+        sandbox.AddCommand("ui_click", count, [&sandbox, count](ConsoleExecutionContext& context) {
+            const std::string& key = context.arguments[0];
+            if (key != "--ctrl" && key != "--shift")
+            {
+                // Two words without a key: a label and an index.
+                if (count == 2)
+                    return RunOnWidget(sandbox, context, 1, [&](uidriver::UiDriver& ui, int index) {
+                        ui.Click(sandbox.uiWindow, context.arguments[0], index);
+                    });
+                return Fail(context, "ui_click: the key held must be --ctrl or --shift, not \"" + key + "\"");
+            }
+            const uidriver::UiDriver::HeldKeys keys{ key == "--ctrl", key == "--shift" };
+            return RunOnWidget(sandbox, context, 2, [&](uidriver::UiDriver& ui, int index) {
+                ui.Click(sandbox.uiWindow, context.arguments[1], keys, index);
             });
         });
     }

@@ -52,6 +52,18 @@ void UiDriver::Click(std::string_view window, std::string_view label, int index)
     Frame();
 }
 
+void UiDriver::Click(std::string_view window, std::string_view label, HeldKeys keys, int index)
+{
+    MoveOnto(Locate(window, label, index, true));
+    WaitOutDoubleClick();
+    ImGuiIO& io = ImGui::GetIO();
+    io.KeyCtrl = keys.ctrl;
+    io.KeyShift = keys.shift;
+    PressAndRelease();
+    io.KeyCtrl = io.KeyShift = false;
+    Frame();
+}
+
 void UiDriver::Press(std::string_view window, std::string_view label, int index)
 {
     if (m_heldAt)

@@ -100,6 +100,14 @@ public:
     void Hover(std::string_view window, std::string_view label, int index = kUnique);
     void Click(std::string_view window, std::string_view label, int index = kUnique);
     void DoubleClick(std::string_view window, std::string_view label, int index = kUnique);
+    // A click with Ctrl and/or Shift held through it, as a list that selects
+    // several rows takes it.
+    struct HeldKeys
+    {
+        bool ctrl = false;
+        bool shift = false;
+    };
+    void Click(std::string_view window, std::string_view label, HeldKeys keys, int index = kUnique);
     // Presses the left button on the widget and holds it down across the
     // frames that follow (a button held, as "Compare" is), until Release or
     // the next click or drag. Keys may be pressed meanwhile.

@@ -152,3 +152,27 @@ TEST(UnsavedWorkKill, RestoreGivesTheLastCompletedStepsRecords)
             return;
     }
 }
+
+// A kill after edits of every modifier at once restores all of them.
+TEST(UnsavedWorkKill, MultiEditsComeBackInEveryModifier)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vesk-recovery-kill-multi";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+
+    const ChildOutcome killed = RunSessionChild({ "multi", folder.string() });
+    ASSERT_TRUE(killed.killed) << killed.output;
+    std::string edited;
+    for (const std::string& line : Lines(killed.output))
+        if (line.starts_with("edited "))
+            edited = line.substr(7);
+    ASSERT_FALSE(edited.empty()) << killed.output;
+
+    const ChildOutcome restored = RunSessionChild({ "restore", folder.string() });
+    std::string records;
+    for (const std::string& line : Lines(restored.output))
+        if (line.starts_with("restored "))
+            records = line.substr(9);
+    EXPECT_EQ(records, edited) << restored.output;
+    std::filesystem::remove_all(folder);
+}

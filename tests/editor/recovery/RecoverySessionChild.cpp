@@ -3,7 +3,9 @@
 // one line "step N MS RECORDS" (the milliseconds since the start, the game's
 // records); then it kills itself, as the system would, at a moment the seed
 // chooses, after the line "kill MS". "restore FOLDER": a fresh game restores the newest ended session
-// and prints "restored RECORDS".
+// and prints "restored RECORDS". "multi FOLDER": edits of all modifiers at
+// once, then killed.
+#include "editing/MultiEdit.h"
 #include "recovery/SessionRecovery.h"
 #include "RecoveryScenario.h"
 
@@ -57,6 +59,33 @@ int Session(unsigned seed, const char* folder)
     platform::KillCurrentProcess();
 }
 
+// Edits of every modifier at once (a typed operation, a drag, a variable
+// added to those lacking it), each handed to the writer and written; prints
+// "edited RECORDS" and is killed.
+int MultiSession(const char* folder)
+{
+    recovery::StartGame();
+    TimecycleEditorState state{ LiveGame() };
+    SessionRecovery keeper(state, Folder(folder));
+    state.SelectAllListed(state.listedModifiers.Update(state.game.Modifiers(), nullptr, true));
+    state.UpdateMultiRows();
+    MultiApplyTypedText(state, smallgame::kLightDirMult, ValueColumn::Outdoor, "*0.8", "-");
+    keeper.CaptureCompletedSteps();
+    for (int frame = 1; frame <= 3; ++frame)
+    {
+        MultiOffsetValue(state, smallgame::kLightDirMult, ValueColumn::Indoor, 0.125f * float(frame), 9);
+        keeper.CaptureCompletedSteps();
+    }
+    state.history.EndGesture();
+    keeper.CaptureCompletedSteps();
+    MultiAddVariable(state, "fog_start");
+    keeper.CaptureCompletedSteps();
+    keeper.Writer().WaitUntilWritten();
+    std::printf("edited %s\n", recovery::RecordsText(gamerecords::Read()).c_str());
+    std::fflush(stdout);
+    platform::KillCurrentProcess();
+}
+
 int Restore(const char* folder)
 {
     recovery::StartGame();
@@ -79,6 +108,8 @@ int main(int argc, char** argv)
         return Session(static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)), argv[3]);
     if (mode == "restore" && argc == 3)
         return Restore(argv[2]);
-    std::fprintf(stderr, "usage: recovery_session_child session SEED FOLDER | restore FOLDER\n");
+    if (mode == "multi" && argc == 3)
+        return MultiSession(argv[2]);
+    std::fprintf(stderr, "usage: recovery_session_child session SEED FOLDER | restore FOLDER | multi FOLDER\n");
     return 2;
 }

@@ -1,6 +1,10 @@
 #include "base/TypedExpression.h"
 
+#include "base/FloatText.h"
+
+#include <cctype>
 #include <charconv>
+#include <cmath>
 
 namespace tceditor
 {
@@ -48,5 +52,19 @@ std::optional<float> TypedOperationResult(std::string_view typedText, std::strin
     default:
         return operand != 0.0f ? value / operand : value;
     }
+}
+
+std::optional<float> ParseNumberText(std::string_view rest)
+{
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
+        rest.remove_prefix(1);
+    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
+        rest.remove_suffix(1);
+    if (!rest.empty() && rest.front() == '+')
+        rest.remove_prefix(1);
+    float value = 0.0f;
+    if (!ParseFloat(rest, value))
+        return std::nullopt;
+    return value;
 }
 }

@@ -13,4 +13,8 @@ namespace tceditor
 // operation applied to `value` for "+x", "*x" and "/x" (dividing by zero
 // leaves it), none for any other text (a plain number, read as typed).
 std::optional<float> TypedOperationResult(std::string_view typedText, std::string_view shownText, float value);
+
+// A finite number and nothing else but spaces around it (a leading "+"
+// allowed), or none.
+std::optional<float> ParseNumberText(std::string_view text);
 }

@@ -2,12 +2,14 @@
 
 #include "base/EditorAssert.h"
 #include "editing/SessionChanges.h"
+#include "game/ModifierNameIndex.h"
 
 #include "base/StatusText.h"
 
 #include <Utils.h>
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 namespace tceditor
@@ -196,6 +198,117 @@ bool EditHistory::SetValue(tcModifier& modifier, int32_t varId, ValueColumn colu
 {
     const ValueWrite write{ varId, value };
     return SetValues(modifier, column, { &write, 1 }, {}, gesture);
+}
+
+namespace
+{
+// The writes of one modifier: the run of consecutive writes that starts at
+// `first`.
+size_t RunEnd(std::span<const EditHistory::ModifierValueWrite> writes, size_t first)
+{
+    size_t end = first + 1;
+    while (end < writes.size() && writes[end].modifier == writes[first].modifier)
+        ++end;
+    return end;
+}
+}
+
+size_t EditHistory::SetValueInModifiers(std::span<const ModifierValueWrite> writes, ValueColumn column,
+                                        std::string action, uint32_t gesture)
+{
+    if (GestureOpen(gesture))
+    {
+        auto* group = std::get_if<std::unique_ptr<GroupChange>>(&m_steps.back().change);
+        if (group && (*group)->valuesAcrossModifiers)
+        {
+            Step& last = m_steps.back();
+            const size_t bytesBefore = last.Bytes();
+            const size_t written = ExtendValuesAcrossModifiers(**group, writes, column);
+            (*group)->action = std::move(action);
+            m_bytes = m_bytes - bytesBefore + last.Bytes();
+            m_message.clear();
+            DropOldest();
+            return written;
+        }
+    }
+    const uint64_t revisionBefore = m_revision;
+    BeginGroup(std::move(action), true);
+    m_group->valuesAcrossModifiers = true;
+    size_t written = 0;
+    std::vector<ValueWrite> values;
+    for (size_t first = 0, end = 0; first < writes.size(); first = end)
+    {
+        end = RunEnd(writes, first);
+        values.clear();
+        for (size_t i = first; i < end; ++i)
+            values.push_back({ writes[i].varId, writes[i].value });
+        const size_t stepsBefore = m_group->steps.size();
+        SetValues(*writes[first].modifier, column, values, {}, 0);
+        written += m_group->steps.size() != stepsBefore;
+    }
+    EndGroup();
+    if (m_revision != revisionBefore)
+        m_openGesture = gesture;
+    return written;
+}
+
+// A gesture's next frame: each modifier's own step within the group takes
+// the new values, unless the game changed the modifier since the last frame:
+// then the modifier gets a new step, undone on its own.
+size_t EditHistory::ExtendValuesAcrossModifiers(GroupChange& group, std::span<const ModifierValueWrite> writes,
+                                                ValueColumn column)
+{
+    // Each modifier's latest step in the group, by index: steps may move.
+    std::unordered_map<std::string, size_t> stepOf;
+    for (size_t i = 0; i < group.steps.size(); ++i)
+        stepOf[group.steps[i].modifier] = i;
+    size_t written = 0;
+    std::vector<ValueChange::Value> values;
+    for (size_t first = 0, end = 0; first < writes.size(); first = end)
+    {
+        end = RunEnd(writes, first);
+        tcModifier& modifier = *writes[first].modifier;
+        const uint64_t contentBefore = ContentFingerprint(modifier);
+        values.clear();
+        for (size_t i = first; i < end; ++i)
+        {
+            tcModData* live = m_game.GetTimecycleModData(modifier, writes[i].varId);
+            if (live && !SameValue(ValueIn(*live, column), writes[i].value))
+                values.push_back({ writes[i].varId, ValueIn(*live, column), writes[i].value });
+        }
+        if (values.empty())
+            continue;
+        ++written;
+        m_changes.Touch(modifier);
+        for (const ValueChange::Value& value : values)
+            ValueIn(*m_game.GetTimecycleModData(modifier, value.varId), column) = value.after;
+        const uint64_t contentAfter = ContentFingerprint(modifier);
+
+        const std::string& name = m_game.GetTimecycleName(modifier);
+        const auto found = stepOf.find(name);
+        Step* own = found != stepOf.end() ? &group.steps[found->second] : nullptr;
+        auto* change = own ? std::get_if<ValueChange>(&own->change) : nullptr;
+        if (change && change->column == column && own->contentAfter == contentBefore)
+        {
+            for (const ValueChange::Value& value : values)
+            {
+                auto same = std::find_if(change->values.begin(), change->values.end(),
+                                         [&](const ValueChange::Value& v) { return v.varId == value.varId; });
+                if (same != change->values.end())
+                    same->after = value.after;
+                else
+                    change->values.push_back(value);
+            }
+            own->contentAfter = contentAfter;
+        }
+        else
+        {
+            group.steps.push_back({ name, ValueChange{ column, values, {} }, contentBefore, contentAfter });
+            stepOf[name] = group.steps.size() - 1;
+        }
+        m_changes.Refresh(modifier);
+    }
+    return written;
 }
 
 void EditHistory::EndGesture()
@@ -428,7 +541,7 @@ std::optional<StepEffect> EditHistory::Move(bool forward)
     return outcome.effect;
 }
 
-EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
+EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward, const ModifierNameIndex* index)
 {
     using Kind = StepEffect::Kind;
     const std::string& name = step.modifier;
@@ -436,7 +549,7 @@ EditHistory::Outcome EditHistory::Apply(const Step& step, bool forward)
     return std::visit(
         Overloaded{
             [&](const ValueChange& c) -> Outcome {
-                tcModifier* modifier = m_game.FindModifierByName(name);
+                tcModifier* modifier = index ? index->Find(name) : m_game.FindModifierByName(name);
                 if (!modifier)
                     return { {}, Gone(name) };
                 if (!AsStepLeftIt(step, *modifier, forward))
@@ -561,10 +674,17 @@ bool EditHistory::AsStepLeftIt(const Step& step, const tcModifier& modifier, boo
 // the first modifier the group leaves in the game, to be shown afresh.
 EditHistory::Outcome EditHistory::ApplyGroup(const GroupChange& group, bool forward)
 {
+    // Value steps alone leave every modifier's name and place: their
+    // modifiers are found in one pass over the game, not one pass each.
+    const bool valuesOnly = std::all_of(group.steps.begin(), group.steps.end(),
+                                        [](const Step& step) { return std::holds_alternative<ValueChange>(step.change); });
+    std::optional<ModifierNameIndex> index;
+    if (valuesOnly && group.steps.size() > 1)
+        index.emplace(m_game);
     std::vector<Outcome> outcomes;
     const size_t count = group.steps.size();
     for (size_t i = 0; i < count; ++i)
-        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward));
+        outcomes.push_back(Apply(group.steps[forward ? i : count - 1 - i], forward, index ? &*index : nullptr));
     if (!forward)
         std::reverse(outcomes.begin(), outcomes.end());
 

@@ -22,6 +22,7 @@
 
 namespace tceditor
 {
+class ModifierNameIndex;
 class SessionChanges;
 
 // Which of a parameter's two values: value1 outdoors, value2 indoors.
@@ -94,6 +95,20 @@ public:
                    uint32_t gesture);
     bool SetValue(tcModifier& modifier, int32_t varId, ValueColumn column, float value, uint32_t gesture = 0);
     void EndGesture();
+    // Values of one column into each of several modifiers (the writes of a
+    // modifier next to each other), as one step named `action` even when
+    // only one modifier took them. Calls with the
+    // same non-zero gesture extend that step, as SetValues does; a member the
+    // game changed since the last call gets a step of its own within it.
+    // Returns how many modifiers took a new value.
+    struct ModifierValueWrite
+    {
+        tcModifier* modifier;
+        int32_t varId;
+        float value;
+    };
+    size_t SetValueInModifiers(std::span<const ModifierValueWrite> writes, ValueColumn column, std::string action,
+                               uint32_t gesture);
     // Whether changes with this gesture would extend the last step; without
     // one, whether any gesture would: the last step is complete once false.
     bool GestureOpen(uint32_t gesture) const;
@@ -206,6 +221,8 @@ private:
         std::string action;
         std::vector<Step> steps;  // in the order they were made
         bool namedEvenAlone = false;
+        // Made by SetValueInModifiers: a gesture may extend it.
+        bool valuesAcrossModifiers = false;
     };
     // An undo or redo: what it did, and why it was skipped or left
     // incomplete.
@@ -218,10 +235,14 @@ private:
     tcModifier* RecordCreated(tcModifier& created, std::string cloneSource);
     void Record(Step step);
     void DropOldest();
-    Outcome Apply(const Step& step, bool forward);
+    // `index`, when given, finds the modifiers of value steps: a group of
+    // value steps changes no names.
+    Outcome Apply(const Step& step, bool forward, const ModifierNameIndex* index = nullptr);
     // Whether the modifier is as the step left it (undo) or found it (redo).
     static bool AsStepLeftIt(const Step& step, const tcModifier& modifier, bool forward);
     Outcome ApplyGroup(const GroupChange& group, bool forward);
+    size_t ExtendValuesAcrossModifiers(GroupChange& group, std::span<const ModifierValueWrite> writes,
+                                       ValueColumn column);
     std::optional<StepEffect> Move(bool forward);
 
     GameTimecycle& m_game;

@@ -27,6 +27,7 @@ void TimecycleEditorState::CloseXmlOutput()
 
 void TimecycleEditorState::Select(tcModifier& modifier)
 {
+    multiSelection.Clear();
     selection.Select(game, modifier);
 }
 
@@ -37,6 +38,7 @@ void TimecycleEditorState::SelectFromBrowser(tcModifier& modifier)
     CloseXmlOutput();
     game.EnsureTimecycleBackup(modifier);
     Select(modifier);
+    multiSelection.SetAnchor(name);
     FillNameInput(name);
     // What the status said was about the work before this click.
     status = {};
@@ -77,6 +79,9 @@ void TimecycleEditorState::ResetEditorState()
     browserScrollTarget.clear();
 
     selection.Clear();
+    multiSelection.Clear();
+    multiSelection.SetAnchor({});
+    multiRows.Invalidate();
 
     ClearTextBuffer(searchName);
     ClearTextBuffer(searchParam);
@@ -86,6 +91,7 @@ void TimecycleEditorState::ResetEditorState()
     ClearTextBuffer(varInput);
 
     isOpen = false;
+    sessionChangesOpen = false;
     applySelected = false;
     game.SetInteriorModifierOverride(-1);
     CloseXmlOutput();
@@ -109,7 +115,14 @@ void TimecycleEditorState::Redo()
 void TimecycleEditorState::FollowStep(const StepEffect& effect)
 {
     if (effect.kind == StepEffect::Kind::Renamed)
+    {
         selection.FollowRename(effect.renamedFrom, effect.modifier);
+        multiSelection.FollowRename(effect.renamedFrom, effect.modifier);
+    }
+    // A step over the selected modifiers leaves them selected; their table
+    // is gathered again.
+    if (multiSelection.IsActive() && multiSelection.Contains(effect.modifier))
+        return;
     tcModifier* selected = SelectedModifier();
     if (effect.kind == StepEffect::Kind::Modifier && !effect.present)
         return;

@@ -12,14 +12,19 @@
 #include "editing/EditHistory.h"
 #include "editing/ListedModifiers.h"
 #include "editing/ModifierSelection.h"
+#include "editing/MultiParameterRows.h"
+#include "editing/MultiSelection.h"
 #include "editing/ParameterTableRows.h"
+#include "editing/SessionChangeList.h"
 #include "editing/SessionChanges.h"
 #include "editing/VariableSuggestions.h"
 #include "game/GameTimecycle.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace tceditor
 {
@@ -40,6 +45,10 @@ struct TimecycleEditorState
     float rightPaneWidth = 600.0f;
 
     ModifierSelection selection;
+    // Two or more modifiers selected at once; while it is active the single
+    // selection is empty. Its table's rows, gathered when they change.
+    MultiSelection multiSelection;
+    MultiParameterRows multiRows;
     // Name hashes of the modifiers that pass the current search.
     NameHashSet filterHashes;
     // The browser's rows, gathered when the game's array or the search
@@ -72,6 +81,9 @@ struct TimecycleEditorState
     // Originals and change marks of this session, and the steps to undo.
     SessionChanges changes{ game };
     EditHistory history{ game, changes };
+    // The "Session changes" window: whether it is open, and its lines.
+    bool sessionChangesOpen = false;
+    SessionChangeList sessionChangeList;
     // The session's unsaved work on disk and the ended sessions' offers;
     // null where nothing is kept (tests of other parts).
     SessionRecovery* recovery = nullptr;
@@ -147,6 +159,20 @@ struct TimecycleEditorState
     void Select(tcModifier& modifier);
     // A click on a modifier's row in the browser; the status line goes.
     void SelectFromBrowser(tcModifier& modifier);
+    // Ctrl+click on a row: the modifier joins the selection, or leaves it.
+    void CtrlClickInBrowser(tcModifier& modifier);
+    // Shift+click: the listed rows from the last clicked one to this one.
+    void ShiftClickInBrowser(const std::string& name, std::span<tcModifier* const> rows);
+    // Ctrl+A in the list: every listed modifier.
+    void SelectAllListed(std::span<tcModifier* const> rows);
+    bool MultiSelected() const { return multiSelection.IsActive(); }
+    // The multi-selection's table rows for this frame, while one is active.
+    // A selection the game left with one member becomes that one selected;
+    // with none, nothing is selected.
+    const std::vector<MultiParameterRow>& UpdateMultiRows();
+    // The selected modifiers, one or many, by name.
+    std::vector<std::string> SelectedNames() const;
+
     // The selected modifier's table starts again from the game, after a
     // change that went round it.
     void RefreshSelection();
@@ -166,6 +192,9 @@ struct TimecycleEditorState
 
 private:
     void FollowStep(const StepEffect& effect);
+    // Selects the names: several as a multi-selection, one as a click on it
+    // would, none as nothing.
+    void SelectNames(std::vector<std::string> names);
 };
 
 // The selected modifier as timecycle_modifier_data XML, shown in place of the

@@ -77,4 +77,13 @@ std::string ChangedModifiersText(GameTimecycle& game, const SessionChanges& chan
     }
     return ModifierDocumentText(modifiers, { removed, renamed });
 }
+
+std::string ModifiersText(GameTimecycle& game, std::span<tcModifier* const> modifiers)
+{
+    std::vector<DocumentModifier> documents;
+    SharedVariableNames names;
+    for (const tcModifier* modifier : modifiers)
+        documents.push_back(DocumentOfModifier(game, *modifier, names));
+    return ModifierDocumentText(documents, nullptr);
+}
 }

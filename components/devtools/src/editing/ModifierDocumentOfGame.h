@@ -9,6 +9,7 @@
 #include "game/GameTimecycle.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ DocumentModifier DocumentOfModifier(GameTimecycle& game, const tcModifier& modif
 // modifiers the session removed (by their names before the session) and
 // those it renamed ("alpha -> beta").
 std::string ChangedModifiersText(GameTimecycle& game, const SessionChanges& changes);
+// The given modifiers, in their order, in the export's format with exact
+// values.
+std::string ModifiersText(GameTimecycle& game, std::span<tcModifier* const> modifiers);
 
 // The document's modifier as the game can take it, each variable's id from
 // `variableIdOf(name)` (-1 for a variable the game does not know). Unknown

@@ -123,8 +123,15 @@ bool ModifierSnapshot::operator==(const ModifierSnapshot& other) const
 
 bool ModifierSnapshot::SameContent(const ModifierSnapshot& other) const
 {
-    return name == other.name && userFlags == other.userFlags &&
-           SameParams(SortedByVar(params), SortedByVar(other.params));
+    if (name != other.name || userFlags != other.userFlags || params.size() != other.params.size())
+        return false;
+    // Parameters in the same order, as after most edits, are compared as
+    // they stand, without sorting copies.
+    const bool sameOrder = std::equal(params.begin(), params.end(), other.params.begin(),
+                                      [](const tcModData& a, const tcModData& b) { return a.varId == b.varId; });
+    if (sameOrder)
+        return SameParams(params, other.params);
+    return SameParams(SortedByVar(params), SortedByVar(other.params));
 }
 
 bool ApplyContent(GameTimecycle& game, tcModifier& modifier, const ModifierSnapshot& snapshot)

@@ -14,6 +14,28 @@ const tcModData* SessionChanges::Record::OriginalParameter(int32_t varId) const
     return found != originalByVar.end() && found->varId == varId ? &*found : nullptr;
 }
 
+const tcModData* SessionChanges::Record::EditorParameter(int32_t varId) const
+{
+    // The first entry of the variable, as the game's lookup finds it. Asked
+    // only by the list of changes: kept in the game's order, so that every
+    // change pays no sort for it.
+    auto found = std::find_if(editorParams.begin(), editorParams.end(),
+                              [&](const tcModData& entry) { return entry.varId == varId; });
+    return found != editorParams.end() ? &*found : nullptr;
+}
+
+bool SessionChanges::Record::AsEditorLeftIt(const tcModifier& modifier) const
+{
+    if (modifier.userFlags != editorUserFlags || modifier.numMods != editorParams.size())
+        return false;
+    for (size_t i = 0; i < editorParams.size(); ++i)
+    {
+        if (!SameValues(modifier.modData[i], editorParams[i]))
+            return false;
+    }
+    return true;
+}
+
 void SessionChanges::Touch(const tcModifier& modifier)
 {
     const std::string& name = m_game.GetTimecycleName(modifier);
@@ -33,6 +55,8 @@ void SessionChanges::Touch(const tcModifier& modifier)
     record.originalByVar = record.original->params;
     std::sort(record.originalByVar.begin(), record.originalByVar.end(),
               [](const tcModData& a, const tcModData& b) { return a.varId < b.varId; });
+    record.editorUserFlags = record.original->userFlags;
+    record.editorParams = record.original->params;
 }
 
 void SessionChanges::Refresh(const tcModifier& modifier)
@@ -43,8 +67,11 @@ void SessionChanges::Refresh(const tcModifier& modifier)
     m_changedNames.insert(found->first);
     Record& record = found->second;
     const bool was = record.changed;
-    record.changed = !record.original || !record.original->SameContent(ModifierSnapshot::Take(m_game, modifier));
+    ModifierSnapshot now = ModifierSnapshot::Take(m_game, modifier);
+    record.changed = !record.original || !record.original->SameContent(now);
     m_changedCount += int(record.changed) - int(was);
+    record.editorUserFlags = now.userFlags;
+    record.editorParams = std::move(now.params);
 }
 
 void SessionChanges::NoteCreated(const std::string& name)

@@ -28,9 +28,19 @@ public:
         std::vector<tcModData> originalByVar;
         // Differs from the original (always, for a created one).
         bool changed = false;
+        // The modifier's content as the editor's last change left it, its
+        // parameters in the game's order. What differs from it now, the game
+        // changed.
+        uint32_t editorUserFlags = 0;
+        std::vector<tcModData> editorParams;
 
         // The original parameter of the variable, or null.
         const tcModData* OriginalParameter(int32_t varId) const;
+        // The parameter as the editor's last change left it, or null.
+        const tcModData* EditorParameter(int32_t varId) const;
+        // Whether the modifier's content is as the editor's last change
+        // left it.
+        bool AsEditorLeftIt(const tcModifier& modifier) const;
     };
 
     // Before every change: keeps the modifier as it is now, the first time.

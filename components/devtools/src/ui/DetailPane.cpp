@@ -6,6 +6,7 @@
 #include "base/XmlText.h"
 #include "editing/EditorState.h"
 #include "editing/ModifierNameRule.h"
+#include "editing/MultiEdit.h"
 #include "recovery/SessionRecovery.h"
 #include "ui/EditorPanes.h"
 #include "ui/ImGuiInternals.h"
@@ -13,6 +14,7 @@
 #include <imgui.h>
 
 #include <string>
+#include <vector>
 #include <utility>
 
 namespace tceditor
@@ -124,8 +126,76 @@ void DrawNotKeptRow(TimecycleEditorState& state)
     ImGui::PopStyleColor(1);
 }
 
+// "Add" with several modifiers selected: the variable goes to those that
+// lack it.
+void AddVariableToSelected(TimecycleEditorState& state)
+{
+    if (state.game.VariableIdByName(state.varInput) < 0)
+        state.SetStatus(*state.varInput ? "Add refused: no variable is named \"" + DisplayName(state.varInput) + "\""
+                                        : std::string("Add refused: the variable field is empty"),
+                        true);
+    else if (MultiAddVariable(state, state.varInput) == 0)
+        state.SetStatus("Add: every selected modifier has " + DisplayName(state.varInput) + " already", false);
+    else
+        ClearTextBuffer(state.varInput);
+}
+
+// Several modifiers selected: their names, the "Edit" row acting on them,
+// the filter, "Add", and their table. Rename, Clone, Generate XML and Apply
+// are for one modifier and are not shown.
+void DrawMultiDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
+{
+    const std::vector<MultiParameterRow>& rows = state.UpdateMultiRows();
+    if (!state.MultiSelected())
+        return;
+    ImGui::Columns(2, nullptr, true);
+    ImGui::SetColumnWidth(0, kLabelColumnWidth);
+
+    BeginRow("Selected", true);
+    const std::string heading = std::to_string(state.multiRows.MemberCount()) + " modifiers selected";
+    ImGui::TextUnformatted(heading.c_str());
+    ImGui::TextUnformatted(state.multiSelection.ShortList().c_str());
+
+    BeginRow("Edit");
+    DrawEditButtonsRow(state);
+    DrawStatusRow(state, true);
+    DrawNotKeptRow(state);
+    // An undo may have ended the multi-selection.
+    if (!state.MultiSelected())
+    {
+        ImGui::Columns(1);
+        return;
+    }
+
+    BeginRow("Filter");
+    ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
+    ImGui::SameLine();
+    ImGui::PushID("filter");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.paramFilter);
+    ImGui::PopID();
+
+    BeginRow("Variable");
+    // The suggestions are those of one member.
+    tcModifier* first = state.multiRows.FirstMember(state.game);
+    const bool addByEnter = first && DrawVariableField(state, *first, varInfos);
+    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
+        AddVariableToSelected(state);
+    ImGui::SameLine();
+    ImGui::PushID("variable");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.varInput);
+    ImGui::PopID();
+
+    ImGui::Separator();
+    ImGui::Columns(1);
+    DrawMultiParameterTable(state, rows);
+}
+
 void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
 {
+    if (state.MultiSelected())
+        return DrawMultiDetailContents(state, varInfos);
     GameTimecycle& game = state.game;
 
     ImGui::Columns(2, nullptr, true);

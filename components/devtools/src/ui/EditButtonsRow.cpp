@@ -69,9 +69,37 @@ std::string ChangeCount(int changed, size_t removed)
     return text;
 }
 
+// With several modifiers selected, "Copy selected" and "Save selected" in
+// place of the session's buttons: the selection as one document.
+void DrawSelectionButtons(TimecycleEditorState& state)
+{
+    // The members are looked up only when a button is pressed.
+    const auto count = [&] { return std::to_string(state.multiRows.MemberCount()) + " modifiers"; };
+    ImGui::SameLine();
+    if (ImGui::Button("Copy selected", ImVec2(0.0f, 0.0f)))
+    {
+        ImGui::SetClipboardText(ModifiersText(state.game, state.multiRows.Members(state.game)).c_str());
+        state.SetStatus("Copied " + count(), false);
+    }
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Copies the %s selected as one document", count().c_str());
+    ImGui::SameLine();
+    if (ImGui::Button("Save selected", ImVec2(0.0f, 0.0f)))
+    {
+        // The session's work is not saved by this: its unsaved work stays.
+        const SaveOutcome outcome =
+            SaveDocument(ModifiersText(state.game, state.multiRows.Members(state.game)), ChangesFolder(GetInstallRoot()));
+        state.SetStatus(outcome.saved ? outcome.message + " (" + count() + ")" : outcome.message, !outcome.saved);
+    }
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Saves the same document under data/timecycle-changes");
+}
+
 // "Copy changed" and "Save changed": the session's work as one document.
 void DrawSessionButtons(TimecycleEditorState& state)
 {
+    if (state.MultiSelected())
+        return DrawSelectionButtons(state);
     const int changed = state.changes.ChangedCount();
     const size_t removed = state.changes.Removed().size();
     const bool anything = changed > 0 || removed > 0;

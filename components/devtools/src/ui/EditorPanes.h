@@ -3,9 +3,12 @@
 
 #include <TimecycleManager.h>
 
+#include <vector>
+
 namespace tceditor
 {
 struct TimecycleEditorState;
+struct MultiParameterRow;
 
 // The whole window: browser on the left, detail or XML output on the right.
 void DrawTimecycleEditor(TimecycleEditorState& state);
@@ -31,10 +34,15 @@ bool DrawVariableField(TimecycleEditorState& state, tcModifier& modifier, tcVarI
 // The table of the selected modifier's parameters.
 void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVarInfo* varInfos);
 
+// The table of the selected modifiers' parameters, while several are
+// selected; `rows` are this frame's.
+void DrawMultiParameterTable(TimecycleEditorState& state, const std::vector<MultiParameterRow>& rows);
 // Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo, while the current window has
 // the focus and no widget has the keyboard or the mouse.
 void HandleEditShortcuts(TimecycleEditorState& state);
 
+// The "Session changes" window, while it is open.
+void DrawSessionChangesWindow(TimecycleEditorState& state);
 // Right pane while XML is shown.
 void DrawOutputPane(TimecycleEditorState& state);
 

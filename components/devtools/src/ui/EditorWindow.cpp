@@ -74,6 +74,8 @@ void DrawTimecycleEditor(TimecycleEditorState& state)
     // Inside the window, so the popup belongs to it.
     DrawUnsavedWorkPopup(state);
     ImGui::End();
+    if (state.isOpen)
+        DrawSessionChangesWindow(state);
 
     if (!state.compareHeldThisFrame)
         state.EndCompare();

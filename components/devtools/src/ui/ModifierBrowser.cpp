@@ -185,15 +185,24 @@ bool DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
     return true;
 }
 
+// A click on a row with Shift held, acted on once the list is drawn: the
+// range needs every listed row, checked against the game.
+struct ListClicks
+{
+    // Asked once a frame, not once a row.
+    bool leftClicked = ImGui::IsMouseClicked(0);
+    std::string shiftClicked;
+    bool selectAll = false;
+};
+
 // One modifier of the list; `selected` is the selected modifier as found
-// this frame, `leftClicked` whether the left button was clicked this frame.
-// Returns whether a click or its menu may have changed the selection.
+// this frame. Returns whether a click or its menu may have changed the selection.
 bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
-                           const AppliedModifiers& applied, bool leftClicked)
+                           const AppliedModifiers& applied, ListClicks& clicks)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
     ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
-    if (&modifier == selected)
+    if (&modifier == selected || (state.MultiSelected() && state.multiSelection.Contains(name)))
         flags |= ImGuiTreeNodeFlags_Selected;
 
     const bool changed = state.changes.IsChanged(name);
@@ -208,14 +217,33 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
         return false;
     bool acted = false;
     // ImGui::IsItemClicked(0), with the click asked once a frame.
-    if (leftClicked && ImGui::IsItemHovered(0))
+    if (clicks.leftClicked && ImGui::IsItemHovered(0))
     {
-        state.SelectFromBrowser(modifier);
+        const ImGuiIO& io = ImGui::GetIO();
+        if (io.KeyShift)
+            clicks.shiftClicked = name;
+        else if (io.KeyCtrl)
+            state.CtrlClickInBrowser(modifier);
+        else
+            state.SelectFromBrowser(modifier);
         acted = true;
     }
     acted |= DrawRowMenu(state, modifier);
     ImGui::TreePop();
     return acted;
+}
+
+// Shift+click and Ctrl+A, after the list is drawn, over every listed row.
+void ActOnListClicks(TimecycleEditorState& state, const ListClicks& clicks, bool filterActive)
+{
+    if (clicks.shiftClicked.empty() && !clicks.selectAll)
+        return;
+    const std::span<tcModifier* const> rows =
+        state.listedModifiers.Update(state.game.Modifiers(), filterActive ? &state.filterHashes : nullptr, true);
+    if (!clicks.shiftClicked.empty())
+        state.ShiftClickInBrowser(clicks.shiftClicked, rows);
+    else
+        state.SelectAllListed(rows);
 }
 
 // The row of the list the browser was asked to scroll to, or -1 when it
@@ -253,7 +281,7 @@ void DrawModifierList(TimecycleEditorState& state)
     if (scrollTo >= 0)
         clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
     const tcModifier* selected = state.SelectedModifier();
-    const bool leftClicked = ImGui::IsMouseClicked(0);
+    ListClicks clicks;
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
@@ -262,13 +290,19 @@ void DrawModifierList(TimecycleEditorState& state)
             // A row whose slot the game changed is left out until the rows
             // are collected again, next frame.
             tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
-            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, leftClicked))
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, clicks))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);
         }
     }
     clipper.End();
+
+    // Ctrl+A while the list has the focus and no widget the keys.
+    const ImGuiIO& io = ImGui::GetIO();
+    clicks.selectAll = io.KeyCtrl && !io.KeyAlt && ImGui::IsWindowFocused() && !ImGui::IsAnyItemActive() &&
+                       ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_A), false);
+    ActOnListClicks(state, clicks, filterActive);
 
     ImGui::PopStyleVar(1);
 
@@ -306,8 +340,12 @@ void DrawModifierBrowser(TimecycleEditorState& state)
     // Ended as a C string all the same: Dear ImGui's text logging reads the
     // byte at the end it is given.
     *written.ptr = '\0';
+    // A button that reads as the count: it opens the "Session changes" window.
     ImGui::PushStyleColor(ImGuiCol_Text, kChangedColour);
-    ImGui::TextUnformatted(count, written.ptr);
+    if (ImGui::Selectable(count, false, 0, ImVec2(ImGui::CalcTextSize(count, written.ptr).x, 0.0f)))
+        state.sessionChangesOpen = true;
     ImGui::PopStyleColor(1);
+    if (ImGui::IsItemHovered())
+        ImGui::SetTooltip("Lists each change of this session, with its original, to revert one by one");
 }
 }

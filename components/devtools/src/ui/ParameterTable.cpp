@@ -13,6 +13,7 @@
 #include "ui/ColourSwatch.h"
 #include "ui/EditorPanes.h"
 #include "ui/ImGuiInternals.h"
+#include "ui/ValueCells.h"
 
 #include <imgui.h>
 
@@ -23,7 +24,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tceditor
@@ -37,79 +37,11 @@ constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber
 constexpr ImU32 kAddedRowColour = IM_COL32(46, 110, 62, 255);      // dark green behind a row just added
 constexpr double kAddedRowSeconds = 1.5;
 
-struct DragRange
+// The clipboard's text as a value, or none.
+std::optional<float> ParseClipboardValue()
 {
-    float min, max, speed;
-};
-
-// From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
-// |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
-// range is widened to hold the value, so a drag never snaps it into the range,
-// and an end the value has reached moves out by the range's width: a drag
-// that pushes past an end goes on, frame by frame.
-DragRange DragRangeFor(float defaultValue, float value)
-{
-    const float magnitude = std::fabs(defaultValue);
-    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
-                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
-    if (std::isfinite(value))
-    {
-        const float width = range.max - range.min;
-        if (value >= range.max)
-            range.max = value + width;
-        if (value <= range.min)
-            range.min = value - width;
-    }
-    return range;
-}
-
-// A finite number and nothing else but spaces around it, or none.
-std::optional<float> ParseValue(const char* text)
-{
-    if (!text)
-        return std::nullopt;
-    std::string_view rest(text);
-    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front())))
-        rest.remove_prefix(1);
-    while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.back())))
-        rest.remove_suffix(1);
-    if (!rest.empty() && rest.front() == '+')
-        rest.remove_prefix(1);
-    float value = 0.0f;
-    if (!ParseFloat(rest, value))
-        return std::nullopt;
-    return value;
-}
-
-// A value as the table shows it, "%.3f".
-// The format with three decimals, or as many more as the value needs to
-// read back exactly (up to nine).
-std::string ExactValueFormat(float value)
-{
-    int decimals = 3;
-    for (char text[64]; decimals < 9; ++decimals)
-    {
-        std::snprintf(text, sizeof text, "%.*f", decimals, value);
-        if (std::strtof(text, nullptr) == value)
-            break;
-    }
-    return "%." + std::to_string(decimals) + "f";
-}
-
-std::string ExactValueText(float value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, ExactValueFormat(value).c_str(), value);
-    return text;
-}
-
-// The last line of a value's tooltip: how to edit it.
-std::string EditHint(float speed)
-{
-    char text[128];
-    std::snprintf(text, sizeof text,
-                  "Drag: %g per pixel, Alt: finer, Shift: coarser, Ctrl+click: type, Right click: more", speed);
-    return text;
+    const char* text = ImGui::GetClipboardText();
+    return text ? ParseNumberText(text) : std::nullopt;
 }
 
 // One drawn row of the table and what it edits.
@@ -144,7 +76,7 @@ void DrawValueMenu(TimecycleEditorState& state, const EditedParameter& row, Valu
     if (!internals::ContextMenuMayShow() || !ImGui::BeginPopupContextItem())
         return;
     const float value = ValueIn(row.working, column);
-    const std::optional<float> clipboard = ParseValue(ImGui::GetClipboardText());
+    const std::optional<float> clipboard = ParseClipboardValue();
 
     if (ImGui::MenuItem("Copy value"))
         ImGui::SetClipboardText(ExactFloatText(value).c_str());
