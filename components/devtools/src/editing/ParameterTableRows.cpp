@@ -31,7 +31,7 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
             continue;
         const ColourTriple* colour = colours.Of(game, varId);
         const bool swatch = colour && HasAllChannels(*colour, workingParams);
-        m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), va("%d", info.varId),
+        m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), name, va("%d", info.varId),
                            va("%f", info.defaultValue), va("##%x-%d-1", nameHash, varId),
                            va("##%x-%d-2", nameHash, varId), va("##%x-%d-check", nameHash, varId),
                            va("Delete##%x-%d-del", nameHash, varId), swatch, va("##%x-%d-colour", nameHash, varId),

@@ -21,6 +21,7 @@ struct ParameterRowView
 {
     int32_t varId;
     bool highlighted;
+    std::string name;         // the variable's name
     std::string varText;      // the variable's id, "%d"
     std::string defaultText;  // its default, "%f"
     // Widget labels, made of the modifier's name hash and the var id.

@@ -60,6 +60,12 @@ bool LastItemUnderMouseOrFocused()
     return (g.LastItemData.StatusFlags & ImGuiItemStatusFlags_HoveredRect) || g.NavId == g.LastItemData.ID;
 }
 
+bool MouseOrKeyboardOnCurrentWindow()
+{
+    const ImGuiContext& g = *GImGui;
+    return g.HoveredWindow == g.CurrentWindow || g.NavWindow == g.CurrentWindow;
+}
+
 ImGuiID LastItemId()
 {
     return ImGui::GetItemID();

@@ -32,6 +32,9 @@ bool LastItemIdle();
 bool NoWidgetBusy();
 // Whether the last item lies under the mouse or has the keyboard focus.
 bool LastItemUnderMouseOrFocused();
+// Whether the mouse is over the current window or the keyboard focus in it:
+// otherwise none of its items is hovered or focused this frame.
+bool MouseOrKeyboardOnCurrentWindow();
 // Ends the current window's columns.
 void EndColumns();
 // The last item's id.
