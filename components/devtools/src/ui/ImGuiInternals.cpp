@@ -33,6 +33,12 @@ bool ContextMenuMayShow()
            (popupAtThisLevel && ImGui::IsPopupOpen(g.LastItemData.ID, ImGuiPopupFlags_None));
 }
 
+bool ContextMenusMayShow()
+{
+    const ImGuiContext& g = *GImGui;
+    return g.IO.MouseReleased[ImGuiMouseButton_Right] || g.OpenPopupStack.Size > g.BeginPopupStack.Size;
+}
+
 void EndColumns()
 {
     ImGui::EndColumns();

@@ -60,6 +60,15 @@ void DrawSearchFields(TimecycleEditorState& state)
 
 // One applied modifier with its strength and a "Clear" button, or
 // `noneText`; returns whether "Clear" was pressed.
+// "TITLE modifier: NAME", written into a text kept from frame to frame: once
+// it has room, drawing the applied modifiers allocates nothing.
+const std::string& AppliedModifierText(GameTimecycle& game, const char* title, int index)
+{
+    static std::string text;
+    text.assign(title).append(" modifier: ").append(ModifierNameOrInvalid(game, index));
+    return text;
+}
+
 bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, const char* noneText, int index,
                             const char* strengthId, float& strength)
 {
@@ -72,7 +81,7 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, cons
         return false;
     }
 
-    const std::string text = std::string(title) + " modifier: " + ModifierNameOrInvalid(state.game, index);
+    const std::string& text = AppliedModifierText(state.game, title, index);
     ImGui::TextUnformatted(text.c_str());
     OfferSelectOnText(state, text.c_str(), index);
     const float minStrength = -10.0f;
@@ -123,7 +132,7 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
         ImGui::TextUnformatted("Interior modifier: NONE");
     else
     {
-        const std::string text = std::string("Interior modifier: ") + ModifierNameOrInvalid(game, interior);
+        const std::string& text = AppliedModifierText(game, "Interior", interior);
         ImGui::TextUnformatted(text.c_str());
         OfferSelectOnText(state, text.c_str(), interior);
     }
@@ -186,10 +195,12 @@ bool DrawRowMenu(TimecycleEditorState& state, tcModifier& modifier)
 }
 
 // One modifier of the list; `selected` is the selected modifier as found
-// this frame, `leftClicked` whether the left button was clicked this frame.
+// this frame, `leftClicked` whether the left button was clicked this frame,
+// `menusMayShow` internals::ContextMenusMayShow() as the list began (no row
+// can open its menu without the right button let go).
 // Returns whether a click or its menu may have changed the selection.
 bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, const tcModifier* selected,
-                           const AppliedModifiers& applied, bool leftClicked)
+                           const AppliedModifiers& applied, bool leftClicked, bool menusMayShow)
 {
     const std::string& name = state.game.GetTimecycleName(modifier);
     ImGuiTreeNodeFlags flags = ImGuiTreeNodeFlags_Leaf;
@@ -213,7 +224,8 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
         state.SelectFromBrowser(modifier);
         acted = true;
     }
-    acted |= DrawRowMenu(state, modifier);
+    if (menusMayShow)
+        acted |= DrawRowMenu(state, modifier);
     ImGui::TreePop();
     return acted;
 }
@@ -254,6 +266,7 @@ void DrawModifierList(TimecycleEditorState& state)
         clipper.ForceDisplayRangeByIndices(scrollTo, scrollTo + 1);
     const tcModifier* selected = state.SelectedModifier();
     const bool leftClicked = ImGui::IsMouseClicked(0);
+    const bool menusMayShow = internals::ContextMenusMayShow();
     while (clipper.Step())
     {
         for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row)
@@ -262,7 +275,7 @@ void DrawModifierList(TimecycleEditorState& state)
             // A row whose slot the game changed is left out until the rows
             // are collected again, next frame.
             tcModifier* modifier = state.listedModifiers.RowToDraw(modifiers, static_cast<size_t>(row));
-            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, leftClicked))
+            if (modifier && DrawModifierListEntry(state, *modifier, selected, applied, leftClicked, menusMayShow))
                 selected = state.SelectedModifier();
             if (row == scrollTo)
                 ImGui::SetScrollHereY(0.5f);

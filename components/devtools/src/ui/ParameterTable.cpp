@@ -37,21 +37,12 @@ constexpr ImU32 kChangedValueColour = IM_COL32(122, 82, 18, 255);  // dark amber
 constexpr ImU32 kAddedRowColour = IM_COL32(46, 110, 62, 255);      // dark green behind a row just added
 constexpr double kAddedRowSeconds = 1.5;
 
-struct DragRange
+// The row's drag range widened to hold the value, so a drag never snaps it
+// into the range, and an end the value has reached moves out by the range's
+// width: a drag that pushes past an end goes on, frame by frame.
+DragRange DragRangeFor(const DragRange& rowRange, float value)
 {
-    float min, max, speed;
-};
-
-// From the variable's default d: speed 0.02 over -1..1 for 0, otherwise
-// |d| / 20 over -10|d|..10|d|, so dragging right always raises a value. The
-// range is widened to hold the value, so a drag never snaps it into the range,
-// and an end the value has reached moves out by the range's width: a drag
-// that pushes past an end goes on, frame by frame.
-DragRange DragRangeFor(float defaultValue, float value)
-{
-    const float magnitude = std::fabs(defaultValue);
-    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
-                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
+    DragRange range = rowRange;
     if (std::isfinite(value))
     {
         const float width = range.max - range.min;
@@ -117,7 +108,7 @@ struct EditedParameter
 {
     tcModifier& modifier;
     const tcVarInfo& info;
-    const char* name;
+    const DragRange& drag;  // the row's, before the value widens it
     tcModData& working;
     tcModData* live;
     bool enabled;
@@ -221,7 +212,7 @@ bool DragExactValue(const char* label, float& value, const DragRange& range)
 void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const char* label)
 {
     float& value = ValueIn(row.working, column);
-    const DragRange range = DragRangeFor(row.info.defaultValue, value);
+    const DragRange range = DragRangeFor(row.drag, value);
     const tcModData* original = row.record ? row.record->OriginalParameter(row.working.varId) : nullptr;
     const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
 
@@ -317,7 +308,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
         working.value1 = live->value1;
         working.value2 = live->value2;
     }
-    const EditedParameter row{ modifier, info, name, working, live, enabled, record, widgetsIdle, quiet };
+    const EditedParameter row{ modifier, info, texts.drag, working, live, enabled, record, widgetsIdle, quiet };
 
     if (!enabled)
         ImGui::BeginDisabled(true);
