@@ -6,8 +6,9 @@
 #include "PasteDocument.h"
 
 #include "editing/EditorState.h"
-#include "game/LiveTimecycle.h"
 #include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
+
 #include <TimecycleControl.h>
 
 #include <benchmark/benchmark.h>

@@ -14,9 +14,10 @@
 #include "PasteDocument.h"
 
 #include "editing/EditorState.h"
-#include "game/LiveTimecycle.h"
 #include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
 #include "recovery/SessionRecovery.h"
+
 #include <TimecycleControl.h>
 
 #include <valgrind/callgrind.h>
