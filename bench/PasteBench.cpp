@@ -5,9 +5,10 @@
 #include "BenchGame.h"
 #include "PasteDocument.h"
 
-#include <EditorState.h>
-#include <LiveTimecycle.h>
-#include <ModifierPaste.h>
+#include "editing/EditorState.h"
+#include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
+
 #include <TimecycleControl.h>
 
 #include <benchmark/benchmark.h>

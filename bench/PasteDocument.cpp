@@ -2,9 +2,9 @@
 
 #include "BenchGame.h"
 
-#include <LiveTimecycle.h>
-#include <ModifierDocument.h>
-#include <ModifierDocumentOfGame.h>
+#include "documents/ModifierDocument.h"
+#include "editing/ModifierDocumentOfGame.h"
+#include "game/LiveTimecycle.h"
 
 #include <filesystem>
 #include <fstream>

@@ -13,10 +13,11 @@
 #include "BenchGame.h"
 #include "PasteDocument.h"
 
-#include <EditorState.h>
-#include <LiveTimecycle.h>
-#include <ModifierPaste.h>
-#include <SessionRecovery.h>
+#include "editing/EditorState.h"
+#include "editing/ModifierPaste.h"
+#include "game/LiveTimecycle.h"
+#include "recovery/SessionRecovery.h"
+
 #include <TimecycleControl.h>
 
 #include <valgrind/callgrind.h>

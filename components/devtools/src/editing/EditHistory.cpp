@@ -58,16 +58,6 @@ std::string ChangedSince(const std::string& modifier)
 }
 }
 
-float& ValueIn(tcModData& entry, ValueColumn column)
-{
-    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
-}
-
-float ValueIn(const tcModData& entry, ValueColumn column)
-{
-    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
-}
-
 size_t EditHistory::Step::Bytes() const
 {
     const size_t changeBytes = std::visit(

@@ -32,8 +32,16 @@ enum class ValueColumn : uint8_t
     Indoor = 2,
 };
 
-float& ValueIn(tcModData& entry, ValueColumn column);
-float ValueIn(const tcModData& entry, ValueColumn column);
+// Inline: the table asks for every value cell it draws.
+inline float& ValueIn(tcModData& entry, ValueColumn column)
+{
+    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
+}
+
+inline float ValueIn(const tcModData& entry, ValueColumn column)
+{
+    return column == ValueColumn::Outdoor ? entry.value1 : entry.value2;
+}
 
 // How the table shows a parameter that a step adds or removes: a row that is
 // switched on and off, or a row that comes and goes.

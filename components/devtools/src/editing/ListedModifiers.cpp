@@ -1,7 +1,5 @@
 #include "editing/ListedModifiers.h"
 
-#include "base/EditorAssert.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -13,21 +11,6 @@ std::span<tcModifier* const> ListedModifiers::Update(std::span<tcModifier* const
     if (!IsCurrent(modifiers, filter, whole))
         Collect(modifiers, filter);
     return m_rows;
-}
-
-tcModifier* ListedModifiers::RowToDraw(std::span<tcModifier* const> modifiers, size_t row)
-{
-    if (row >= m_rows.size())
-        return nullptr;
-    TCE_ASSERT(m_rowSlots.size() == m_rows.size()); // each row keeps the slot it was listed from
-    const size_t slot = m_rowSlots[row];
-    // The slot's pointer is the game's own this frame: equal to the row's, it
-    // may be read.
-    if (slot < modifiers.size() && modifiers[slot] == m_rows[row] &&
-        (!m_filtered || m_rows[row]->nameHash == m_slotHashes[slot]))
-        return m_rows[row];
-    m_collected = false;
-    return nullptr;
 }
 
 bool ListedModifiers::SameSlots(std::span<tcModifier* const> modifiers, size_t start, size_t count) const

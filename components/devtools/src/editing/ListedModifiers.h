@@ -12,6 +12,7 @@
 // against its slot as it is drawn: no row that may be stale is ever read.
 #pragma once
 
+#include "base/EditorAssert.h"
 #include "base/NameHashSet.h"
 
 #include <TimecycleManager.h>
@@ -32,7 +33,21 @@ public:
                                         bool whole = false);
     // The row of this frame's rows to draw: the modifier, or null when the
     // game's slot no longer holds it (the rows are collected again next frame).
-    tcModifier* RowToDraw(std::span<tcModifier* const> modifiers, size_t row);
+    // Inline: the list asks for every row it draws.
+    tcModifier* RowToDraw(std::span<tcModifier* const> modifiers, size_t row)
+    {
+        if (row >= m_rows.size())
+            return nullptr;
+        TCE_ASSERT(m_rowSlots.size() == m_rows.size()); // each row keeps the slot it was listed from
+        const size_t slot = m_rowSlots[row];
+        // The slot's pointer is the game's own this frame: equal to the
+        // row's, it may be read.
+        if (slot < modifiers.size() && modifiers[slot] == m_rows[row] &&
+            (!m_filtered || m_rows[row]->nameHash == m_slotHashes[slot]))
+            return m_rows[row];
+        m_collected = false;
+        return nullptr;
+    }
 
     // Slots compared with the game's array per frame.
     static constexpr size_t kSlotsCheckedPerFrame = 1024;

@@ -4,8 +4,17 @@
 
 #include <Utils.h>
 
+#include <cmath>
+
 namespace tceditor
 {
+DragRange DragRangeOfDefault(float defaultValue)
+{
+    const float magnitude = std::fabs(defaultValue);
+    return magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
+                             : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
+}
+
 const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& game, ModifierSelection& selection,
                                                                 ColourTriples& colours, uint32_t nameHash,
                                                                 const char* filter, const char* query)
@@ -31,8 +40,8 @@ const std::vector<ParameterRowView>& ParameterTableRows::Update(GameTimecycle& g
             continue;
         const ColourTriple* colour = colours.Of(game, varId);
         const bool swatch = colour && HasAllChannels(*colour, workingParams);
-        m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), va("%d", info.varId),
-                           va("%f", info.defaultValue), va("##%x-%d-1", nameHash, varId),
+        m_rows.push_back({ varId, query[0] != '\0' && ContainsIgnoreCase(name, query), name, va("%d", info.varId),
+                           va("%f", info.defaultValue), DragRangeOfDefault(info.defaultValue), va("##%x-%d-1", nameHash, varId),
                            va("##%x-%d-2", nameHash, varId), va("##%x-%d-check", nameHash, varId),
                            va("Delete##%x-%d-del", nameHash, varId), swatch, va("##%x-%d-colour", nameHash, varId),
                            &entry.second, {} });

@@ -16,13 +16,24 @@
 
 namespace tceditor
 {
+// How far and how fast a value's drag goes, from its variable's default d:
+// speed 0.02 over -1..1 for 0, otherwise |d| / 20 over -10|d|..10|d|, so
+// dragging right always raises a value.
+struct DragRange
+{
+    float min, max, speed;
+};
+DragRange DragRangeOfDefault(float defaultValue);
+
 // What one row of the parameter table shows besides the live values.
 struct ParameterRowView
 {
     int32_t varId;
     bool highlighted;
+    std::string name;         // the variable's name
     std::string varText;      // the variable's id, "%d"
     std::string defaultText;  // its default, "%f"
+    DragRange drag;           // its values' drag, before a value widens it
     // Widget labels, made of the modifier's name hash and the var id.
     std::string value1Label, value2Label, checkLabel, deleteLabel;
     // A channel of a colour the modifier has whole: the row shows a swatch.

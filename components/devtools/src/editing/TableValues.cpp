@@ -2,13 +2,10 @@
 
 namespace tceditor
 {
-namespace
-{
 ShownValues OriginalValues(const TimecycleEditorState& state, int32_t varId)
 {
     const SessionChanges::Record* record = state.changes.Find(state.comparedEdit->name);
     return { record ? record->OriginalParameter(varId) : nullptr, true };
-}
 }
 
 ShownValues TableValues(const TimecycleEditorState& state, int32_t varId)
@@ -17,12 +14,5 @@ ShownValues TableValues(const TimecycleEditorState& state, int32_t varId)
         return OriginalValues(state, varId);
     const auto working = state.selection.workingParams.find(varId);
     return { working != state.selection.workingParams.end() ? &working->second : nullptr, false };
-}
-
-ShownValues TableValues(const TimecycleEditorState& state, int32_t varId, const tcModData& working)
-{
-    if (state.comparedEdit)
-        return OriginalValues(state, varId);
-    return { &working, false };
 }
 }

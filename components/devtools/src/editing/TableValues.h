@@ -24,5 +24,13 @@ struct ShownValues
 // the original's values.
 ShownValues TableValues(const TimecycleEditorState& state, int32_t varId);
 // The same for a row whose working copy is at hand.
-ShownValues TableValues(const TimecycleEditorState& state, int32_t varId, const tcModData& working);
+// The original's values of the parameter while "Compare" is held.
+ShownValues OriginalValues(const TimecycleEditorState& state, int32_t varId);
+// Inline: the table asks for every row it draws.
+inline ShownValues TableValues(const TimecycleEditorState& state, int32_t varId, const tcModData& working)
+{
+    if (state.comparedEdit)
+        return OriginalValues(state, varId);
+    return { &working, false };
+}
 }

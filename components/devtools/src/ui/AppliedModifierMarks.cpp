@@ -1,5 +1,7 @@
 #include "ui/AppliedModifierMarks.h"
 
+#include "ui/ImGuiInternals.h"
+
 #include <imgui.h>
 
 namespace tceditor
@@ -77,7 +79,7 @@ void OfferSelectOnText(TimecycleEditorState& state, const char* text, int index)
     ImGui::SetCursorScreenPos(min);
     ImGui::InvisibleButton(text, ImVec2(size.x > 0.0f ? size.x : 1.0f, size.y > 0.0f ? size.y : 1.0f), 0);
     ImGui::SetCursorScreenPos(next);
-    if (!ImGui::BeginPopupContextItem())
+    if (!internals::ContextMenuMayShow() || !ImGui::BeginPopupContextItem())
         return;
     // Found again at the click: the game may have changed its array since.
     tcModifier* modifier = index < 0 ? nullptr : state.game.GetTimecycleByIndex(static_cast<unsigned>(index));

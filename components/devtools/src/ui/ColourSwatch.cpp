@@ -196,7 +196,7 @@ void DrawChannelNumbers(TimecycleEditorState& state, const ColourTriple& triple)
 }
 
 void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t varId,
-                      const tcModData* const (&channels)[3], const char* label)
+                      const tcModData* const (&channels)[3], const char* label, bool quiet)
 {
     // The triple is looked up only for what needs more than the colour.
     const auto triple = [&] { return state.colourTriples.Of(state.game, varId); };
@@ -224,7 +224,7 @@ void DrawColourSwatch(TimecycleEditorState& state, tcModifier& modifier, int32_t
     }
     if (popup.anchorVarId == varId && popup.redVarId >= 0)
         popup.anchorDrawnInPlace = at.x == popup.anchorX && at.y == popup.anchorY;
-    if (ImGui::IsItemHovered())
+    if (!quiet && ImGui::IsItemHovered())
     {
         if (const ColourTriple* hovered = triple())
             DrawSwatchTooltip(state, *hovered);

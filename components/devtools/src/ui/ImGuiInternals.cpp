@@ -33,6 +33,12 @@ bool ContextMenuMayShow()
            (popupAtThisLevel && ImGui::IsPopupOpen(g.LastItemData.ID, ImGuiPopupFlags_None));
 }
 
+bool ContextMenusMayShow()
+{
+    const ImGuiContext& g = *GImGui;
+    return g.IO.MouseReleased[ImGuiMouseButton_Right] || g.OpenPopupStack.Size > g.BeginPopupStack.Size;
+}
+
 void EndColumns()
 {
     ImGui::EndColumns();
@@ -58,6 +64,12 @@ bool LastItemUnderMouseOrFocused()
 {
     const ImGuiContext& g = *GImGui;
     return (g.LastItemData.StatusFlags & ImGuiItemStatusFlags_HoveredRect) || g.NavId == g.LastItemData.ID;
+}
+
+bool MouseOrKeyboardOnCurrentWindow()
+{
+    const ImGuiContext& g = *GImGui;
+    return g.HoveredWindow == g.CurrentWindow || g.NavWindow == g.CurrentWindow;
 }
 
 ImGuiID LastItemId()

@@ -21,6 +21,10 @@ bool TreeNode(const void* id, ImGuiTreeNodeFlags flags, const std::string& label
 // was let go, or the menu is open. Only then is BeginPopupContextItem worth
 // its popup lookups.
 bool ContextMenuMayShow();
+// Whether any context menu at this level may show this frame: the right
+// button was let go, or a popup is open here. Asked once for a list's many
+// items; without it, none of them needs to ask ContextMenuMayShow.
+bool ContextMenusMayShow();
 // Whether the last item has nothing to react to this frame: not hovered by
 // the mouse or focused by the keyboard, not held, taken or let go, no context
 // menu to show. Most items of a table are, and skip their checks.
@@ -32,6 +36,9 @@ bool LastItemIdle();
 bool NoWidgetBusy();
 // Whether the last item lies under the mouse or has the keyboard focus.
 bool LastItemUnderMouseOrFocused();
+// Whether the mouse is over the current window or the keyboard focus in it:
+// otherwise none of its items is hovered or focused this frame.
+bool MouseOrKeyboardOnCurrentWindow();
 // Ends the current window's columns.
 void EndColumns();
 // The last item's id.

@@ -60,6 +60,15 @@ void DrawSearchFields(TimecycleEditorState& state)
 
 // One applied modifier with its strength and a "Clear" button, or
 // `noneText`; returns whether "Clear" was pressed.
+// "TITLE modifier: NAME", written into a text kept from frame to frame: once
+// it has room, drawing the applied modifiers allocates nothing.
+const std::string& AppliedModifierText(GameTimecycle& game, const char* title, int index)
+{
+    static std::string text;
+    text.assign(title).append(" modifier: ").append(ModifierNameOrInvalid(game, index));
+    return text;
+}
+
 bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, const char* noneText, int index,
                             const char* strengthId, float& strength)
 {
@@ -72,7 +81,7 @@ bool DrawAppliedModifierRow(TimecycleEditorState& state, const char* title, cons
         return false;
     }
 
-    const std::string text = std::string(title) + " modifier: " + ModifierNameOrInvalid(state.game, index);
+    const std::string& text = AppliedModifierText(state.game, title, index);
     ImGui::TextUnformatted(text.c_str());
     OfferSelectOnText(state, text.c_str(), index);
     const float minStrength = -10.0f;
@@ -123,7 +132,7 @@ void DrawActiveModifiers(TimecycleEditorState& state, TimecycleScriptData& scrip
         ImGui::TextUnformatted("Interior modifier: NONE");
     else
     {
-        const std::string text = std::string("Interior modifier: ") + ModifierNameOrInvalid(game, interior);
+        const std::string& text = AppliedModifierText(game, "Interior", interior);
         ImGui::TextUnformatted(text.c_str());
         OfferSelectOnText(state, text.c_str(), interior);
     }
@@ -191,6 +200,8 @@ struct ListClicks
 {
     // Asked once a frame, not once a row.
     bool leftClicked = ImGui::IsMouseClicked(0);
+    // No row can open its menu without the right button let go.
+    bool menusMayShow = internals::ContextMenusMayShow();
     std::string shiftClicked;
     bool selectAll = false;
 };
@@ -228,7 +239,8 @@ bool DrawModifierListEntry(TimecycleEditorState& state, tcModifier& modifier, co
             state.SelectFromBrowser(modifier);
         acted = true;
     }
-    acted |= DrawRowMenu(state, modifier);
+    if (clicks.menusMayShow)
+        acted |= DrawRowMenu(state, modifier);
     ImGui::TreePop();
     return acted;
 }

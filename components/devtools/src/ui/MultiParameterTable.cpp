@@ -122,7 +122,7 @@ void DrawValue(TimecycleEditorState& state, const MultiParameterRow& row, const 
     const bool common = row.Common(column);
     float value = row.Value(column);
     const float before = value;
-    const DragRange range = DragRangeFor(info.defaultValue, value);
+    const DragRange range = DragRangeFor(DragRangeOfDefault(info.defaultValue), value);
     // A dash where the members differ; typing into it starts from the dash.
     std::string exactFormat;
     const char* format = "-";

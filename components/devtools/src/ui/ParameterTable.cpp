@@ -49,7 +49,7 @@ struct EditedParameter
 {
     tcModifier& modifier;
     const tcVarInfo& info;
-    const char* name;
+    const DragRange& drag;  // the row's, before the value widens it
     tcModData& working;
     tcModData* live;
     bool enabled;
@@ -57,6 +57,9 @@ struct EditedParameter
     const SessionChanges::Record* record;
     // internals::NoWidgetBusy() as the table began.
     bool widgetsIdle;
+    // Besides, neither the mouse nor the keyboard focus is on the table's
+    // window: no cell of it has anything to react to but its own edit.
+    bool quiet;
 };
 
 // A new value for one of the row's values: the working copy takes it, and so
@@ -139,10 +142,18 @@ void ReactToValue(TimecycleEditorState& state, const EditedParameter& row, Value
     DrawValueMenu(state, row, column, original);
 }
 
+// The drag of a value under the mouse or being typed, showing it exactly.
+// Kept out of DrawValue, whose usual drag then builds no format text.
+bool DragExactValue(const char* label, float& value, const DragRange& range)
+{
+    const std::string format = ExactValueFormat(value);
+    return ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max, format.c_str(), 0);
+}
+
 void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueColumn column, const char* label)
 {
     float& value = ValueIn(row.working, column);
-    const DragRange range = DragRangeFor(row.info.defaultValue, value);
+    const DragRange range = DragRangeFor(row.drag, value);
     const tcModData* original = row.record ? row.record->OriginalParameter(row.working.varId) : nullptr;
     const bool changed = row.record && (!original || !SameValue(ValueIn(*original, column), value));
 
@@ -153,12 +164,14 @@ void DrawValue(TimecycleEditorState& state, const EditedParameter& row, ValueCol
     // value under the mouse and while it is typed, so that typing starts
     // from it.
     const bool exact = !row.widgetsIdle && internals::WasHoveredIdleOrTypingInto(label);
-    const bool edited = ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min, &range.max,
-                                          exact ? ExactValueFormat(value).c_str() : "%.3f", 0);
+    const bool edited = exact ? DragExactValue(label, value, range)
+                              : ImGui::DragScalar(label, ImGuiDataType_Float, &value, range.speed, &range.min,
+                                                  &range.max, "%.3f", 0);
     if (changed)
         ImGui::PopStyleColor(1);
-    const bool idle = row.widgetsIdle ? !internals::LastItemUnderMouseOrFocused()
-                                      : state.typedValue.widget != internals::LastItemId() && internals::LastItemIdle();
+    const bool idle = row.quiet || (row.widgetsIdle ? !internals::LastItemUnderMouseOrFocused()
+                                                    : state.typedValue.widget != internals::LastItemId() &&
+                                                          internals::LastItemIdle());
     if (edited || !idle)
         ReactToValue(state, row, column, range, original, changed, before, edited);
 }
@@ -183,28 +196,28 @@ void DrawValueCell(TimecycleEditorState& state, const EditedParameter& row, cons
 }
 
 // A name the column is too narrow for shows whole in a tooltip.
-void DrawName(const char* name, bool highlighted)
+void DrawName(const std::string& name, bool highlighted, bool quiet)
 {
     if (highlighted)
         ImGui::PushStyleColor(ImGuiCol_Text, kHighlightColour);
-    ImGui::TextUnformatted(name);
+    ImGui::TextUnformatted(name.data(), name.data() + name.size());
     if (highlighted)
         ImGui::PopStyleColor(1);
-    if (!ImGui::IsItemHovered())
+    if (quiet || !ImGui::IsItemHovered())
         return;
     // The room from where the name starts to the column's end, measured only
     // under the mouse.
     const float columnWidth = ImGui::GetContentRegionMax().x + ImGui::GetWindowPos().x - ImGui::GetItemRectMin().x;
-    if (ImGui::CalcTextSize(name).x > columnWidth)
-        ImGui::SetTooltip("%s", name);
+    if (ImGui::CalcTextSize(name.c_str()).x > columnWidth)
+        ImGui::SetTooltip("%s", name.c_str());
 }
 
 // One parameter row; `record` is the modifier's record of this session, or
 // null. A row whose "Delete" the game accepted goes into deletedVars, to be
 // forgotten once the table is drawn.
-void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info, const char* name,
+void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const tcVarInfo& info,
                       const ParameterRowView& texts, const SessionChanges::Record* record, bool widgetsIdle,
-                      std::set<int32_t>& deletedVars)
+                      bool quiet, std::set<int32_t>& deletedVars)
 {
     tcModData& working = *texts.working;
     // The rows hold the working copy their variable is keyed by.
@@ -212,14 +225,15 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
     GameTimecycle& game = state.game;
     ModifierSelection& selection = state.selection;
     const int32_t varId = working.varId;
+    const char* name = texts.name.c_str();
 
     ImGui::TableNextRow(0, 0.0f);
     ImGui::TableSetColumnIndex(0);
     ImGui::TextUnformatted(texts.varText.data(), texts.varText.data() + texts.varText.size());
     ImGui::TableSetColumnIndex(1);
     if (texts.colourChannel)
-        DrawColourSwatch(state, modifier, varId, texts.channels, texts.swatchLabel.c_str());
-    DrawName(name, texts.highlighted);
+        DrawColourSwatch(state, modifier, varId, texts.channels, texts.swatchLabel.c_str(), quiet);
+    DrawName(texts.name, texts.highlighted, quiet);
     ImGui::TableSetColumnIndex(2);
     ImGui::TextUnformatted(texts.defaultText.data(), texts.defaultText.data() + texts.defaultText.size());
 
@@ -235,7 +249,7 @@ void DrawParameterRow(TimecycleEditorState& state, tcModifier& modifier, const t
         working.value1 = live->value1;
         working.value2 = live->value2;
     }
-    const EditedParameter row{ modifier, info, name, working, live, enabled, record, widgetsIdle };
+    const EditedParameter row{ modifier, info, texts.drag, working, live, enabled, record, widgetsIdle, quiet };
 
     if (!enabled)
         ImGui::BeginDisabled(true);
@@ -303,7 +317,7 @@ void ShowAddedRow(TimecycleEditorState& state)
 // longest name with the swatch before a colour's channels (or as the user
 // made them), the values sharing the rest. Measured again only when the rows
 // or the font change: a frame costs what the table shows.
-void SetUpColumns(TimecycleEditorState& state, const std::vector<ParameterRowView>& rows, tcVarInfo* varInfos)
+void SetUpColumns(TimecycleEditorState& state, const std::vector<ParameterRowView>& rows)
 {
     auto& widths = state.columnWidths;
     const uint64_t generation = state.tableRows.Generation();
@@ -315,8 +329,7 @@ void SetUpColumns(TimecycleEditorState& state, const std::vector<ParameterRowVie
         for (const ParameterRowView& row : rows)
         {
             varWidth = std::max(varWidth, ImGui::CalcTextSize(row.varText.c_str()).x);
-            if (const char* name = state.game.GetVarInfoName(varInfos[row.varId]))
-                nameWidth = std::max(nameWidth, ImGui::CalcTextSize(name).x + (row.colourChannel ? swatch : 0.0f));
+            nameWidth = std::max(nameWidth, ImGui::CalcTextSize(row.name.c_str()).x + (row.colourChannel ? swatch : 0.0f));
         }
         widths = { generation, ImGui::GetFontSize(), varWidth, nameWidth };
     }
@@ -341,6 +354,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         state.typedValue = {};
     // Then no value is being typed either.
     const bool widgetsIdle = internals::NoWidgetBusy();
+    const bool quiet = widgetsIdle && !internals::MouseOrKeyboardOnCurrentWindow();
 
     GameTimecycle& game = state.game;
     const std::vector<ParameterRowView>& rows =
@@ -355,7 +369,7 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
         ImGui::BeginDisabled(true);
     if (ImGui::BeginTable("##proptable", 6, kTableFlags, ImVec2(0.0f, 0.0f), 0.0f))
     {
-        SetUpColumns(state, rows, varInfos);
+        SetUpColumns(state, rows);
         ImGui::TableNextRow(0, 0.0f);
         const char* headings[] = { "Var", "Name", "Default", "Value 1", "Value 2", "" };
         for (int column = 0; column < 6; ++column)
@@ -385,15 +399,13 @@ void DrawParameterTable(TimecycleEditorState& state, tcModifier& modifier, tcVar
                 // changes, so every row's id indexes the table.
                 TCE_ASSERT(varId >= 0 && varId < varCount);
                 const tcVarInfo& info = varInfos[varId];
-                const char* name = game.GetVarInfoName(info);
                 if (!recordFound || recordRevision != state.history.Revision())
                 {
                     record = state.changes.Find(game.GetTimecycleName(modifier));
                     recordRevision = state.history.Revision();
                     recordFound = true;
                 }
-                if (name)
-                    DrawParameterRow(state, modifier, info, name, rows[i], record, widgetsIdle, deletedVars);
+                DrawParameterRow(state, modifier, info, rows[i], record, widgetsIdle, quiet, deletedVars);
                 if (i == addedRow)
                     ShowAddedRow(state);
             }

@@ -6,11 +6,9 @@
 
 namespace tceditor
 {
-DragRange DragRangeFor(float defaultValue, float value)
+DragRange DragRangeFor(const DragRange& rowRange, float value)
 {
-    const float magnitude = std::fabs(defaultValue);
-    DragRange range = magnitude == 0.0f ? DragRange{ -1.0f, 1.0f, 0.02f }
-                                        : DragRange{ -10.0f * magnitude, 10.0f * magnitude, magnitude / 20.0f };
+    DragRange range = rowRange;
     if (std::isfinite(value))
     {
         const float width = range.max - range.min;
