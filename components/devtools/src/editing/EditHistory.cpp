@@ -115,6 +115,18 @@ std::string EditHistory::Step::Describe(GameTimecycle& game) const
         change);
 }
 
+void EditHistory::ValueChange::Merge(const std::vector<Value>& later)
+{
+    for (const Value& value : later)
+    {
+        auto same = std::find_if(values.begin(), values.end(), [&](const Value& v) { return v.varId == value.varId; });
+        if (same != values.end())
+            same->after = value.after;
+        else
+            values.push_back(value);
+    }
+}
+
 EditHistory::EditHistory(GameTimecycle& game, SessionChanges& changes, size_t byteLimit)
     : m_game(game), m_changes(changes), m_byteLimit(byteLimit)
 {
@@ -162,15 +174,7 @@ bool EditHistory::SetValues(tcModifier& modifier, ValueColumn column, std::span<
         if (sameKind && change->column == column && last.modifier == name && last.contentAfter == contentBefore)
         {
             const size_t bytesBefore = last.Bytes();
-            for (const ValueChange::Value& value : written)
-            {
-                auto same = std::find_if(change->values.begin(), change->values.end(),
-                                         [&](const ValueChange::Value& v) { return v.varId == value.varId; });
-                if (same != change->values.end())
-                    same->after = value.after;
-                else
-                    change->values.push_back(value);
-            }
+            change->Merge(written);
             change->action = std::move(action);
             last.contentAfter = contentAfter;
             m_bytes = m_bytes - bytesBefore + last.Bytes();
@@ -280,15 +284,7 @@ size_t EditHistory::ExtendValuesAcrossModifiers(GroupChange& group, std::span<co
         auto* change = own ? std::get_if<ValueChange>(&own->change) : nullptr;
         if (change && change->column == column && own->contentAfter == contentBefore)
         {
-            for (const ValueChange::Value& value : values)
-            {
-                auto same = std::find_if(change->values.begin(), change->values.end(),
-                                         [&](const ValueChange::Value& v) { return v.varId == value.varId; });
-                if (same != change->values.end())
-                    same->after = value.after;
-                else
-                    change->values.push_back(value);
-            }
+            change->Merge(values);
             own->contentAfter = contentAfter;
         }
         else

@@ -178,6 +178,10 @@ private:
         ValueColumn column;
         std::vector<Value> values;  // in the order first written
         std::string action;         // empty for a step named by its one value
+
+        // Later values of the same gesture: a variable the change holds
+        // keeps its first `before` and takes the new `after`; others join.
+        void Merge(const std::vector<Value>& later);
     };
     struct ParameterChange
     {

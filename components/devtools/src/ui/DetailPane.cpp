@@ -101,6 +101,25 @@ void BeginRow(const char* label, bool firstRow = false)
     ImGui::NextColumn();
 }
 
+// The "Variable" row, the last of the controls: the field with the
+// suggestions for `fieldModifier` (none without one), "Add" and "Clear".
+// Returns whether "Add" was asked for, by the button or Enter.
+bool DrawVariableRow(TimecycleEditorState& state, tcModifier* fieldModifier, tcVarInfo* varInfos)
+{
+    BeginRow("Variable");
+    const bool addByEnter = fieldModifier && DrawVariableField(state, *fieldModifier, varInfos);
+    const bool add = ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter;
+    ImGui::SameLine();
+    ImGui::PushID("variable");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.varInput);
+    ImGui::PopID();
+
+    ImGui::Separator();
+    ImGui::Columns(1);
+    return add;
+}
+
 // The status line, one line high, a long report cut and whole in its
 // tooltip. Above the table it holds its place even while empty, so that the
 // table stays where it is whatever the line says.
@@ -175,20 +194,9 @@ void DrawMultiDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         ClearTextBuffer(state.paramFilter);
     ImGui::PopID();
 
-    BeginRow("Variable");
     // The suggestions are those of one member.
-    tcModifier* first = state.multiRows.FirstMember(state.game);
-    const bool addByEnter = first && DrawVariableField(state, *first, varInfos);
-    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
+    if (DrawVariableRow(state, state.multiRows.FirstMember(state.game), varInfos))
         AddVariableToSelected(state);
-    ImGui::SameLine();
-    ImGui::PushID("variable");
-    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
-        ClearTextBuffer(state.varInput);
-    ImGui::PopID();
-
-    ImGui::Separator();
-    ImGui::Columns(1);
     DrawMultiParameterTable(state, rows);
 }
 
@@ -305,18 +313,8 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         }
     }
 
-    BeginRow("Variable");
-    const bool addByEnter = DrawVariableField(state, *modifier, varInfos);
-    if (ImGui::Button("Add", ImVec2(0.0f, 0.0f)) || addByEnter)
+    if (DrawVariableRow(state, modifier, varInfos))
         AddVariable(state, *modifier);
-    ImGui::SameLine();
-    ImGui::PushID("variable");
-    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
-        ClearTextBuffer(state.varInput);
-    ImGui::PopID();
-
-    ImGui::Separator();
-    ImGui::Columns(1);
     DrawParameterTable(state, *modifier, varInfos);
 }
 }
