@@ -55,13 +55,14 @@ public:
     {
         object->DeletingDestructor(kFreeMemory);
     }
+    // Public for that `delete` through a base pointer: clang checks the
+    // destructor's access there, though the slot is what runs.
+    ~fwRefCountable() = default;
 #endif
 
 protected:
     fwRefCountable() = default;
 #if !defined(_MSC_VER)
-    ~fwRefCountable() = default;
-
     // The destructor slot of a concrete class `Self`: its own destructor, then
     // its memory, allocated by a plain `new Self`.
     template<typename Self>
