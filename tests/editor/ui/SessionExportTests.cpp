@@ -49,7 +49,9 @@ protected:
     void SetUp() override
     {
         DetailPaneTest::SetUp();
-        ASSERT_EQ(ToUtf8(GetInstallRoot()), ToUtf8(SettledInstallRoot().u16string() + platform::kPathSeparator));
+        // Settled first: the root is read once, at its first use.
+        const fs::path& root = SettledInstallRoot();
+        ASSERT_EQ(ToUtf8(GetInstallRoot()), ToUtf8(root.u16string() + platform::kPathSeparator));
         std::error_code ignored;
         fs::remove_all(SettledInstallRoot() / "data", ignored);
     }
