@@ -101,6 +101,18 @@ void BeginRow(const char* label, bool firstRow = false)
     ImGui::NextColumn();
 }
 
+// The "Filter" row: the table's filter by parameter name, and "Clear".
+void DrawFilterRow(TimecycleEditorState& state)
+{
+    BeginRow("Filter");
+    ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
+    ImGui::SameLine();
+    ImGui::PushID("filter");
+    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
+        ClearTextBuffer(state.paramFilter);
+    ImGui::PopID();
+}
+
 // The "Variable" row, the last of the controls: the field with the
 // suggestions for `fieldModifier` (none without one), "Add" and "Clear".
 // Returns whether "Add" was asked for, by the button or Enter.
@@ -186,13 +198,7 @@ void DrawMultiDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
         return;
     }
 
-    BeginRow("Filter");
-    ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
-    ImGui::SameLine();
-    ImGui::PushID("filter");
-    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
-        ClearTextBuffer(state.paramFilter);
-    ImGui::PopID();
+    DrawFilterRow(state);
 
     // The suggestions are those of one member.
     if (DrawVariableRow(state, state.multiRows.FirstMember(state.game), varInfos))
@@ -291,13 +297,7 @@ void DrawDetailContents(TimecycleEditorState& state, tcVarInfo* varInfos)
     if (!state.comparedEdit)
         state.selection.CaptureParams(game);
 
-    BeginRow("Filter");
-    ImGui::InputText("##detail_filter_param", state.paramFilter, kTextBufferSize, 0, nullptr);
-    ImGui::SameLine();
-    ImGui::PushID("filter");
-    if (ImGui::Button("Clear", ImVec2(0.0f, 0.0f)))
-        ClearTextBuffer(state.paramFilter);
-    ImGui::PopID();
+    DrawFilterRow(state);
 
     if (TimecycleScriptData* scriptData = game.GetScriptData())
     {
